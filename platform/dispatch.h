@@ -1,0 +1,150 @@
+// Dispatch interfaces: late binding by identifier and by name over a static descriptor, and the
+// member adapters that let one descriptor table call the C++ (vtable) members.
+#pragma once
+
+#include <cstdint>
+#include <type_traits>
+
+#include "platform/com.h"
+#include "platform/typeinfo.h"
+#include "platform/variant.h"
+
+namespace qd {
+
+struct IDispatch : IUnknown {
+    static constexpr Guid iid = {0x00020400, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+
+    // The static descriptor of this dispatch interface; it lives as long as the module is loaded,
+    // which the caller's reference to this object guarantees. Not owned by the caller.
+    virtual HRESULT GetTypeInfo(const InterfaceDesc** out) = 0;
+    // The dispatch identifier of a member name (case-insensitive); DISP_E_UNKNOWNNAME if none.
+    virtual HRESULT GetIDsOfNames(const char* name, std::int32_t* dispid) = 0;
+    // Calls member `dispid` as a method, a property get or a property put. `args` holds argc
+    // arguments (a put has exactly one, the new value); `result` receives a get's value or a
+    // method's result and may be null. DISP_E_MEMBERNOTFOUND for an unknown identifier or a kind
+    // the member does not have; DISP_E_BADPARAMCOUNT for the wrong number of arguments; the
+    // coercion's run-time error when an argument cannot become the member's type; otherwise the
+    // member's own result.
+    virtual HRESULT Invoke(std::int32_t dispid, MemberKind kind, const Variant* args,
+                           std::int32_t argc, Variant* result) = 0;
+
+protected:
+    ~IDispatch() = default;
+};
+
+// The shared implementation behind every dispatch interface.
+HRESULT dispatch_id_of_name(const InterfaceDesc& desc, const char* name, std::int32_t* dispid);
+HRESULT dispatch_invoke(const InterfaceDesc& desc, void* self, std::int32_t dispid, MemberKind kind,
+                        const Variant* args, std::int32_t argc, Variant* result);
+
+// Late-bound helpers for clients: property get/put and method call by name.
+HRESULT dispatch_get(IDispatch* object, const char* name, Variant* result);
+HRESULT dispatch_put(IDispatch* object, const char* name, const Variant& value);
+HRESULT dispatch_call(IDispatch* object, const char* name, Variant* result = nullptr);
+
+// Mixin that implements IDispatch for a dual interface `Iface` described by `Desc`.
+template <typename Iface, const InterfaceDesc& Desc>
+class DispatchImpl : public Iface {
+public:
+    HRESULT GetTypeInfo(const InterfaceDesc** out) override {
+        if (!out) return E_POINTER;
+        *out = &Desc;
+        return S_OK;
+    }
+    HRESULT GetIDsOfNames(const char* name, std::int32_t* dispid) override {
+        return dispatch_id_of_name(Desc, name, dispid);
+    }
+    HRESULT Invoke(std::int32_t dispid, MemberKind kind, const Variant* args, std::int32_t argc,
+                   Variant* result) override {
+        return dispatch_invoke(Desc, static_cast<Iface*>(this), dispid, kind, args, argc, result);
+    }
+};
+
+// ---- Member adapters -------------------------------------------------------------------------
+
+namespace detail {
+
+template <typename T>
+T coerce_argument(const Variant& v, VarType as) {
+    if constexpr (std::is_same_v<T, float>) {
+        return v.to_single();
+    } else if constexpr (std::is_same_v<T, double>) {
+        return v.to_double();
+    } else if constexpr (std::is_same_v<T, std::int16_t>) {
+        return as == VarType::Boolean ? v.to_bool() : v.to_int16();
+    } else if constexpr (std::is_same_v<T, std::int32_t>) {
+        return v.to_int32();
+    } else {
+        static_assert(sizeof(T) == 0, "unsupported property type");
+    }
+}
+
+template <typename T>
+Variant make_result(T value, VarType as) {
+    if constexpr (std::is_same_v<T, std::int16_t>) {
+        if (as == VarType::Boolean) return Variant::boolean(value != 0);
+    }
+    return Variant(value);
+}
+
+template <auto Fn>
+struct MemberTraits;
+template <typename I, HRESULT (I::*Fn)()>
+struct MemberTraits<Fn> {
+    using Interface = I;
+};
+template <typename I, typename T, HRESULT (I::*Fn)(T)>
+struct MemberTraits<Fn> {
+    using Interface = I;
+    using Arg = std::remove_pointer_t<T>;
+};
+
+template <auto Fn>
+HRESULT invoke_method(const MemberDesc&, void* self, const Variant*, std::int32_t argc, Variant*) {
+    if (argc != 0) return DISP_E_BADPARAMCOUNT;
+    using I = typename MemberTraits<Fn>::Interface;
+    return (static_cast<I*>(self)->*Fn)();
+}
+
+template <auto Fn>
+HRESULT invoke_put(const MemberDesc& m, void* self, const Variant* args, std::int32_t argc,
+                   Variant*) {
+    if (argc != 1) return DISP_E_BADPARAMCOUNT;
+    using I = typename MemberTraits<Fn>::Interface;
+    using T = typename MemberTraits<Fn>::Arg;
+    T value{};
+    const HRESULT hr = guard([&] { value = coerce_argument<T>(args[0], m.type.var); });
+    if (failed(hr)) return hr;
+    return (static_cast<I*>(self)->*Fn)(value);
+}
+
+template <auto Fn>
+HRESULT invoke_get(const MemberDesc& m, void* self, const Variant*, std::int32_t argc,
+                   Variant* result) {
+    if (argc != 0) return DISP_E_BADPARAMCOUNT;
+    using I = typename MemberTraits<Fn>::Interface;
+    using T = typename MemberTraits<Fn>::Arg;
+    T value{};
+    const HRESULT hr = (static_cast<I*>(self)->*Fn)(&value);
+    if (failed(hr)) return hr;
+    if (result) *result = make_result(value, m.type.var);
+    return hr;
+}
+
+}  // namespace detail
+
+// Descriptor entries, written in slot order: method<&I::Refresh>("Refresh", 0x60030014), ...
+template <auto Fn>
+constexpr MemberDesc method(const char* name, std::int32_t dispid) {
+    return {name, MemberKind::Method, kVoid, dispid, &detail::invoke_method<Fn>};
+}
+template <auto Fn>
+constexpr MemberDesc prop_put(const char* name, TypeDesc type, std::int32_t dispid) {
+    return {name, MemberKind::PropertyPut, type, dispid, &detail::invoke_put<Fn>};
+}
+template <auto Fn>
+constexpr MemberDesc prop_get(const char* name, TypeDesc type, std::int32_t dispid) {
+    return {name, MemberKind::PropertyGet, type, dispid, &detail::invoke_get<Fn>};
+}
+
+}  // namespace qd

@@ -1,0 +1,149 @@
+// Static type descriptors: what a module's type library publishes.
+//
+// Each dispatch interface is described once, as constexpr data in slot order. Dispatch by
+// identifier and by name, the type-library dump and the tests all read that one table.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "platform/com.h"
+#include "platform/variant.h"
+
+namespace qd {
+
+struct InterfaceDesc;
+
+enum class MemberKind : std::int16_t { Method = 1, PropertyGet = 2, PropertyPut = 4 };
+
+// A member's value type: the variant type it travels as, and the name the library gives it
+// ("Single", "OLE_COLOR", "ppFillType", "FillStyleConstants").
+struct TypeDesc {
+    VarType var;
+    const char* name;
+};
+
+inline constexpr TypeDesc kVoid{VarType::Empty, "void"};
+inline constexpr TypeDesc kSingle{VarType::Single, "Single"};
+inline constexpr TypeDesc kInteger{VarType::Int16, "Integer"};
+inline constexpr TypeDesc kLong{VarType::Int32, "Long"};
+inline constexpr TypeDesc kBoolean{VarType::Boolean, "Boolean"};
+inline constexpr TypeDesc kOleColor{VarType::Int32, "OLE_COLOR"};
+// The host runtime's standard fill-style enumeration, imported from its type library.
+inline constexpr TypeDesc kFillStyleConstants{VarType::Int32, "FillStyleConstants"};
+
+// Calls one member on an interface pointer with coerced arguments. `self` is the interface
+// the descriptor belongs to. Returns the member's result code, or the coercion's error.
+using MemberInvoker = HRESULT (*)(const struct MemberDesc& member, void* self, const Variant* args,
+                                  std::int32_t argc, Variant* result);
+
+struct MemberDesc {
+    const char* name;
+    MemberKind kind;
+    TypeDesc type;  // property type, or kVoid for a method
+    std::int32_t dispid;
+    MemberInvoker invoke;
+};
+
+enum InterfaceFlags : std::uint32_t {
+    kIfHidden = 1,
+    kIfNonExtensible = 2,
+    kIfDual = 4,
+    kIfDispatchable = 8,
+    kIfOleAutomation = 16,
+};
+
+struct InterfaceDesc {
+    const char* name;
+    Guid iid;
+    std::uint32_t flags;
+    const MemberDesc* members;  // slot order
+    std::size_t member_count;
+};
+
+struct EnumMemberDesc {
+    const char* name;
+    std::int32_t value;
+    const char* help;  // the member's help string
+};
+
+struct EnumDesc {
+    const char* name;
+    Guid guid;
+    const EnumMemberDesc* members;
+    std::size_t member_count;
+};
+
+enum class ClassKind : std::int16_t { Control = 1, PropertyPage = 2 };
+
+enum ClassFlags : std::uint32_t {
+    kClassCanCreate = 1,  // the type library's can-create flag
+    kClassControl = 2,
+};
+
+// Creates an instance and returns its interface `iid`; CLASS_E_CLASSNOTAVAILABLE when the class
+// is published but cannot be created by this build.
+using ClassCreator = HRESULT (*)(const Guid& iid, void** out);
+
+struct ClassDesc {
+    const char* name;
+    Guid clsid;
+    ClassKind kind;
+    std::uint32_t flags;
+    const InterfaceDesc* default_interface;
+    const InterfaceDesc* source_interface;  // default event interface, or null
+    const char* const* property_pages;      // page names, in dialog order
+    std::size_t property_page_count;
+    float design_width;  // design extent in twips
+    float design_height;
+    ClassCreator create;
+};
+
+// A toolbox bitmap: palette-indexed (8 bits) or true-colour (24 bits) pixels, top row first.
+struct BitmapDesc {
+    std::int32_t id;
+    std::int32_t width;
+    std::int32_t height;
+    std::int32_t bits_per_pixel;   // 8 or 24
+    const std::uint32_t* palette;  // 0x00RRGGBB entries, for 8 bits
+    std::size_t palette_size;
+    const std::uint8_t* pixels;  // width*height indices, or width*height*3 bytes B,G,R
+};
+
+struct VersionString {
+    const char* key;
+    const char* value;
+};
+
+struct VersionDesc {
+    std::uint16_t file_version[4];
+    std::uint16_t product_version[4];
+    std::uint16_t language;
+    const VersionString* strings;
+    std::size_t string_count;
+};
+
+struct LibraryDesc {
+    const char* name;
+    const char* help_string;
+    Guid libid;
+    std::uint16_t lcid;
+    std::uint16_t major_version;
+    std::uint16_t minor_version;
+    const char* help_file;  // null: none
+    const ClassDesc* classes;
+    std::size_t class_count;
+    const InterfaceDesc* const* interfaces;  // every interface the library defines
+    std::size_t interface_count;
+    const EnumDesc* const* enums;
+    std::size_t enum_count;
+    const BitmapDesc* bitmaps;
+    std::size_t bitmap_count;
+    const VersionDesc* version;
+};
+
+// Looks up a class by name (case-insensitive); null when the library has none of that name.
+const ClassDesc* find_class(const LibraryDesc& lib, const char* name);
+const ClassDesc* find_class(const LibraryDesc& lib, const Guid& clsid);
+
+}  // namespace qd
