@@ -7,20 +7,25 @@
 namespace qd {
 
 // Each step divides in double precision, where the division is exact, and floors to 32 bits.
-std::int32_t GetBlue(OLE_COLOR c) { return floor_i32(static_cast<double>(c) / 65536.0); }
+std::int32_t GetBlue(OLE_COLOR c) {
+    return floor_i32(static_cast<double>(c) / 65536.0);
+}
 
 std::int32_t GetGreen(OLE_COLOR c) {
-    const double m = static_cast<double>(c) - 65536.0 * std::floor(static_cast<double>(c) / 65536.0);
+    const double m =
+        static_cast<double>(c) - 65536.0 * std::floor(static_cast<double>(c) / 65536.0);
     return floor_i32(m / 256.0);
 }
 
 std::int32_t GetRed(OLE_COLOR c) {
-    const double m = static_cast<double>(c) - 65536.0 * std::floor(static_cast<double>(c) / 65536.0);
+    const double m =
+        static_cast<double>(c) - 65536.0 * std::floor(static_cast<double>(c) / 65536.0);
     return floor_i32(m - 256.0 * std::floor(m / 256.0));
 }
 
 OLE_COLOR RGB(std::int16_t red, std::int16_t green, std::int16_t blue) {
-    const std::uint32_t sum = static_cast<std::uint32_t>(red) + 256u * static_cast<std::uint32_t>(green) +
+    const std::uint32_t sum = static_cast<std::uint32_t>(red) +
+                              256u * static_cast<std::uint32_t>(green) +
                               65536u * static_cast<std::uint32_t>(blue);
     return static_cast<OLE_COLOR>(sum);
 }

@@ -30,7 +30,8 @@ using OptionalColor = Optional<OLE_COLOR>;
 
 // The picture box `picBox`: a persistent picture kept until Cls.
 struct IPictureBox : IUnknown {
-    static constexpr Guid iid = {0x7A1D0F01, 0x51E3, 0x4C0B, {0x9A, 0x6D, 0x2E, 0x4B, 0x10, 0x83, 0x3C, 0x01}};
+    static constexpr Guid iid = {
+        0x7A1D0F01, 0x51E3, 0x4C0B, {0x9A, 0x6D, 0x2E, 0x4B, 0x10, 0x83, 0x3C, 0x01}};
 
     // Clears the picture to the background colour.
     virtual HRESULT Cls() = 0;
@@ -40,8 +41,8 @@ struct IPictureBox : IUnknown {
     // semi-axis, the radius being the horizontal one at aspect <= 1 and the vertical one above.
     // A whole ellipse or a sector with both radii is filled with FillColor in FillStyle; the
     // outline uses `color` or ForeColor, with DrawWidth, DrawStyle and DrawMode.
-    virtual HRESULT Circle(float x, float y, float radius, OptionalColor color, OptionalSingle start,
-                           OptionalSingle end, OptionalSingle aspect) = 0;
+    virtual HRESULT Circle(float x, float y, float radius, OptionalColor color,
+                           OptionalSingle start, OptionalSingle end, OptionalSingle aspect) = 0;
     // The box form of Line: the rectangle with corners (x1, y1) and (x2, y2), outlined in
     // ForeColor and filled with FillColor in FillStyle, clipped to the inner area.
     virtual HRESULT Line(float x1, float y1, float x2, float y2) = 0;
@@ -56,9 +57,9 @@ struct IPictureBox : IUnknown {
     virtual HRESULT put_FillColor(OLE_COLOR c) = 0;
     virtual HRESULT put_FillStyle(std::int16_t style) = 0;  // 0 solid, 1 transparent, 2-7 hatches
     virtual HRESULT put_ForeColor(OLE_COLOR c) = 0;
-    virtual HRESULT put_DrawWidth(std::int16_t width) = 0;  // pixels, >= 1
-    virtual HRESULT put_DrawStyle(std::int16_t style) = 0;  // 0-6; 5 draws no line
-    virtual HRESULT put_DrawMode(std::int16_t mode) = 0;    // 1-16 raster operations; 13 copy pen
+    virtual HRESULT put_DrawWidth(std::int16_t width) = 0;    // pixels, >= 1
+    virtual HRESULT put_DrawStyle(std::int16_t style) = 0;    // 0-6; 5 draws no line
+    virtual HRESULT put_DrawMode(std::int16_t mode) = 0;      // 1-16 raster operations; 13 copy pen
     virtual HRESULT put_BorderStyle(std::int16_t style) = 0;  // 0 none, 1 sunken edge
 
     virtual HRESULT get_Left(float* v) = 0;
@@ -70,13 +71,14 @@ struct IPictureBox : IUnknown {
     virtual HRESULT get_Height(float* v) = 0;
     virtual HRESULT put_Height(float v) = 0;
 
-protected:
+  protected:
     ~IPictureBox() = default;
 };
 
 // The label `lblText`, a child of the picture box; geometry in the picture box's scale.
 struct ILabel : IUnknown {
-    static constexpr Guid iid = {0x7A1D0F02, 0x51E3, 0x4C0B, {0x9A, 0x6D, 0x2E, 0x4B, 0x10, 0x83, 0x3C, 0x01}};
+    static constexpr Guid iid = {
+        0x7A1D0F02, 0x51E3, 0x4C0B, {0x9A, 0x6D, 0x2E, 0x4B, 0x10, 0x83, 0x3C, 0x01}};
 
     virtual HRESULT put_Caption(const char* text) = 0;  // UTF-8, copied
     virtual HRESULT put_ForeColor(OLE_COLOR c) = 0;
@@ -89,13 +91,14 @@ struct ILabel : IUnknown {
     virtual HRESULT get_Width(float* v) = 0;
     virtual HRESULT get_Height(float* v) = 0;
 
-protected:
+  protected:
     ~ILabel() = default;
 };
 
 // The control's place in its container.
 struct IControlSite : IUnknown {
-    static constexpr Guid iid = {0x7A1D0F03, 0x51E3, 0x4C0B, {0x9A, 0x6D, 0x2E, 0x4B, 0x10, 0x83, 0x3C, 0x01}};
+    static constexpr Guid iid = {
+        0x7A1D0F03, 0x51E3, 0x4C0B, {0x9A, 0x6D, 0x2E, 0x4B, 0x10, 0x83, 0x3C, 0x01}};
 
     // The control's outer extent, in twips.
     virtual HRESULT get_Width(float* v) = 0;
@@ -108,13 +111,14 @@ struct IControlSite : IUnknown {
     virtual HRESULT get_picBox(IPictureBox** out) = 0;
     virtual HRESULT get_lblText(ILabel** out) = 0;
 
-protected:
+  protected:
     ~IControlSite() = default;
 };
 
 // The container's property store.
 struct IPropertyStore : IUnknown {
-    static constexpr Guid iid = {0x7A1D0F04, 0x51E3, 0x4C0B, {0x9A, 0x6D, 0x2E, 0x4B, 0x10, 0x83, 0x3C, 0x01}};
+    static constexpr Guid iid = {
+        0x7A1D0F04, 0x51E3, 0x4C0B, {0x9A, 0x6D, 0x2E, 0x4B, 0x10, 0x83, 0x3C, 0x01}};
 
     // The stored value of `key`, or *default_value when the key is missing; with no default
     // (null) a missing key reads as an Empty value.
@@ -122,13 +126,14 @@ struct IPropertyStore : IUnknown {
     // Stores `value` under `key` (no default is passed, so the key is always kept).
     virtual HRESULT WriteProperty(const char* key, const Variant& value) = 0;
 
-protected:
+  protected:
     ~IPropertyStore() = default;
 };
 
 // The events a container raises on a control.
 struct IControl : IUnknown {
-    static constexpr Guid iid = {0x7A1D0F05, 0x51E3, 0x4C0B, {0x9A, 0x6D, 0x2E, 0x4B, 0x10, 0x83, 0x3C, 0x01}};
+    static constexpr Guid iid = {
+        0x7A1D0F05, 0x51E3, 0x4C0B, {0x9A, 0x6D, 0x2E, 0x4B, 0x10, 0x83, 0x3C, 0x01}};
 
     // Places the control in its container before any other event; the control keeps the site
     // and its two children until it is released.
@@ -138,7 +143,7 @@ struct IControl : IUnknown {
     virtual HRESULT WriteProperties(IPropertyStore* store) = 0;
     virtual HRESULT Resize() = 0;
 
-protected:
+  protected:
     ~IControl() = default;
 };
 
@@ -146,21 +151,24 @@ protected:
 
 // A text field of a page; setting Text to a different text raises the page's change handler.
 struct ITextField : IUnknown {
-    static constexpr Guid iid = {0x7A1D0F06, 0x51E3, 0x4C0B, {0x9A, 0x6D, 0x2E, 0x4B, 0x10, 0x83, 0x3C, 0x01}};
+    static constexpr Guid iid = {
+        0x7A1D0F06, 0x51E3, 0x4C0B, {0x9A, 0x6D, 0x2E, 0x4B, 0x10, 0x83, 0x3C, 0x01}};
     virtual HRESULT get_Text(Variant* out) = 0;  // a String variant
     virtual HRESULT put_Text(const char* text) = 0;
 
-protected:
+  protected:
     ~ITextField() = default;
 };
 
 // The controls a page edits; item 0 is the first selected.
 struct ISelectedControls : IUnknown {
-    static constexpr Guid iid = {0x7A1D0F07, 0x51E3, 0x4C0B, {0x9A, 0x6D, 0x2E, 0x4B, 0x10, 0x83, 0x3C, 0x01}};
+    static constexpr Guid iid = {
+        0x7A1D0F07, 0x51E3, 0x4C0B, {0x9A, 0x6D, 0x2E, 0x4B, 0x10, 0x83, 0x3C, 0x01}};
     virtual HRESULT get_Count(std::int32_t* out) = 0;
-    virtual HRESULT Item(std::int32_t index, IDispatch** out) = 0;  // DISP_E_BADINDEX-like failure past the end
+    virtual HRESULT Item(std::int32_t index,
+                         IDispatch** out) = 0;  // DISP_E_BADINDEX-like failure past the end
 
-protected:
+  protected:
     ~ISelectedControls() = default;
 };
 
@@ -175,14 +183,15 @@ struct PageChildDesc {
 
 // The page's place in the container's property dialog.
 struct IPageSite : IUnknown {
-    static constexpr Guid iid = {0x7A1D0F08, 0x51E3, 0x4C0B, {0x9A, 0x6D, 0x2E, 0x4B, 0x10, 0x83, 0x3C, 0x01}};
+    static constexpr Guid iid = {
+        0x7A1D0F08, 0x51E3, 0x4C0B, {0x9A, 0x6D, 0x2E, 0x4B, 0x10, 0x83, 0x3C, 0x01}};
     virtual HRESULT get_SelectedControls(ISelectedControls** out) = 0;
     virtual HRESULT get_Changed(VARIANT_BOOL* out) = 0;
     virtual HRESULT put_Changed(VARIANT_BOOL v) = 0;
     // The text field child of that name (txtValue, txtMin, txtMax).
     virtual HRESULT get_Field(const char* name, ITextField** out) = 0;
 
-protected:
+  protected:
     ~IPageSite() = default;
 };
 

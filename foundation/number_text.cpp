@@ -16,9 +16,12 @@ namespace {
 
 // Writes x with `digits` significant digits in the host's format.
 std::string format_significant(double x, int digits) {
-    if (std::isnan(x)) return "NaN";
-    if (std::isinf(x)) return x < 0 ? "-Inf" : "Inf";
-    if (x == 0.0) return "0";
+    if (std::isnan(x))
+        return "NaN";
+    if (std::isinf(x))
+        return x < 0 ? "-Inf" : "Inf";
+    if (x == 0.0)
+        return "0";
 
     // %e gives the correctly rounded (half-even on the exact binary value) mantissa.
     char buf[64];
@@ -29,16 +32,20 @@ std::string format_significant(double x, int digits) {
     const int exponent = std::atoi(s.c_str() + e_pos + 1);
 
     const bool negative = mantissa[0] == '-';
-    if (negative) mantissa.erase(0, 1);
+    if (negative)
+        mantissa.erase(0, 1);
     std::string significand;  // the digits without the point
     for (char c : mantissa)
-        if (c != '.') significand += c;
-    while (significand.size() > 1 && significand.back() == '0') significand.pop_back();
+        if (c != '.')
+            significand += c;
+    while (significand.size() > 1 && significand.back() == '0')
+        significand.pop_back();
 
     std::string out = negative ? "-" : "";
     if (exponent < -4 || exponent >= digits) {
         out += significand[0];
-        if (significand.size() > 1) out += "." + significand.substr(1);
+        if (significand.size() > 1)
+            out += "." + significand.substr(1);
         char ebuf[16];
         std::snprintf(ebuf, sizeof ebuf, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
         out += ebuf;
@@ -56,13 +63,16 @@ std::string format_significant(double x, int digits) {
 }
 
 std::string_view trim(std::string_view t) {
-    while (!t.empty() && std::isspace(static_cast<unsigned char>(t.front()))) t.remove_prefix(1);
-    while (!t.empty() && std::isspace(static_cast<unsigned char>(t.back()))) t.remove_suffix(1);
+    while (!t.empty() && std::isspace(static_cast<unsigned char>(t.front())))
+        t.remove_prefix(1);
+    while (!t.empty() && std::isspace(static_cast<unsigned char>(t.back())))
+        t.remove_suffix(1);
     return t;
 }
 
 bool iequals(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
+    if (a.size() != b.size())
+        return false;
     for (std::size_t i = 0; i < a.size(); ++i)
         if (std::tolower(static_cast<unsigned char>(a[i])) !=
             std::tolower(static_cast<unsigned char>(b[i])))
@@ -72,54 +82,69 @@ bool iequals(std::string_view a, std::string_view b) {
 
 std::optional<double> parse(std::string_view text) {
     std::string_view t = trim(text);
-    if (t.empty()) return std::nullopt;
+    if (t.empty())
+        return std::nullopt;
     bool negative = false;
     std::string_view body = t;
     if (body[0] == '+' || body[0] == '-') {
         negative = body[0] == '-';
         body.remove_prefix(1);
     }
-    if (iequals(body, "nan")) return std::nan("");
+    if (iequals(body, "nan"))
+        return std::nan("");
     if (iequals(body, "inf") || iequals(body, "infinity"))
         return negative ? -HUGE_VAL : HUGE_VAL;
 
     // Hexadecimal integers: 0x1F or &H1F, read as 32-bit two's complement like a colour value.
     std::string_view hex;
-    if (body.size() > 2 && body[0] == '0' && (body[1] == 'x' || body[1] == 'X')) hex = body.substr(2);
-    if (body.size() > 2 && body[0] == '&' && (body[1] == 'h' || body[1] == 'H')) hex = body.substr(2);
+    if (body.size() > 2 && body[0] == '0' && (body[1] == 'x' || body[1] == 'X'))
+        hex = body.substr(2);
+    if (body.size() > 2 && body[0] == '&' && (body[1] == 'h' || body[1] == 'H'))
+        hex = body.substr(2);
     if (!hex.empty()) {
-        if (hex.size() > 8) return std::nullopt;
+        if (hex.size() > 8)
+            return std::nullopt;
         std::uint32_t v = 0;
         auto [p, ec] = std::from_chars(hex.data(), hex.data() + hex.size(), v, 16);
-        if (ec != std::errc() || p != hex.data() + hex.size()) return std::nullopt;
+        if (ec != std::errc() || p != hex.data() + hex.size())
+            return std::nullopt;
         const double value = static_cast<double>(static_cast<std::int32_t>(v));
         return negative ? -value : value;
     }
 
     // Decimal: digits, optional point, optional exponent; at least one digit in the mantissa.
     std::size_t i = 0, digits = 0;
-    while (i < body.size() && std::isdigit(static_cast<unsigned char>(body[i]))) ++i, ++digits;
+    while (i < body.size() && std::isdigit(static_cast<unsigned char>(body[i])))
+        ++i, ++digits;
     if (i < body.size() && body[i] == '.') {
         ++i;
-        while (i < body.size() && std::isdigit(static_cast<unsigned char>(body[i]))) ++i, ++digits;
+        while (i < body.size() && std::isdigit(static_cast<unsigned char>(body[i])))
+            ++i, ++digits;
     }
-    if (digits == 0) return std::nullopt;
+    if (digits == 0)
+        return std::nullopt;
     if (i < body.size() && (body[i] == 'e' || body[i] == 'E')) {
         std::size_t j = i + 1;
-        if (j < body.size() && (body[j] == '+' || body[j] == '-')) ++j;
+        if (j < body.size() && (body[j] == '+' || body[j] == '-'))
+            ++j;
         std::size_t exp_digits = 0;
-        while (j < body.size() && std::isdigit(static_cast<unsigned char>(body[j]))) ++j, ++exp_digits;
-        if (exp_digits == 0) return std::nullopt;
+        while (j < body.size() && std::isdigit(static_cast<unsigned char>(body[j])))
+            ++j, ++exp_digits;
+        if (exp_digits == 0)
+            return std::nullopt;
         i = j;
     }
-    if (i != body.size()) return std::nullopt;
+    if (i != body.size())
+        return std::nullopt;
     double value = 0;
     auto [p, ec] = std::from_chars(body.data(), body.data() + body.size(), value);
-    if (p != body.data() + body.size()) return std::nullopt;
+    if (p != body.data() + body.size())
+        return std::nullopt;
     if (ec == std::errc::result_out_of_range) {
         // Beyond the double range: an overflow, or an underflow to zero.
         const bool huge = std::strtod(std::string(body).c_str(), nullptr) != 0.0;
-        if (huge) raise(ErrorNumber::Overflow);
+        if (huge)
+            raise(ErrorNumber::Overflow);
         value = 0.0;
     }
     return negative ? -value : value;
@@ -127,16 +152,23 @@ std::optional<double> parse(std::string_view text) {
 
 }  // namespace
 
-std::string single_to_text(float x) { return format_significant(static_cast<double>(x), 7); }
-std::string double_to_text(double x) { return format_significant(x, 15); }
+std::string single_to_text(float x) {
+    return format_significant(static_cast<double>(x), 7);
+}
+std::string double_to_text(double x) {
+    return format_significant(x, 15);
+}
 
 double text_to_double(std::string_view text) {
     const std::optional<double> v = parse(text);
-    if (!v) raise(ErrorNumber::TypeMismatch);
+    if (!v)
+        raise(ErrorNumber::TypeMismatch);
     return *v;
 }
 
-float text_to_single(std::string_view text) { return to_single(text_to_double(text)); }
+float text_to_single(std::string_view text) {
+    return to_single(text_to_double(text));
+}
 
 bool is_number_text(std::string_view text) {
     try {

@@ -39,6 +39,8 @@ double fdiv(double a, double b);
 
 // Pi as the host runtime forms it: 4 * arctangent(1).
 double atn(double x);
-inline double host_pi() { return 4.0 * atn(1.0); }
+inline double host_pi() {
+    return 4.0 * atn(1.0);
+}
 
 }  // namespace qd

@@ -11,7 +11,11 @@ float Rnd() {
     return static_cast<float>(g_state) / 16777216.0f;
 }
 
-std::uint32_t random_state() { return g_state; }
-void set_random_state(std::uint32_t state) { g_state = state & 0xFFFFFFu; }
+std::uint32_t random_state() {
+    return g_state;
+}
+void set_random_state(std::uint32_t state) {
+    g_state = state & 0xFFFFFFu;
+}
 
 }  // namespace qd

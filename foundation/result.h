@@ -30,8 +30,12 @@ inline constexpr HRESULT DISP_E_MEMBERNOTFOUND = static_cast<HRESULT>(0x80020003
 inline constexpr HRESULT DISP_E_UNKNOWNNAME = static_cast<HRESULT>(0x80020006u);
 inline constexpr HRESULT DISP_E_BADPARAMCOUNT = static_cast<HRESULT>(0x8002000Eu);
 
-inline constexpr bool failed(HRESULT hr) { return hr < 0; }
-inline constexpr bool succeeded(HRESULT hr) { return hr >= 0; }
+inline constexpr bool failed(HRESULT hr) {
+    return hr < 0;
+}
+inline constexpr bool succeeded(HRESULT hr) {
+    return hr >= 0;
+}
 
 // Run-time error numbers of the host's language runtime.
 enum class ErrorNumber : std::int32_t {
@@ -51,12 +55,12 @@ inline constexpr HRESULT runtime_error_code(ErrorNumber n) {
 const char* result_message(HRESULT hr);
 
 class RuntimeError : public std::exception {
-public:
+  public:
     explicit RuntimeError(HRESULT code) : code_(code) {}
     HRESULT code() const { return code_; }
     const char* what() const noexcept override { return result_message(code_); }
 
-private:
+  private:
     HRESULT code_;
 };
 
@@ -65,7 +69,8 @@ private:
 
 // Turns a failed host call into a RuntimeError; passes success through.
 inline void check(HRESULT hr) {
-    if (failed(hr)) raise(hr);
+    if (failed(hr))
+        raise(hr);
 }
 
 // The guard around one public member: runs the body and returns its failure as a result code.

@@ -13,16 +13,19 @@ std::string guid_to_string(const Guid& g) {
 }
 
 bool guid_from_string(const std::string& text, Guid* out) {
-    if (text.size() != 38 || text.front() != '{' || text.back() != '}') return false;
+    if (text.size() != 38 || text.front() != '{' || text.back() != '}')
+        return false;
     unsigned d1, d2, d3, b[8];
     char tail;
-    const int n = std::sscanf(text.c_str(), "{%8x-%4x-%4x-%2x%2x-%2x%2x%2x%2x%2x%2x}%c", &d1, &d2, &d3,
-                              &b[0], &b[1], &b[2], &b[3], &b[4], &b[5], &b[6], &b[7], &tail);
-    if (n != 11) return false;
+    const int n = std::sscanf(text.c_str(), "{%8x-%4x-%4x-%2x%2x-%2x%2x%2x%2x%2x%2x}%c", &d1, &d2,
+                              &d3, &b[0], &b[1], &b[2], &b[3], &b[4], &b[5], &b[6], &b[7], &tail);
+    if (n != 11)
+        return false;
     out->data1 = d1;
     out->data2 = static_cast<std::uint16_t>(d2);
     out->data3 = static_cast<std::uint16_t>(d3);
-    for (int i = 0; i < 8; ++i) out->data4[i] = static_cast<std::uint8_t>(b[i]);
+    for (int i = 0; i < 8; ++i)
+        out->data4[i] = static_cast<std::uint8_t>(b[i]);
     return true;
 }
 

@@ -36,7 +36,7 @@ struct IUnknown {
     virtual std::uint32_t AddRef() = 0;
     virtual std::uint32_t Release() = 0;
 
-protected:
+  protected:
     ~IUnknown() = default;
 };
 
@@ -55,12 +55,13 @@ inline constexpr const Guid& iid_of<IUnknown>() {
 // Owning interface pointer.
 template <typename I>
 class ComPtr {
-public:
+  public:
     ComPtr() = default;
     ComPtr(std::nullptr_t) {}
     // Takes a new reference to p.
     explicit ComPtr(I* p) : p_(p) {
-        if (p_) p_->AddRef();
+        if (p_)
+            p_->AddRef();
     }
     ComPtr(const ComPtr& o) : ComPtr(o.p_) {}
     ComPtr(ComPtr&& o) noexcept : p_(o.p_) { o.p_ = nullptr; }
@@ -102,11 +103,12 @@ public:
     template <typename J>
     ComPtr<J> query() const {
         ComPtr<J> out;
-        if (p_) p_->QueryInterface(iid_of<J>(), out.put_void());
+        if (p_)
+            p_->QueryInterface(iid_of<J>(), out.put_void());
         return out;
     }
 
-private:
+  private:
     I* p_ = nullptr;
 };
 

@@ -8,7 +8,8 @@ namespace {
 
 bool iequals(const char* a, const char* b) {
     for (; *a && *b; ++a, ++b)
-        if (std::tolower(static_cast<unsigned char>(*a)) != std::tolower(static_cast<unsigned char>(*b)))
+        if (std::tolower(static_cast<unsigned char>(*a)) !=
+            std::tolower(static_cast<unsigned char>(*b)))
             return false;
     return *a == *b;
 }
@@ -16,7 +17,8 @@ bool iequals(const char* a, const char* b) {
 }  // namespace
 
 HRESULT dispatch_id_of_name(const InterfaceDesc& desc, const char* name, std::int32_t* dispid) {
-    if (!name || !dispid) return E_POINTER;
+    if (!name || !dispid)
+        return E_POINTER;
     for (std::size_t i = 0; i < desc.member_count; ++i) {
         if (iequals(desc.members[i].name, name)) {
             *dispid = desc.members[i].dispid;
@@ -28,35 +30,43 @@ HRESULT dispatch_id_of_name(const InterfaceDesc& desc, const char* name, std::in
 
 HRESULT dispatch_invoke(const InterfaceDesc& desc, void* self, std::int32_t dispid, MemberKind kind,
                         const Variant* args, std::int32_t argc, Variant* result) {
-    if (argc < 0 || (argc > 0 && !args)) return E_INVALIDARG;
+    if (argc < 0 || (argc > 0 && !args))
+        return E_INVALIDARG;
     for (std::size_t i = 0; i < desc.member_count; ++i) {
         const MemberDesc& m = desc.members[i];
-        if (m.dispid == dispid && m.kind == kind) return m.invoke(m, self, args, argc, result);
+        if (m.dispid == dispid && m.kind == kind)
+            return m.invoke(m, self, args, argc, result);
     }
     return DISP_E_MEMBERNOTFOUND;
 }
 
 HRESULT dispatch_get(IDispatch* object, const char* name, Variant* result) {
-    if (!object) return E_POINTER;
+    if (!object)
+        return E_POINTER;
     std::int32_t id = 0;
     const HRESULT hr = object->GetIDsOfNames(name, &id);
-    if (failed(hr)) return hr;
+    if (failed(hr))
+        return hr;
     return object->Invoke(id, MemberKind::PropertyGet, nullptr, 0, result);
 }
 
 HRESULT dispatch_put(IDispatch* object, const char* name, const Variant& value) {
-    if (!object) return E_POINTER;
+    if (!object)
+        return E_POINTER;
     std::int32_t id = 0;
     const HRESULT hr = object->GetIDsOfNames(name, &id);
-    if (failed(hr)) return hr;
+    if (failed(hr))
+        return hr;
     return object->Invoke(id, MemberKind::PropertyPut, &value, 1, nullptr);
 }
 
 HRESULT dispatch_call(IDispatch* object, const char* name, Variant* result) {
-    if (!object) return E_POINTER;
+    if (!object)
+        return E_POINTER;
     std::int32_t id = 0;
     const HRESULT hr = object->GetIDsOfNames(name, &id);
-    if (failed(hr)) return hr;
+    if (failed(hr))
+        return hr;
     return object->Invoke(id, MemberKind::Method, nullptr, 0, result);
 }
 

@@ -28,7 +28,7 @@ struct IDispatch : IUnknown {
     virtual HRESULT Invoke(std::int32_t dispid, MemberKind kind, const Variant* args,
                            std::int32_t argc, Variant* result) = 0;
 
-protected:
+  protected:
     ~IDispatch() = default;
 };
 
@@ -45,9 +45,10 @@ HRESULT dispatch_call(IDispatch* object, const char* name, Variant* result = nul
 // Mixin that implements IDispatch for a dual interface `Iface` described by `Desc`.
 template <typename Iface, const InterfaceDesc& Desc>
 class DispatchImpl : public Iface {
-public:
+  public:
     HRESULT GetTypeInfo(const InterfaceDesc** out) override {
-        if (!out) return E_POINTER;
+        if (!out)
+            return E_POINTER;
         *out = &Desc;
         return S_OK;
     }
@@ -82,7 +83,8 @@ T coerce_argument(const Variant& v, VarType as) {
 template <typename T>
 Variant make_result(T value, VarType as) {
     if constexpr (std::is_same_v<T, std::int16_t>) {
-        if (as == VarType::Boolean) return Variant::boolean(value != 0);
+        if (as == VarType::Boolean)
+            return Variant::boolean(value != 0);
     }
     return Variant(value);
 }
@@ -101,7 +103,8 @@ struct MemberTraits<Fn> {
 
 template <auto Fn>
 HRESULT invoke_method(const MemberDesc&, void* self, const Variant*, std::int32_t argc, Variant*) {
-    if (argc != 0) return DISP_E_BADPARAMCOUNT;
+    if (argc != 0)
+        return DISP_E_BADPARAMCOUNT;
     using I = typename MemberTraits<Fn>::Interface;
     return (static_cast<I*>(self)->*Fn)();
 }
@@ -109,25 +112,30 @@ HRESULT invoke_method(const MemberDesc&, void* self, const Variant*, std::int32_
 template <auto Fn>
 HRESULT invoke_put(const MemberDesc& m, void* self, const Variant* args, std::int32_t argc,
                    Variant*) {
-    if (argc != 1) return DISP_E_BADPARAMCOUNT;
+    if (argc != 1)
+        return DISP_E_BADPARAMCOUNT;
     using I = typename MemberTraits<Fn>::Interface;
     using T = typename MemberTraits<Fn>::Arg;
     T value{};
     const HRESULT hr = guard([&] { value = coerce_argument<T>(args[0], m.type.var); });
-    if (failed(hr)) return hr;
+    if (failed(hr))
+        return hr;
     return (static_cast<I*>(self)->*Fn)(value);
 }
 
 template <auto Fn>
 HRESULT invoke_get(const MemberDesc& m, void* self, const Variant*, std::int32_t argc,
                    Variant* result) {
-    if (argc != 0) return DISP_E_BADPARAMCOUNT;
+    if (argc != 0)
+        return DISP_E_BADPARAMCOUNT;
     using I = typename MemberTraits<Fn>::Interface;
     using T = typename MemberTraits<Fn>::Arg;
     T value{};
     const HRESULT hr = (static_cast<I*>(self)->*Fn)(&value);
-    if (failed(hr)) return hr;
-    if (result) *result = make_result(value, m.type.var);
+    if (failed(hr))
+        return hr;
+    if (result)
+        *result = make_result(value, m.type.var);
     return hr;
 }
 

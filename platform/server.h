@@ -17,18 +17,19 @@ struct IClassFactory : IUnknown {
     // Keeps the module loaded (DllCanUnloadNow answers S_FALSE) while locked.
     virtual HRESULT LockServer(bool lock) = 0;
 
-protected:
+  protected:
     ~IClassFactory() = default;
 };
 
 // The module's type library, obtained through DllGetClassObject with the library's identifier
 // (libid) as the class identifier and ITypeLibrary's iid.
 struct ITypeLibrary : IUnknown {
-    static constexpr Guid iid = {0x7A1D0F00, 0x51E3, 0x4C0B, {0x9A, 0x6D, 0x2E, 0x4B, 0x10, 0x83, 0x3C, 0x01}};
+    static constexpr Guid iid = {
+        0x7A1D0F00, 0x51E3, 0x4C0B, {0x9A, 0x6D, 0x2E, 0x4B, 0x10, 0x83, 0x3C, 0x01}};
     // The static descriptor; valid while this object is alive. Not owned by the caller.
     virtual HRESULT GetLibrary(const LibraryDesc** out) = 0;
 
-protected:
+  protected:
     ~ITypeLibrary() = default;
 };
 
@@ -38,7 +39,8 @@ void server_attach(const LibraryDesc& lib);
 // The four exports.
 HRESULT server_register(const LibraryDesc& lib);
 HRESULT server_unregister(const LibraryDesc& lib);
-HRESULT server_get_class_object(const LibraryDesc& lib, const Guid& clsid, const Guid& iid, void** out);
+HRESULT server_get_class_object(const LibraryDesc& lib, const Guid& clsid, const Guid& iid,
+                                void** out);
 HRESULT server_can_unload_now();
 
 }  // namespace qd

@@ -14,16 +14,19 @@ namespace {
 
 char* copy_text(std::string_view text) {
     char* s = static_cast<char*>(std::malloc(text.size() + 1));
-    if (!s) throw std::bad_alloc();
+    if (!s)
+        throw std::bad_alloc();
     std::memcpy(s, text.data(), text.size());
     s[text.size()] = '\0';
     return s;
 }
 
 bool iequals(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
+    if (a.size() != b.size())
+        return false;
     for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+        if (std::tolower(static_cast<unsigned char>(a[i])) !=
+            std::tolower(static_cast<unsigned char>(b[i])))
             return false;
     return true;
 }
@@ -32,23 +35,34 @@ bool iequals(std::string_view a, std::string_view b) {
 
 const char* var_type_name(VarType t) {
     switch (t) {
-        case VarType::Empty: return "Empty";
-        case VarType::Int16: return "Integer";
-        case VarType::Int32: return "Long";
-        case VarType::Single: return "Single";
-        case VarType::Double: return "Double";
-        case VarType::String: return "String";
-        case VarType::Object: return "Object";
-        case VarType::Boolean: return "Boolean";
+        case VarType::Empty:
+            return "Empty";
+        case VarType::Int16:
+            return "Integer";
+        case VarType::Int32:
+            return "Long";
+        case VarType::Single:
+            return "Single";
+        case VarType::Double:
+            return "Double";
+        case VarType::String:
+            return "String";
+        case VarType::Object:
+            return "Object";
+        case VarType::Boolean:
+            return "Boolean";
     }
     return "Unknown";
 }
 
-Variant::Variant(std::string_view text) : type_(VarType::String) { u_.s = copy_text(text); }
+Variant::Variant(std::string_view text) : type_(VarType::String) {
+    u_.s = copy_text(text);
+}
 
 Variant::Variant(IUnknown* object) : type_(VarType::Object) {
     u_.obj = object;
-    if (object) object->AddRef();
+    if (object)
+        object->AddRef();
 }
 
 Variant Variant::boolean(bool v) {
@@ -58,7 +72,9 @@ Variant Variant::boolean(bool v) {
     return r;
 }
 
-Variant::Variant(const Variant& o) { copy_from(o); }
+Variant::Variant(const Variant& o) {
+    copy_from(o);
+}
 
 Variant::Variant(Variant&& o) noexcept : type_(o.type_), u_(o.u_) {
     o.type_ = VarType::Empty;
@@ -84,11 +100,15 @@ Variant& Variant::operator=(Variant&& o) noexcept {
     return *this;
 }
 
-Variant::~Variant() { clear(); }
+Variant::~Variant() {
+    clear();
+}
 
 void Variant::clear() {
-    if (type_ == VarType::String) std::free(u_.s);
-    if (type_ == VarType::Object && u_.obj) u_.obj->Release();
+    if (type_ == VarType::String)
+        std::free(u_.s);
+    if (type_ == VarType::Object && u_.obj)
+        u_.obj->Release();
     type_ = VarType::Empty;
     u_.r8 = 0;
 }
@@ -96,88 +116,128 @@ void Variant::clear() {
 void Variant::copy_from(const Variant& o) {
     type_ = o.type_;
     u_ = o.u_;
-    if (type_ == VarType::String) u_.s = copy_text(o.str());
-    if (type_ == VarType::Object && u_.obj) u_.obj->AddRef();
+    if (type_ == VarType::String)
+        u_.s = copy_text(o.str());
+    if (type_ == VarType::Object && u_.obj)
+        u_.obj->AddRef();
 }
 
 double Variant::to_double() const {
     switch (type_) {
-        case VarType::Empty: return 0.0;
-        case VarType::Int16: return u_.i2;
-        case VarType::Int32: return u_.i4;
-        case VarType::Single: return u_.r4;
-        case VarType::Double: return u_.r8;
-        case VarType::Boolean: return u_.b;
+        case VarType::Empty:
+            return 0.0;
+        case VarType::Int16:
+            return u_.i2;
+        case VarType::Int32:
+            return u_.i4;
+        case VarType::Single:
+            return u_.r4;
+        case VarType::Double:
+            return u_.r8;
+        case VarType::Boolean:
+            return u_.b;
         case VarType::String:
-            if (iequals(str(), "True")) return -1.0;
-            if (iequals(str(), "False")) return 0.0;
+            if (iequals(str(), "True"))
+                return -1.0;
+            if (iequals(str(), "False"))
+                return 0.0;
             return text_to_double(str());
-        case VarType::Object: break;
+        case VarType::Object:
+            break;
     }
     raise(ErrorNumber::TypeMismatch);
 }
 
 float Variant::to_single() const {
-    if (type_ == VarType::Single) return u_.r4;
+    if (type_ == VarType::Single)
+        return u_.r4;
     return qd::to_single(to_double());
 }
 
 std::int16_t Variant::to_int16() const {
-    if (type_ == VarType::Int16) return u_.i2;
+    if (type_ == VarType::Int16)
+        return u_.i2;
     return round_i16(to_double());
 }
 
 std::int32_t Variant::to_int32() const {
-    if (type_ == VarType::Int32) return u_.i4;
+    if (type_ == VarType::Int32)
+        return u_.i4;
     return round_i32(to_double());
 }
 
 VARIANT_BOOL Variant::to_bool() const {
-    if (type_ == VarType::Boolean) return u_.b;
+    if (type_ == VarType::Boolean)
+        return u_.b;
     return to_double() != 0.0 ? VARIANT_TRUE : VARIANT_FALSE;
 }
 
 std::string Variant::to_text() const {
     switch (type_) {
-        case VarType::Empty: return "";
-        case VarType::Int16: return std::to_string(u_.i2);
-        case VarType::Int32: return std::to_string(u_.i4);
-        case VarType::Single: return single_to_text(u_.r4);
-        case VarType::Double: return double_to_text(u_.r8);
-        case VarType::Boolean: return u_.b ? "True" : "False";
-        case VarType::String: return std::string(str());
-        case VarType::Object: break;
+        case VarType::Empty:
+            return "";
+        case VarType::Int16:
+            return std::to_string(u_.i2);
+        case VarType::Int32:
+            return std::to_string(u_.i4);
+        case VarType::Single:
+            return single_to_text(u_.r4);
+        case VarType::Double:
+            return double_to_text(u_.r8);
+        case VarType::Boolean:
+            return u_.b ? "True" : "False";
+        case VarType::String:
+            return std::string(str());
+        case VarType::Object:
+            break;
     }
     raise(ErrorNumber::TypeMismatch);
 }
 
 Variant Variant::converted(VarType t) const {
     switch (t) {
-        case VarType::Empty: return Variant();
-        case VarType::Int16: return Variant(to_int16());
-        case VarType::Int32: return Variant(to_int32());
-        case VarType::Single: return Variant(to_single());
-        case VarType::Double: return Variant(to_double());
-        case VarType::Boolean: return boolean(to_bool() != 0);
-        case VarType::String: return Variant(std::string_view(to_text()));
+        case VarType::Empty:
+            return Variant();
+        case VarType::Int16:
+            return Variant(to_int16());
+        case VarType::Int32:
+            return Variant(to_int32());
+        case VarType::Single:
+            return Variant(to_single());
+        case VarType::Double:
+            return Variant(to_double());
+        case VarType::Boolean:
+            return boolean(to_bool() != 0);
+        case VarType::String:
+            return Variant(std::string_view(to_text()));
         case VarType::Object:
-            if (type_ == VarType::Object) return *this;
+            if (type_ == VarType::Object)
+                return *this;
             break;
     }
     raise(ErrorNumber::TypeMismatch);
 }
 
 bool operator==(const Variant& a, const Variant& b) {
-    if (a.type_ != b.type_) return false;
+    if (a.type_ != b.type_)
+        return false;
     switch (a.type_) {
-        case VarType::Empty: return true;
-        case VarType::Int16: return a.u_.i2 == b.u_.i2;
-        case VarType::Int32: return a.u_.i4 == b.u_.i4;
-        case VarType::Single: return std::memcmp(&a.u_.r4, &b.u_.r4, sizeof(float)) == 0;
-        case VarType::Double: return std::memcmp(&a.u_.r8, &b.u_.r8, sizeof(double)) == 0;
-        case VarType::Boolean: return a.u_.b == b.u_.b;
-        case VarType::String: return a.str() == b.str();
-        case VarType::Object: return a.u_.obj == b.u_.obj;
+        case VarType::Empty:
+            return true;
+        case VarType::Int16:
+            return a.u_.i2 == b.u_.i2;
+        case VarType::Int32:
+            return a.u_.i4 == b.u_.i4;
+        case VarType::Single:
+            return std::memcmp(&a.u_.r4, &b.u_.r4, sizeof(float)) == 0;
+        case VarType::Double:
+            return std::memcmp(&a.u_.r8, &b.u_.r8, sizeof(double)) == 0;
+        case VarType::Boolean:
+            return a.u_.b == b.u_.b;
+        case VarType::String:
+            return a.str() == b.str();
+        case VarType::Object:
+            return a.u_.obj == b.u_.obj;
     }
     return false;
 }

@@ -36,7 +36,7 @@ enum class VarType : std::int16_t {
 const char* var_type_name(VarType t);
 
 class Variant {
-public:
+  public:
     Variant() = default;
     Variant(std::int16_t v) : type_(VarType::Int16) { u_.i2 = v; }
     Variant(std::int32_t v) : type_(VarType::Int32) { u_.i4 = v; }
@@ -79,7 +79,7 @@ public:
 
     friend bool operator==(const Variant& a, const Variant& b);
 
-private:
+  private:
     void clear();
     void copy_from(const Variant& o);
 

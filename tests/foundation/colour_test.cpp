@@ -12,9 +12,9 @@ struct Split {
 
 TEST(ColourChannels, SplitsEveryValueByTheSameArithmetic) {
     const Split cases[] = {
-        {0xFF8040u, 64, 128, 255},     {0xE0E0E0u, 224, 224, 224},     {0x8000000Fu, 15, 0, -32768},
-        {0xFFFFFFFFu, 255, 255, -1},   {0x01FFFFFFu, 255, 255, 511},   {0x7FFFFFFFu, 255, 255, 32767},
-        {0x00000000u, 0, 0, 0},        {0x80000000u, 0, 0, -32768},
+        {0xFF8040u, 64, 128, 255},   {0xE0E0E0u, 224, 224, 224},   {0x8000000Fu, 15, 0, -32768},
+        {0xFFFFFFFFu, 255, 255, -1}, {0x01FFFFFFu, 255, 255, 511}, {0x7FFFFFFFu, 255, 255, 32767},
+        {0x00000000u, 0, 0, 0},      {0x80000000u, 0, 0, -32768},
     };
     for (const Split& c : cases) {
         const OLE_COLOR v = static_cast<OLE_COLOR>(c.colour);

@@ -9,7 +9,9 @@
 namespace qd {
 namespace {
 
-HRESULT code_of(auto&& f) { return guard(f); }
+HRESULT code_of(auto&& f) {
+    return guard(f);
+}
 
 constexpr HRESULT kOverflow = runtime_error_code(ErrorNumber::Overflow);
 constexpr HRESULT kDivZero = runtime_error_code(ErrorNumber::DivisionByZero);

@@ -9,9 +9,11 @@ namespace {
 
 TEST(Variant, CoercionsOfALateBoundClient) {
     EXPECT_EQ(Variant("150").to_single(), 150.0f);
-    EXPECT_EQ(guard([] { Variant("abc").to_single(); }), runtime_error_code(ErrorNumber::TypeMismatch));
+    EXPECT_EQ(guard([] { Variant("abc").to_single(); }),
+              runtime_error_code(ErrorNumber::TypeMismatch));
     EXPECT_EQ(guard([] { Variant(1e40).to_single(); }), runtime_error_code(ErrorNumber::Overflow));
-    EXPECT_EQ(guard([] { Variant("1e40").to_single(); }), runtime_error_code(ErrorNumber::Overflow));
+    EXPECT_EQ(guard([] { Variant("1e40").to_single(); }),
+              runtime_error_code(ErrorNumber::Overflow));
     EXPECT_EQ(Variant().to_single(), 0.0f);
     EXPECT_EQ(Variant().to_int32(), 0);
     EXPECT_EQ(Variant(2.5f).to_int16(), 2);
