@@ -22,7 +22,8 @@ struct IClassFactory : IUnknown {
 };
 
 // The module's type library, obtained through DllGetClassObject with the library's identifier
-// (libid) as the class identifier and ITypeLibrary's iid.
+// (libid) as the class identifier and ITypeLibrary's iid. A loader that does not know the libid
+// yet passes the null identifier (all zeros) instead.
 struct ITypeLibrary : IUnknown {
     static constexpr Guid iid = {
         0x7A1D0F00, 0x51E3, 0x4C0B, {0x9A, 0x6D, 0x2E, 0x4B, 0x10, 0x83, 0x3C, 0x01}};
@@ -36,7 +37,8 @@ struct ITypeLibrary : IUnknown {
 // Called by the module's load-time entry point.
 void server_attach(const LibraryDesc& lib);
 
-// The four exports.
+// The four exports. Registration writes the registry (platform/registry.h) and answers
+// SELFREG_E_CLASS when it cannot be read or written; the registry is then left as it was.
 HRESULT server_register(const LibraryDesc& lib);
 HRESULT server_unregister(const LibraryDesc& lib);
 HRESULT server_get_class_object(const LibraryDesc& lib, const Guid& clsid, const Guid& iid,
