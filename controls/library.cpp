@@ -1,0 +1,75 @@
+#include "controls/library.h"
+
+#include <iterator>
+
+#include "controls/interfaces.h"
+#include "controls/resources.h"
+#include "qd/progress_controls.h"
+
+#if defined(QD_HAVE_PIE)
+#include "pie/progress_pie.h"
+#endif
+
+namespace qd::progress {
+
+namespace {
+
+// ---- Creators: one per class; a class this build cannot create yet says so ------------------
+
+[[maybe_unused]] HRESULT not_available(const Guid&, void** out) {
+    if (out)
+        *out = nullptr;
+    return CLASS_E_CLASSNOTAVAILABLE;
+}
+
+#if defined(QD_HAVE_PIE)
+constexpr ClassCreator kCreatePie = &create_progress_pie;
+#else
+constexpr ClassCreator kCreatePie = &not_available;
+#endif
+constexpr ClassCreator kCreateBar = &not_available;
+constexpr ClassCreator kCreateData = &not_available;
+
+// ---- Classes ---------------------------------------------------------------------------------
+
+constexpr const char* kControlPages[] = {"StandardColor", "Data"};
+
+const ClassDesc kClasses[] = {
+    {"qdProgressPie", CLSID_qdProgressPie, ClassKind::Control, kClassControl, &kPieInterface,
+     &kPieEventInterface, kControlPages, std::size(kControlPages), 3000.0f, 3000.0f, kCreatePie},
+    {"qdProgressBar", CLSID_qdProgressBar, ClassKind::Control, kClassControl, &kBarInterface,
+     &kBarEventInterface, kControlPages, std::size(kControlPages), 5310.0f, 390.0f, kCreateBar},
+    {"Data", CLSID_Data, ClassKind::PropertyPage, 0, &kDataInterface, nullptr, nullptr, 0, 5925.0f,
+     3495.0f, kCreateData},
+};
+
+const InterfaceDesc* const kInterfaces[] = {
+    &kPieInterface, &kBarInterface, &kDataInterface, &kPieEventInterface, &kBarEventInterface,
+};
+
+const EnumDesc* const kEnums[] = {
+    &kLabelTypeEnum, &kLabelPositionEnum, &kFillTypeEnum, &kBorderStyleEnum, &kBarLabelPositionEnum,
+};
+
+}  // namespace
+
+const LibraryDesc kLibrary = {
+    "qdProgressControls",
+    "qdProgressControls",
+    LIBID_qdProgressControls,
+    1033,
+    9,
+    0,
+    nullptr,
+    kClasses,
+    std::size(kClasses),
+    kInterfaces,
+    std::size(kInterfaces),
+    kEnums,
+    std::size(kEnums),
+    kToolboxBitmaps,
+    std::size(kToolboxBitmaps),
+    &kVersionInfo,
+};
+
+}  // namespace qd::progress
