@@ -61,7 +61,8 @@ void ProgressBar::DrawBar(bool FullRedraw) {
 
     // 2-3. The old length is what the surface shows; the new one follows Value.
     PaintedLength = FilledLength;
-    FilledLength = fmul(fdiv(fsub(Value_, Min_), fsub(Max_, Min_)), picBox().Width());
+    const double fraction = fdiv(fsub(Value_, Min_), fsub(Max_, Min_));
+    FilledLength = fmul(fraction, picBox().Width());
 
     // 4-5. A shorter bar cannot be painted over: clear and repaint from the left edge.
     if (FilledLength < PaintedLength)
@@ -106,7 +107,8 @@ void ProgressBar::DrawSingleColor() {
         const float width = pic.Width();
         pic.Line(0.0f, 0.0f, width, pic.Height());
     } else {
-        pic.Line(0.0f, 0.0f, to_single(FilledLength), pic.Height());
+        const float length = to_single(FilledLength);
+        pic.Line(0.0f, 0.0f, length, pic.Height());
     }
 }
 
@@ -160,7 +162,9 @@ void ProgressBar::DrawBands() {
         pic.DrawStyle(0);
         pic.ForeColor(colour);
         pic.FillColor(colour);
-        pic.Line(to_single(x1), 0.0f, to_single(x2), pic.Height());
+        const float left = to_single(x1);
+        const float right = to_single(x2);
+        pic.Line(left, 0.0f, right, pic.Height());
         x1 = x2;
     }
 }
