@@ -111,8 +111,13 @@ ComPtr<IUnknown> create_object(const std::string& what, const Guid& iid) {
 
     Registry registry;
     Guid clsid{};
-    const std::optional<RegistryEntry> entry =
-        guid_from_string(what, &clsid) ? registry.find_class(clsid) : registry.find_class(what);
+    std::optional<RegistryEntry> entry;
+    try {
+        entry =
+            guid_from_string(what, &clsid) ? registry.find_class(clsid) : registry.find_class(what);
+    } catch (const RegistryError& e) {
+        throw LoaderError(e.what());
+    }
     if (!entry)
         throw LoaderError("class " + what + " is not registered in " + registry.path(),
                           REGDB_E_CLASSNOTREG);
