@@ -301,8 +301,13 @@ void Registry::update(const std::function<void(std::vector<RegistryEntry>&)>& ed
             fail_errno("cannot lock", lock_path);
     }
     // The lock is released when the descriptor closes.
-    std::vector<RegistryEntry> entries = read();
+    const std::optional<std::string> current = read_file(path_);
+    std::vector<RegistryEntry> entries =
+        current ? parse_registry(*current, path_) : std::vector<RegistryEntry>{};
+    const std::vector<RegistryEntry> before = entries;
     edit(entries);
+    if (current && entries == before)
+        return;  // nothing to change: leave the file as it is
     for (const RegistryEntry& e : entries) {
         if (e.path.empty() || e.path.front() != '/' || e.path.find('\n') != std::string::npos)
             fail("module path '" + e.path + "' is not an absolute single-line path");
