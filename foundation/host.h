@@ -8,6 +8,7 @@
 // the surface's own Left, Top, Width and Height are in the container's twips.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "foundation/colour.h"
@@ -193,6 +194,37 @@ struct IPageSite : IUnknown {
 
   protected:
     ~IPageSite() = default;
+};
+
+// How a property page looks: what the container needs to lay it out and draw it. Static data
+// of the page's module, valid while the page object is alive.
+struct PageLayout {
+    const char* caption;            // the page's tab caption
+    float width, height;            // design size, in twips
+    const PageChildDesc* children;  // in tab order
+    std::size_t child_count;
+    const BitmapDesc* picture;  // the bitmap of the page's Picture child, or null
+};
+
+// A property page as its container drives it.
+struct IPropertyPage : IUnknown {
+    static constexpr Guid iid = {
+        0x7A1D0F09, 0x51E3, 0x4C0B, {0x9A, 0x6D, 0x2E, 0x4B, 0x10, 0x83, 0x3C, 0x01}};
+    // Places the page in its site before any other call; null detaches it (the page then drops
+    // its reference to the site, which breaks the site-page reference cycle).
+    virtual HRESULT SetPageSite(IPageSite* site) = 0;
+    // The page's layout; *out is static data, not owned by the caller.
+    virtual HRESULT GetLayout(const PageLayout** out) = 0;
+    // The selection was set or changed: the page fills its fields from the selected controls.
+    virtual HRESULT SelectionChanged() = 0;
+    // The user applies the page: it writes its fields to the selected controls.
+    virtual HRESULT ApplyChanges() = 0;
+    // The text of field `field_name` changed: raises that field's change handler.
+    // E_INVALIDARG for a name that is not one of the page's fields.
+    virtual HRESULT FieldChanged(const char* field_name) = 0;
+
+  protected:
+    ~IPropertyPage() = default;
 };
 
 }  // namespace qd
