@@ -1,0 +1,188 @@
+#include "host/raster/figures.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "host/raster/coverage.h"
+
+namespace qd::host {
+
+namespace {
+
+constexpr double kTwoPi = 2 * std::numbers::pi;
+
+Clip clip_of(const Image& image) {
+    return {image.width, image.height};
+}
+
+// Paints the pen over a span; a patterned pen asks `pos(x, y)` where along its path a pixel is.
+template <typename Position>
+void pen_span(Image& image, const Pen& pen, int y, int x0, int x1, Position&& pos) {
+    std::uint32_t* row = image.row(y);
+    if (!pen.patterned()) {
+        paint_span(row, y, x0, x1, pen.paint);
+        return;
+    }
+    for (int x = x0; x <= x1; ++x)
+        if (pen_pattern_on(pen.style, pos(x, y)))
+            row[x] = pen.paint.apply(row[x]);
+}
+
+// The end point of the ray at `angle` from the centre on the ellipse.
+void ray_end(const EllipseFigure& f, double angle, double* x, double* y) {
+    const double c = std::cos(angle), s = std::sin(angle);
+    const double ca = f.a > 0 ? c / f.a : 0, sb = f.b > 0 ? s / f.b : 0;
+    const double q = ca * ca + sb * sb;
+    const double t = q > 0 ? 1 / std::sqrt(q) : 0;
+    *x = f.cx + t * c;
+    *y = f.cy - t * s;
+}
+
+void draw_radius(Image& image, const EllipseFigure& f, double angle, const Pen& pen) {
+    double ex, ey;
+    ray_end(f, angle, &ex, &ey);
+    const double half = pen.width / 2.0;
+    const double len = std::hypot(ex - f.cx, ey - f.cy);
+    const double ux = len > 0 ? (ex - f.cx) / len : 0, uy = len > 0 ? (ey - f.cy) / len : 0;
+    stroke_spans(f.cx, f.cy, ex, ey, half, 0.5, clip_of(image), [&](int y, int x0, int x1) {
+        pen_span(image, pen, y, x0, x1,
+                 [&](int x, int yy) { return (x - f.cx) * ux + (yy - f.cy) * uy; });
+    });
+}
+
+void draw_arc(Image& image, const EllipseFigure& f, const Wedge& wedge, const Pen& pen) {
+    const double w = pen.width;
+    const double out = pen.style == kDrawInsideSolid ? 0 : w / 2;
+    const double in = pen.style == kDrawInsideSolid ? w : w / 2;
+    const double mean_radius = (f.a + f.b) / 2;
+    const double from = f.whole ? 0 : f.start;
+    ring_spans(f.cx, f.cy, f.a + out, f.b + out, f.a - in, f.b - in, wedge, clip_of(image),
+               [&](int y, int x0, int x1) {
+                   pen_span(image, pen, y, x0, x1, [&](int x, int yy) {
+                       // Only patterned pens come here: the one per-pixel angle of the surface.
+                       double t = std::atan2(f.cy - yy, x - f.cx) - from;
+                       if (t < 0)
+                           t += kTwoPi;
+                       return t * mean_radius;
+                   });
+               });
+}
+
+long long to_pixel(double v) {
+    return static_cast<long long>(std::floor(std::clamp(v, -1e9, 1e9) + 0.5));
+}
+
+// Paints rows y0..y1, columns x0..x1 of the picture, clipped.
+template <typename Painter>
+void rect_spans(const Image& image, long long x0, long long y0, long long x1, long long y1,
+                Painter&& paint) {
+    const long long cx0 = std::max(x0, 0LL), cx1 = std::min<long long>(x1, image.width - 1);
+    const long long cy0 = std::max(y0, 0LL), cy1 = std::min<long long>(y1, image.height - 1);
+    if (cx0 > cx1 || cy0 > cy1)
+        return;
+    for (long long y = cy0; y <= cy1; ++y)
+        paint(static_cast<int>(y), static_cast<int>(cx0), static_cast<int>(cx1));
+}
+
+}  // namespace
+
+bool pen_pattern_on(int style, double pos) {
+    // Runs of on, off, on, off ... pixels, repeating.
+    static constexpr int kDash[] = {18, 6};
+    static constexpr int kDot[] = {3, 3};
+    static constexpr int kDashDot[] = {9, 6, 3, 6};
+    static constexpr int kDashDotDot[] = {9, 3, 3, 3, 3, 3};
+    const int* runs;
+    int count;
+    switch (style) {
+        case kDrawDash:
+            runs = kDash, count = 2;
+            break;
+        case kDrawDot:
+            runs = kDot, count = 2;
+            break;
+        case kDrawDashDot:
+            runs = kDashDot, count = 4;
+            break;
+        case kDrawDashDotDot:
+            runs = kDashDotDot, count = 6;
+            break;
+        default:
+            return true;
+    }
+    int period = 0;
+    for (int i = 0; i < count; ++i)
+        period += runs[i];
+    double p = std::fmod(pos, period);
+    if (p < 0)
+        p += period;
+    for (int i = 0; i < count; ++i) {
+        if (p < runs[i])
+            return i % 2 == 0;
+        p -= runs[i];
+    }
+    return true;
+}
+
+void draw_ellipse(Image& image, const EllipseFigure& f, const Pen& pen, const Brush& brush) {
+    if (image.empty() || !(f.a >= 0 && f.b >= 0))
+        return;
+    const Wedge wedge = f.whole ? Wedge::full() : Wedge::between(f.start, f.end);
+    const bool closed = f.whole || (f.start_radius && f.end_radius);
+    if (brush.visible && closed && !f.empty_sector) {
+        sector_spans(f.cx, f.cy, f.a, f.b, wedge, clip_of(image), [&](int y, int x0, int x1) {
+            paint_span(image.row(y), y, x0, x1, brush.paint);
+        });
+    }
+    if (!pen.draws())
+        return;
+    if (!f.empty_sector)
+        draw_arc(image, f, wedge, pen);
+    if (!f.whole && f.start_radius)
+        draw_radius(image, f, f.start, pen);
+    if (!f.whole && f.end_radius)
+        draw_radius(image, f, f.end, pen);
+}
+
+void draw_box(Image& image, double x1, double y1, double x2, double y2, const Pen& pen,
+              const Brush& brush) {
+    if (image.empty())
+        return;
+    long long left = to_pixel(x1), right = to_pixel(x2);
+    long long top = to_pixel(y1), bottom = to_pixel(y2);
+    if (left > right)
+        std::swap(left, right);
+    if (top > bottom)
+        std::swap(top, bottom);
+    if (brush.visible) {
+        rect_spans(image, left, top, right, bottom,
+                   [&](int y, int a, int b) { paint_span(image.row(y), y, a, b, brush.paint); });
+    }
+    if (!pen.draws())
+        return;
+    // The outline: centred on the box's edges, or wholly inside them for the inside style.
+    const long long w = pen.width;
+    const long long grow_lo = pen.style == kDrawInsideSolid ? 0 : (w - 1) / 2;
+    const long long grow_hi = pen.style == kDrawInsideSolid ? 0 : w / 2;
+    const long long ol = left - grow_lo, ot = top - grow_lo;
+    const long long orr = right + grow_hi, ob = bottom + grow_hi;
+    const long long il = ol + w, it = ot + w, ir = orr - w, ib = ob - w;
+    const auto along_x = [&](int x, int) { return static_cast<double>(x - ol); };
+    const auto along_y = [&](int, int y) { return static_cast<double>(y - ot); };
+    if (il > ir || it > ib) {  // too small for a hole: solid
+        rect_spans(image, ol, ot, orr, ob,
+                   [&](int y, int a, int b) { pen_span(image, pen, y, a, b, along_x); });
+        return;
+    }
+    rect_spans(image, ol, ot, orr, it - 1,
+               [&](int y, int a, int b) { pen_span(image, pen, y, a, b, along_x); });
+    rect_spans(image, ol, ib + 1, orr, ob,
+               [&](int y, int a, int b) { pen_span(image, pen, y, a, b, along_x); });
+    rect_spans(image, ol, it, il - 1, ib,
+               [&](int y, int a, int b) { pen_span(image, pen, y, a, b, along_y); });
+    rect_spans(image, ir + 1, it, orr, ib,
+               [&](int y, int a, int b) { pen_span(image, pen, y, a, b, along_y); });
+}
+
+}  // namespace qd::host

@@ -1,0 +1,55 @@
+// The surface's figures drawn on a picture: ellipses, arcs, sectors and boxes.
+//
+// Coordinates are pixels (pixel centres at whole numbers) and the picture is the clip. The
+// interior is painted first with the brush, then the outline with the pen, each as spans.
+#pragma once
+
+#include "host/raster/image.h"
+#include "host/raster/paint.h"
+
+namespace qd::host {
+
+// Line styles of the pen.
+enum DrawStyleValue : int {
+    kDrawSolid = 0,
+    kDrawDash = 1,
+    kDrawDot = 2,
+    kDrawDashDot = 3,
+    kDrawDashDotDot = 4,
+    kDrawTransparent = 5,
+    kDrawInsideSolid = 6,
+};
+
+struct Pen {
+    Paint paint;
+    int width = 1;  // pixels, >= 1
+    int style = kDrawSolid;
+    bool draws() const { return style != kDrawTransparent; }
+    // Dashes and dots exist only for one-pixel pens; wider pens draw solid.
+    bool patterned() const { return width == 1 && style >= kDrawDash && style <= kDrawDashDotDot; }
+};
+
+struct Brush {
+    Paint paint;
+    bool visible = false;  // false for the transparent fill style
+};
+
+struct EllipseFigure {
+    double cx = 0, cy = 0;      // centre
+    double a = 0, b = 0;        // horizontal and vertical semi-axes
+    bool whole = true;          // no start and end: the whole ellipse
+    double start = 0, end = 0;  // arc angles, 0..2 pi, counter-clockwise on screen
+    bool start_radius = false, end_radius = false;
+    bool empty_sector = false;  // draw the radii only (an end of negative zero)
+};
+
+void draw_ellipse(Image& image, const EllipseFigure& f, const Pen& pen, const Brush& brush);
+
+// The box with corners (x1, y1) and (x2, y2), both corners included.
+void draw_box(Image& image, double x1, double y1, double x2, double y2, const Pen& pen,
+              const Brush& brush);
+
+// Whether a patterned pen is on at `pos` pixels along its path.
+bool pen_pattern_on(int style, double pos);
+
+}  // namespace qd::host

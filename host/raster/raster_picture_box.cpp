@@ -1,0 +1,279 @@
+#include "host/raster/raster_picture_box.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "host/raster/figures.h"
+#include "host/raster/system_colours.h"
+
+namespace qd::host {
+
+namespace {
+
+constexpr HRESULT kInvalidPropertyValue = runtime_error_code(ErrorNumber::InvalidPropertyValue);
+constexpr HRESULT kInvalidProcedureCall = runtime_error_code(ErrorNumber::InvalidProcedureCall);
+
+// Angles are compared as single-precision numbers, the type they arrive in.
+constexpr float kTwoPiSingle = static_cast<float>(2 * std::numbers::pi);
+
+// Pixels of an extent in twips, to the nearest pixel; -1 when it is refused.
+int pixels_of_twips(float twips) {
+    if (!(twips >= 0))
+        return -1;
+    const double px = std::floor(twips / kTwipsPerPixel + 0.5);
+    return px > kMaxPictureSide ? -1 : static_cast<int>(px);
+}
+
+HRESULT store_colour(OLE_COLOR c, std::uint32_t* slot) {
+    std::uint32_t pixel;
+    if (!resolve_colour(c, &pixel))
+        return kInvalidPropertyValue;
+    *slot = pixel;
+    return S_OK;
+}
+
+}  // namespace
+
+ComPtr<RasterPictureBox> RasterPictureBox::make() {
+    return ComPtr<RasterPictureBox>(new RasterPictureBox());
+}
+
+RasterPictureBox::RasterPictureBox() {
+    resolve_colour(kSysButtonFace, &background_);
+    resolve_colour(kSysButtonText, &fore_color_);
+}
+
+bool RasterPictureBox::set_background(OLE_COLOR c) {
+    return succeeded(store_colour(c, &background_));
+}
+
+bool RasterPictureBox::resize_pixels(int width, int height) {
+    if (width < 0 || height < 0 || width > kMaxPictureSide || height > kMaxPictureSide)
+        return false;
+    width_ = static_cast<float>(width * kTwipsPerPixel);
+    height_ = static_cast<float>(height * kTwipsPerPixel);
+    outer_w_px_ = width;
+    outer_h_px_ = height;
+    reallocate();
+    return true;
+}
+
+void RasterPictureBox::reallocate() {
+    const int w = std::max(0, outer_w_px_ - 2 * border_pixels());
+    const int h = std::max(0, outer_h_px_ - 2 * border_pixels());
+    if (w == picture_.width && h == picture_.height)
+        return;
+    Image next(w, h, background_);
+    const int keep_w = std::min(w, picture_.width), keep_h = std::min(h, picture_.height);
+    for (int y = 0; y < keep_h; ++y)
+        std::copy_n(picture_.row(y), keep_w, next.row(y));
+    picture_ = std::move(next);
+}
+
+HRESULT RasterPictureBox::Cls() {
+    std::fill(picture_.pixels.begin(), picture_.pixels.end(), background_);
+    return S_OK;
+}
+
+HRESULT RasterPictureBox::Circle(float x, float y, float radius, OptionalColor color,
+                                 OptionalSingle start, OptionalSingle end, OptionalSingle aspect) {
+    const auto angle_ok = [](const OptionalSingle& a) {
+        return !a.present || (a.value >= -kTwoPiSingle && a.value <= kTwoPiSingle);
+    };
+    if (!angle_ok(start) || !angle_ok(end))
+        return kInvalidProcedureCall;
+    const double ratio = aspect.present ? aspect.value : 1.0;
+    if (!std::isfinite(x) || !std::isfinite(y) || std::isnan(radius) || !(ratio > 0) ||
+        !std::isfinite(ratio))
+        return kInvalidProcedureCall;
+    std::uint32_t line_pixel = fore_color_;
+    if (color.present && failed(store_colour(color.value, &line_pixel)))
+        return kInvalidPropertyValue;
+    if (radius < 0)
+        return S_OK;
+
+    const double unit = units_per_pixel();
+    EllipseFigure f;
+    f.cx = x / unit;
+    f.cy = y / unit;
+    const double r = radius / unit;
+    // The radius is the longer semi-axis: horizontal up to aspect 1, vertical above.
+    f.a = ratio <= 1 ? r : r / ratio;
+    f.b = ratio <= 1 ? r * ratio : r;
+    // Start and end come as a pair; one without the other draws the whole figure.
+    f.whole = !(start.present || end.present);
+    if (!f.whole) {
+        const float s = start.present ? start.value : 0.0f;
+        const float e = end.present ? end.value : kTwoPiSingle;
+        f.start = std::fabs(s);
+        f.end = std::fabs(e);
+        f.start_radius = std::signbit(s);
+        f.end_radius = std::signbit(e);
+        f.empty_sector = e == 0 && std::signbit(e);
+    }
+    Pen pen{Paint::make(line_pixel, draw_mode_), draw_width_, draw_style_};
+    Brush brush{Paint::make(fill_color_, draw_mode_, fill_style_), fill_style_ != 1};
+    draw_ellipse(picture_, f, pen, brush);
+    return S_OK;
+}
+
+HRESULT RasterPictureBox::Line(float x1, float y1, float x2, float y2) {
+    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
+        return kInvalidProcedureCall;
+    const double unit = units_per_pixel();
+    Pen pen{Paint::make(fore_color_, draw_mode_), draw_width_, draw_style_};
+    Brush brush{Paint::make(fill_color_, draw_mode_, fill_style_), fill_style_ != 1};
+    draw_box(picture_, x1 / unit, y1 / unit, x2 / unit, y2 / unit, pen, brush);
+    return S_OK;
+}
+
+HRESULT RasterPictureBox::put_ScaleMode(std::int16_t mode) {
+    if (mode != 1 && mode != 3)
+        return kInvalidPropertyValue;
+    scale_mode_ = mode;
+    return S_OK;
+}
+
+HRESULT RasterPictureBox::get_ScaleMode(std::int16_t* mode) {
+    if (!mode)
+        return E_POINTER;
+    *mode = scale_mode_;
+    return S_OK;
+}
+
+HRESULT RasterPictureBox::get_ScaleLeft(float* v) {
+    if (!v)
+        return E_POINTER;
+    *v = 0;
+    return S_OK;
+}
+
+HRESULT RasterPictureBox::get_ScaleTop(float* v) {
+    if (!v)
+        return E_POINTER;
+    *v = 0;
+    return S_OK;
+}
+
+HRESULT RasterPictureBox::get_ScaleWidth(float* v) {
+    if (!v)
+        return E_POINTER;
+    *v = static_cast<float>(picture_.width * units_per_pixel());
+    return S_OK;
+}
+
+HRESULT RasterPictureBox::get_ScaleHeight(float* v) {
+    if (!v)
+        return E_POINTER;
+    *v = static_cast<float>(picture_.height * units_per_pixel());
+    return S_OK;
+}
+
+HRESULT RasterPictureBox::put_FillColor(OLE_COLOR c) {
+    return store_colour(c, &fill_color_);
+}
+
+HRESULT RasterPictureBox::put_FillStyle(std::int16_t style) {
+    if (style < 0 || style > 7)
+        return kInvalidPropertyValue;
+    fill_style_ = style;
+    return S_OK;
+}
+
+HRESULT RasterPictureBox::put_ForeColor(OLE_COLOR c) {
+    return store_colour(c, &fore_color_);
+}
+
+HRESULT RasterPictureBox::put_DrawWidth(std::int16_t width) {
+    if (width < 1)
+        return kInvalidPropertyValue;
+    draw_width_ = width;
+    return S_OK;
+}
+
+HRESULT RasterPictureBox::put_DrawStyle(std::int16_t style) {
+    if (style < 0 || style > 6)
+        return kInvalidPropertyValue;
+    draw_style_ = style;
+    return S_OK;
+}
+
+HRESULT RasterPictureBox::put_DrawMode(std::int16_t mode) {
+    if (mode < 1 || mode > 16)
+        return kInvalidPropertyValue;
+    draw_mode_ = mode;
+    return S_OK;
+}
+
+HRESULT RasterPictureBox::put_BorderStyle(std::int16_t style) {
+    if (style != 0 && style != 1)
+        return kInvalidPropertyValue;
+    border_style_ = style;
+    reallocate();
+    return S_OK;
+}
+
+HRESULT RasterPictureBox::get_Left(float* v) {
+    if (!v)
+        return E_POINTER;
+    *v = left_;
+    return S_OK;
+}
+
+HRESULT RasterPictureBox::put_Left(float v) {
+    if (!std::isfinite(v))
+        return kInvalidPropertyValue;
+    left_ = v;
+    return S_OK;
+}
+
+HRESULT RasterPictureBox::get_Top(float* v) {
+    if (!v)
+        return E_POINTER;
+    *v = top_;
+    return S_OK;
+}
+
+HRESULT RasterPictureBox::put_Top(float v) {
+    if (!std::isfinite(v))
+        return kInvalidPropertyValue;
+    top_ = v;
+    return S_OK;
+}
+
+HRESULT RasterPictureBox::get_Width(float* v) {
+    if (!v)
+        return E_POINTER;
+    *v = width_;
+    return S_OK;
+}
+
+HRESULT RasterPictureBox::put_Width(float v) {
+    const int px = pixels_of_twips(v);
+    if (px < 0)
+        return kInvalidPropertyValue;
+    width_ = v;
+    outer_w_px_ = px;
+    reallocate();
+    return S_OK;
+}
+
+HRESULT RasterPictureBox::get_Height(float* v) {
+    if (!v)
+        return E_POINTER;
+    *v = height_;
+    return S_OK;
+}
+
+HRESULT RasterPictureBox::put_Height(float v) {
+    const int px = pixels_of_twips(v);
+    if (px < 0)
+        return kInvalidPropertyValue;
+    height_ = v;
+    outer_h_px_ = px;
+    reallocate();
+    return S_OK;
+}
+
+}  // namespace qd::host
