@@ -4,6 +4,7 @@
 
 #include "controls/interfaces.h"
 #include "controls/resources.h"
+#include "pages/data_page.h"
 #include "qd/progress_controls.h"
 
 #if defined(QD_HAVE_PIE)
@@ -28,7 +29,7 @@ constexpr ClassCreator kCreatePie = &create_progress_pie;
 constexpr ClassCreator kCreatePie = &not_available;
 #endif
 constexpr ClassCreator kCreateBar = &not_available;
-constexpr ClassCreator kCreateData = &not_available;
+constexpr ClassCreator kCreateData = &create_data_page;
 
 // ---- Classes ---------------------------------------------------------------------------------
 

@@ -146,7 +146,14 @@ TEST(Module, ClassFactoriesCreateOnlyWhatThisBuildHas) {
               CLASS_E_CLASSNOTAVAILABLE);
 #endif
     pie.reset();
-    for (const Guid& clsid : {CLSID_qdProgressBar, CLSID_Data}) {
+    {
+        ComPtr<IClassFactory> data = factory_of(CLSID_Data);
+        ASSERT_TRUE(data);
+        ComPtr<_Data> page;
+        EXPECT_EQ(data->CreateInstance(nullptr, _Data::iid, page.put_void()), S_OK);
+        EXPECT_TRUE(page);
+    }
+    for (const Guid& clsid : {CLSID_qdProgressBar}) {
         ComPtr<IClassFactory> f = factory_of(clsid);
         ASSERT_TRUE(f);
         EXPECT_EQ(f->CreateInstance(nullptr, IID_IUnknown, obj.put_void()),
