@@ -8,7 +8,7 @@
 #include "bar/progress_bar.h"
 #include "host/page/page_site.h"
 #include "pages/data_page.h"
-#include "tests/page/quiet_control_site.h"
+#include "tests/page/model_control.h"
 #if defined(QD_HAVE_PIE)
 #include "pie/progress_pie.h"
 #endif
@@ -23,17 +23,6 @@ struct ControlKind {
     const char* name;
     ClassCreator create;
 };
-
-// A new control (defaults Min 0, Max 100, Value 75) placed in a site that accepts everything.
-ComPtr<IDispatch> new_control(ClassCreator create) {
-    ComPtr<IDispatch> control;
-    EXPECT_EQ(create(IDispatch::iid, control.put_void()), S_OK);
-    const auto events = control.query<IControl>();
-    const ComPtr<test::QuietControlSite> site(new test::QuietControlSite);
-    EXPECT_EQ(events->SetSite(site.get()), S_OK);
-    EXPECT_EQ(events->InitProperties(), S_OK);
-    return control;
-}
 
 float get(IDispatch* control, const char* name) {
     Variant v;
@@ -60,7 +49,7 @@ class DataPageTest : public testing::TestWithParam<ControlKind> {
     }
     void TearDown() override { site->close(); }
 
-    ComPtr<IDispatch> control() { return new_control(GetParam().create); }
+    ComPtr<IDispatch> control() { return test::new_model_control(GetParam().create).control; }
     std::string text(const char* field) {
         std::string t;
         EXPECT_EQ(site->text(field, &t), S_OK);
@@ -145,6 +134,15 @@ TEST_P(DataPageTest, TextThatIsNotANumberStopsTheApplyAtThatField) {
     ASSERT_EQ(site->set_text("txtMin", ""), S_OK);
     EXPECT_EQ(site->apply(), kTypeMismatch);
     EXPECT_EQ(range_of(c.get()), (Range{0, 100, 75}));
+}
+
+TEST_P(DataPageTest, EveryApplySendsAllThreeFieldsEvenUnchanged) {
+    const auto c = test::new_model_control(GetParam().create);
+    ASSERT_EQ(site->select({c.control}), S_OK);
+    c.site->clear_changes();
+    ASSERT_EQ(site->apply(), S_OK);
+    EXPECT_EQ(c.site->changes(), (std::vector<std::string>{"Value", "Min", "Max"}));
+    EXPECT_EQ(range_of(c.control.get()), (Range{0, 100, 75}));
 }
 
 TEST_P(DataPageTest, OnlyTheFirstSelectedControlChanges) {

@@ -10,7 +10,7 @@
 #include "host/raster/png_io.h"
 #include "pages/data_page.h"
 #include "pages/data_page_layout.h"
-#include "tests/page/quiet_control_site.h"
+#include "tests/page/model_control.h"
 
 namespace qd::progress {
 namespace {
@@ -33,11 +33,7 @@ TEST(PageRender, ShowsFieldsWithTheirTextsAndThePicture) {
     ASSERT_EQ(create_data_page(IPropertyPage::iid, page.put_void()), S_OK);
     const auto site = host::PageSite::create();
     ASSERT_EQ(site->open(page.get()), S_OK);
-    ComPtr<IDispatch> bar;
-    ASSERT_EQ(create_progress_bar(IDispatch::iid, bar.put_void()), S_OK);
-    const ComPtr<test::QuietControlSite> control_site(new test::QuietControlSite);
-    ASSERT_EQ(bar.query<IControl>()->SetSite(control_site.get()), S_OK);
-    ASSERT_EQ(bar.query<IControl>()->InitProperties(), S_OK);
+    const ComPtr<IDispatch> bar = test::new_model_control(&create_progress_bar).control;
     ASSERT_EQ(site->select({bar}), S_OK);
     ASSERT_EQ(site->set_text("txtMax", ""), S_OK);
 

@@ -9,7 +9,7 @@
 #include "host/page/page_site.h"
 #include "pages/data_page.h"
 #include "pages/data_page_layout.h"
-#include "tests/page/quiet_control_site.h"
+#include "tests/page/model_control.h"
 
 namespace qd::progress {
 namespace {
@@ -54,10 +54,7 @@ class PageSiteOrderTest : public testing::Test {
     void SetUp() override {
         ASSERT_EQ(create_data_page(IPropertyPage::iid, page.put_void()), S_OK);
         ASSERT_EQ(site->open(page.get()), S_OK);
-        ASSERT_EQ(create_progress_bar(IDispatch::iid, bar.put_void()), S_OK);
-        const ComPtr<test::QuietControlSite> control_site(new test::QuietControlSite);
-        ASSERT_EQ(bar.query<IControl>()->SetSite(control_site.get()), S_OK);
-        ASSERT_EQ(bar.query<IControl>()->InitProperties(), S_OK);
+        bar = test::new_model_control(&create_progress_bar).control;
         // The page talks to the scripted site; the fields still report to the page.
         ASSERT_EQ(page->SetPageSite(scripted.get()), S_OK);
     }
