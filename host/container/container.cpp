@@ -1,0 +1,194 @@
+#include "host/container/container.h"
+
+#include "host/loader/loader.h"
+#include "host/model/property_bag.h"
+#include "host/trace/traced_label.h"
+#include "host/trace/traced_picture_box.h"
+#include "host/trace/traced_site.h"
+#include "host/trace/traced_store.h"
+#include "platform/registry.h"
+
+namespace qd::host {
+
+namespace {
+
+void check_event(HRESULT hr) {
+    if (failed(hr))
+        throw ContainerError(hr, {});
+}
+
+ControlExtent extent_of(const ClassDesc& cls) {
+    return {cls.design_width, cls.design_height};
+}
+
+// The class of `what` in the type library of the module at `path`: by class identifier when
+// `clsid` is given, else by name.
+ControlExtent extent_in_library(const std::string& path, const Guid* clsid,
+                                const std::string& class_name, const std::string& what) {
+    try {
+        const TypeLibraryRef tl = type_library(path);
+        const ClassDesc* cls =
+            clsid ? find_class(tl.desc(), *clsid) : find_class(tl.desc(), class_name.c_str());
+        if (!cls)
+            throw ContainerError(CLASS_E_CLASSNOTAVAILABLE,
+                                 "the type library of " + path + " has no class " + what);
+        return extent_of(*cls);
+    } catch (const LoaderError& e) {
+        throw ContainerError(e.code(), e.what());
+    }
+}
+
+}  // namespace
+
+ControlExtent design_extent(const std::string& what) {
+    const std::size_t colon = what.rfind(':');
+    const std::size_t slash = what.rfind('/');
+    if (slash != std::string::npos && colon != std::string::npos && colon > slash) {
+        Guid clsid{};
+        const std::string class_name = what.substr(colon + 1);
+        const bool by_id = guid_from_string(class_name, &clsid);
+        return extent_in_library(what.substr(0, colon), by_id ? &clsid : nullptr, class_name, what);
+    }
+    std::optional<RegistryEntry> entry;
+    Registry registry;
+    try {
+        Guid clsid{};
+        entry =
+            guid_from_string(what, &clsid) ? registry.find_class(clsid) : registry.find_class(what);
+    } catch (const RegistryError& e) {
+        throw ContainerError(REGDB_E_CLASSNOTREG, e.what());
+    }
+    if (!entry)
+        throw ContainerError(REGDB_E_CLASSNOTREG,
+                             "class " + what + " is not registered in " + registry.path());
+    return extent_in_library(entry->path, &entry->guid, {}, what);
+}
+
+// ---- HostedControl ---------------------------------------------------------------------------
+
+HostedControl::HostedControl(std::string name, ComPtr<IDispatch> control, ComPtr<IControl> events,
+                             Surfaces surfaces, ComPtr<ControlSite> site,
+                             ComPtr<IControlSite> traced_site, TraceSink& sink)
+    : name_(std::move(name)),
+      control_(std::move(control)),
+      events_(std::move(events)),
+      surfaces_(std::move(surfaces)),
+      site_(std::move(site)),
+      traced_site_(std::move(traced_site)),
+      sink_(sink) {}
+
+// The control goes first: it holds the site, which holds the surfaces.
+HostedControl::~HostedControl() {
+    events_ = nullptr;
+    control_ = nullptr;
+}
+
+void HostedControl::set_site() {
+    check_event(events_->SetSite(traced_site_.get()));
+}
+
+void HostedControl::init_properties() {
+    check_event(events_->InitProperties());
+}
+
+void HostedControl::read_properties(const PropertyList& properties) {
+    ComPtr<PropertyBag> bag(new PropertyBag());
+    for (const Property& p : properties)
+        bag->set(p.key, p.value);
+    ComPtr<TracedStore> store(new TracedStore(bag.get(), sink_));
+    check_event(events_->ReadProperties(store.get()));
+}
+
+PropertyList HostedControl::write_properties() {
+    ComPtr<PropertyBag> bag(new PropertyBag());
+    ComPtr<TracedStore> store(new TracedStore(bag.get(), sink_));
+    check_event(events_->WriteProperties(store.get()));
+    PropertyList properties;
+    for (const PropertyBag::Entry& e : bag->entries())
+        properties.push_back({e.key, e.value});
+    return properties;
+}
+
+void HostedControl::resize() {
+    check_event(events_->Resize());
+}
+
+void HostedControl::resize(float width, float height) {
+    site_->set_extent(width, height);
+    resize();
+}
+
+Variant HostedControl::get(const std::string& property) {
+    Variant v;
+    check_event(dispatch_get(control_.get(), property.c_str(), &v));
+    return v;
+}
+
+void HostedControl::put(const std::string& property, const Variant& value) {
+    check_event(dispatch_put(control_.get(), property.c_str(), value));
+}
+
+void HostedControl::call(const std::string& method) {
+    check_event(dispatch_call(control_.get(), method.c_str()));
+}
+
+// ---- Container -------------------------------------------------------------------------------
+
+Container::~Container() = default;
+
+HostedControl& Container::site_new(const std::string& name, const std::string& what,
+                                   ControlExtent extent) {
+    if (controls_.contains(name))
+        throw ContainerError(E_INVALIDARG, "there is already a control named " + name);
+    ComPtr<IDispatch> control;
+    try {
+        control = create_object<IDispatch>(what);
+    } catch (const LoaderError& e) {
+        throw ContainerError(e.code(), e.what());
+    }
+    ComPtr<IControl> events = control.query<IControl>();
+    if (!events)
+        throw ContainerError(E_NOINTERFACE, what + " is not a control");
+
+    Surfaces surfaces = make_surfaces(extent.width, extent.height);
+    ComPtr<IPictureBox> picture(new TracedPictureBox(surfaces.picture.get(), sink_));
+    ComPtr<ILabel> label(new TracedLabel(surfaces.label.get(), sink_));
+    ComPtr<ControlSite> site(
+        new ControlSite(extent.width, extent.height, picture.get(), label.get()));
+    ComPtr<IControlSite> traced_site(new TracedSite(site.get(), sink_));
+
+    auto hosted = std::make_unique<HostedControl>(name, std::move(control), std::move(events),
+                                                  std::move(surfaces), std::move(site),
+                                                  std::move(traced_site), sink_);
+    HostedControl& placed = *hosted;
+    controls_.emplace(name, std::move(hosted));
+    placed.set_site();
+    return placed;
+}
+
+HostedControl& Container::create(const std::string& name, const std::string& what,
+                                 std::optional<ControlExtent> extent) {
+    HostedControl& control = site_new(name, what, extent ? *extent : design_extent(what));
+    control.init_properties();
+    control.resize();
+    return control;
+}
+
+HostedControl& Container::load(const std::string& name, const std::string& what,
+                               const PropertyList& properties) {
+    HostedControl& control = site_new(name, what, design_extent(what));
+    control.read_properties(properties);
+    control.resize();
+    return control;
+}
+
+HostedControl* Container::find(const std::string& name) const {
+    const auto it = controls_.find(name);
+    return it == controls_.end() ? nullptr : it->second.get();
+}
+
+bool Container::remove(const std::string& name) {
+    return controls_.erase(name) > 0;
+}
+
+}  // namespace qd::host

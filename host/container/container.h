@@ -1,0 +1,113 @@
+// The container: creates controls by ProgID through the registry, gives each its site (a
+// ControlSite with a picture box and a label), and raises the host events on it. Every host
+// call the controls make passes through one trace sink.
+//
+//   Container form(sink);
+//   HostedControl& pie = form.create("pie", "qdProgressControls.qdProgressPie");
+//   pie.put("Value", Variant(40));
+//   save_property_file("pie.qdp", pie.write_properties());
+#pragma once
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+#include "foundation/host.h"
+#include "host/container/surfaces.h"
+#include "host/model/control_site.h"
+#include "host/persist/property_file.h"
+#include "host/trace/trace_sink.h"
+
+namespace qd::host {
+
+// A host step that failed: a host event or a property call the control refused, or a control
+// that cannot be created. `code` is the failure's result code; what() adds what the container
+// knows about it (empty for a control's own failure).
+class ContainerError : public std::runtime_error {
+  public:
+    ContainerError(HRESULT code, const std::string& detail)
+        : std::runtime_error(detail), code_(code) {}
+    HRESULT code() const { return code_; }
+
+  private:
+    HRESULT code_;
+};
+
+// A design extent, in twips.
+struct ControlExtent {
+    float width;
+    float height;
+};
+
+// The design extent the class's type library gives it. `what` is a ProgID, a {CLSID} or a
+// PATH:CLASS, as the loader takes it. Throws ContainerError when the class cannot be found.
+ControlExtent design_extent(const std::string& what);
+
+// One control on the container, with its site and surfaces.
+class HostedControl {
+  public:
+    HostedControl(std::string name, ComPtr<IDispatch> control, ComPtr<IControl> events,
+                  Surfaces surfaces, ComPtr<ControlSite> site, ComPtr<IControlSite> traced_site,
+                  TraceSink& sink);
+    ~HostedControl();
+    HostedControl(const HostedControl&) = delete;
+    HostedControl& operator=(const HostedControl&) = delete;
+
+    const std::string& name() const { return name_; }
+    IDispatch* dispatch() const { return control_.get(); }
+    ControlSite& site() const { return *site_.get(); }
+    LabelState label() const { return surfaces_.label_state(); }
+
+    // The host events; each throws ContainerError with the control's failure code.
+    void set_site();
+    void init_properties();
+    void read_properties(const PropertyList& properties);
+    PropertyList write_properties();
+    // Raises Resize at the current extent, or first sets the extent (twips).
+    void resize();
+    void resize(float width, float height);
+
+    // Late-bound member access by name; each throws ContainerError with the failure code.
+    Variant get(const std::string& property);
+    void put(const std::string& property, const Variant& value);
+    void call(const std::string& method);
+
+  private:
+    std::string name_;
+    ComPtr<IDispatch> control_;
+    ComPtr<IControl> events_;
+    Surfaces surfaces_;
+    ComPtr<ControlSite> site_;
+    ComPtr<IControlSite> traced_site_;
+    TraceSink& sink_;
+};
+
+class Container {
+  public:
+    // `sink` receives every host call of every control and must outlive the container.
+    explicit Container(TraceSink& sink) : sink_(sink) {}
+    ~Container();
+
+    // Creates control `name` of class `what` (ProgID, {CLSID} or PATH:CLASS), sites it, raises
+    // InitProperties, then Resize at `extent` (default: the class's design extent).
+    HostedControl& create(const std::string& name, const std::string& what,
+                          std::optional<ControlExtent> extent = std::nullopt);
+    // Creates it, raises ReadProperties from `properties`, then Resize at the design extent.
+    HostedControl& load(const std::string& name, const std::string& what,
+                        const PropertyList& properties);
+
+    // The control of that name, or null.
+    HostedControl* find(const std::string& name) const;
+    // Releases the control of that name; false when there is none.
+    bool remove(const std::string& name);
+
+  private:
+    HostedControl& site_new(const std::string& name, const std::string& what, ControlExtent extent);
+
+    TraceSink& sink_;
+    std::map<std::string, std::unique_ptr<HostedControl>> controls_;
+};
+
+}  // namespace qd::host

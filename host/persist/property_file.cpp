@@ -1,0 +1,122 @@
+#include "host/persist/property_file.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <set>
+
+#include "host/persist/property_value.h"
+
+namespace qd::host {
+
+namespace {
+
+bool is_blank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::string_view trim(std::string_view s) {
+    while (!s.empty() && (is_blank(s.front()) || s.front() == '\r'))
+        s.remove_prefix(1);
+    while (!s.empty() && (is_blank(s.back()) || s.back() == '\r'))
+        s.remove_suffix(1);
+    return s;
+}
+
+bool is_valid_key(std::string_view key) {
+    if (key.empty() || key.front() == '#')
+        return false;
+    for (const char c : key)
+        if (is_blank(c) || c == '=' || c == '\n' || c == '\r' || c == '"')
+            return false;
+    return true;
+}
+
+std::string error_text(const std::string& file, int line, const std::string& key,
+                       const std::string& reason) {
+    std::string text = file;
+    if (line > 0)
+        text += ":" + std::to_string(line);
+    text += ": ";
+    if (!key.empty())
+        text += "key '" + key + "': ";
+    return text + reason;
+}
+
+}  // namespace
+
+PropertyFileError::PropertyFileError(std::string file, int line, std::string key,
+                                     const std::string& reason)
+    : std::runtime_error(error_text(file, line, key, reason)),
+      file_(std::move(file)),
+      line_(line),
+      key_(std::move(key)),
+      reason_(reason) {}
+
+std::string format_property_file(const PropertyList& properties, std::string_view comment) {
+    std::string text;
+    if (!comment.empty())
+        text += "# " + std::string(comment) + "\n";
+    for (const Property& p : properties) {
+        if (!is_valid_key(p.key))
+            throw PropertyValueError("the key '" + p.key +
+                                     "' cannot be stored (empty, or with a blank, '=' or '\"')");
+        text += p.key + " = " + format_property_value(p.value) + "\n";
+    }
+    return text;
+}
+
+PropertyList parse_property_file(std::string_view text, const std::string& file,
+                                 std::vector<PropertyFileError>* errors) {
+    PropertyList properties;
+    std::set<std::string, std::less<>> seen;
+    int line_number = 0;
+    while (!text.empty()) {
+        ++line_number;
+        const std::size_t end = text.find('\n');
+        const std::string_view line = trim(text.substr(0, end));
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        if (line.empty() || line.front() == '#')
+            continue;
+
+        std::string key;
+        try {
+            const std::size_t eq = line.find('=');
+            if (eq == std::string_view::npos)
+                throw PropertyValueError("expected 'Key = Type Value'");
+            const std::string_view key_text = trim(line.substr(0, eq));
+            if (!is_valid_key(key_text))
+                throw PropertyValueError("expected a key before '='");
+            key = key_text;
+            if (seen.contains(key))
+                throw PropertyValueError("given twice");
+            Variant value = parse_property_value(trim(line.substr(eq + 1)));
+            seen.insert(key);
+            properties.push_back({std::move(key), std::move(value)});
+        } catch (const PropertyValueError& e) {
+            PropertyFileError error(file, line_number, key, e.what());
+            if (!errors)
+                throw error;
+            errors->push_back(std::move(error));
+        }
+    }
+    return properties;
+}
+
+PropertyList load_property_file(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw PropertyFileError(path, 0, {}, std::string("cannot open: ") + std::strerror(errno));
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad())
+        throw PropertyFileError(path, 0, {}, "cannot read");
+    return parse_property_file(text, path);
+}
+
+void save_property_file(const std::string& path, const PropertyList& properties,
+                        std::string_view comment, const WriteBytes& write) {
+    write_file_atomically(path, format_property_file(properties, comment), write);
+}
+
+}  // namespace qd::host

@@ -1,0 +1,65 @@
+// Property files: a control's stored properties as human-readable text.
+//
+//   # qdProgressControls.qdProgressPie
+//   Min = Single 0
+//   BorderShow = Boolean True
+//   LabelSize = Integer 12
+//
+// One `Key = Value` line per key in write order, the value in its typed form
+// (property_value.h); `#` starts a comment line; blank lines are ignored. A key is a non-empty
+// run of characters without blanks, '=' or a leading '#'. Saving replaces the file atomically.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "host/persist/atomic_file.h"
+#include "platform/variant.h"
+
+namespace qd::host {
+
+struct Property {
+    std::string key;
+    Variant value;
+};
+using PropertyList = std::vector<Property>;
+
+// A property file that cannot be read; what() reads "FILE:LINE: key 'KEY': REASON" (without the
+// key part when the line has no readable key, and without a line for a file that cannot be
+// opened).
+class PropertyFileError : public std::runtime_error {
+  public:
+    PropertyFileError(std::string file, int line, std::string key, const std::string& reason);
+    const std::string& file() const { return file_; }
+    int line() const { return line_; }  // 1-based; 0 for the file as a whole
+    const std::string& key() const { return key_; }
+    const std::string& reason() const { return reason_; }
+
+  private:
+    std::string file_;
+    int line_;
+    std::string key_;
+    std::string reason_;
+};
+
+// The file's text. `comment`, when not empty, becomes a leading '#' line. Throws
+// PropertyValueError for a key that cannot be written or a value without a typed form.
+std::string format_property_file(const PropertyList& properties, std::string_view comment = {});
+
+// Reads the text of file `file` (used only in messages). Without `errors` the first damaged
+// line throws PropertyFileError; with it, each damaged line is recorded there and skipped, and
+// the good lines are returned. A key given twice is a damaged line.
+PropertyList parse_property_file(std::string_view text, const std::string& file,
+                                 std::vector<PropertyFileError>* errors = nullptr);
+
+// Reads and parses the file at `path`; throws PropertyFileError (also when it cannot be read).
+PropertyList load_property_file(const std::string& path);
+
+// Formats and writes the file atomically; throws PropertyValueError or FileWriteError, and the
+// old file is then unchanged.
+void save_property_file(const std::string& path, const PropertyList& properties,
+                        std::string_view comment = {}, const WriteBytes& write = write_all);
+
+}  // namespace qd::host

@@ -1,0 +1,252 @@
+#include "host/persist/property_value.h"
+
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace qd::host {
+
+namespace {
+
+// Bits of the NaN each precision writes as plain "NaN" and "-NaN".
+template <typename F>
+struct FloatBits;
+template <>
+struct FloatBits<float> {
+    using Bits = std::uint32_t;
+    static constexpr Bits quiet_nan = 0x7FC00000u;
+    static constexpr Bits sign = 0x80000000u;
+    static constexpr int hex_digits = 8;
+};
+template <>
+struct FloatBits<double> {
+    using Bits = std::uint64_t;
+    static constexpr Bits quiet_nan = 0x7FF8000000000000u;
+    static constexpr Bits sign = 0x8000000000000000u;
+    static constexpr int hex_digits = 16;
+};
+
+template <typename F>
+std::string format_float(F v) {
+    using B = FloatBits<F>;
+    if (std::isnan(v)) {
+        const auto bits = std::bit_cast<typename B::Bits>(v);
+        if (bits == B::quiet_nan)
+            return "NaN";
+        if (bits == (B::quiet_nan | B::sign))
+            return "-NaN";
+        char hex[24];
+        const auto res = std::to_chars(hex, hex + sizeof hex, bits, 16);
+        std::string digits(hex, res.ptr);
+        for (char& c : digits)
+            c = static_cast<char>(c >= 'a' ? c - 'a' + 'A' : c);
+        return "NaN(0x" + std::string(B::hex_digits - digits.size(), '0') + digits + ")";
+    }
+    if (std::isinf(v))
+        return v < 0 ? "-Inf" : "Inf";
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, v);
+    return std::string(buf, res.ptr);
+}
+
+template <typename F>
+F parse_float(std::string_view text, const char* type) {
+    using B = FloatBits<F>;
+    using Bits = typename B::Bits;
+    if (text == "NaN")
+        return std::bit_cast<F>(B::quiet_nan);
+    if (text == "-NaN")
+        return std::bit_cast<F>(B::quiet_nan | B::sign);
+    if (text == "Inf")
+        return std::numeric_limits<F>::infinity();
+    if (text == "-Inf")
+        return -std::numeric_limits<F>::infinity();
+    if (text.starts_with("NaN(0x") && text.ends_with(")")) {
+        const std::string_view hex = text.substr(6, text.size() - 7);
+        Bits bits = 0;
+        const auto res = std::from_chars(hex.data(), hex.data() + hex.size(), bits, 16);
+        if (!hex.empty() && res.ec == std::errc() && res.ptr == hex.data() + hex.size() &&
+            std::isnan(std::bit_cast<F>(bits)))
+            return std::bit_cast<F>(bits);
+        throw PropertyValueError(std::string("not the bits of a NaN: ") + std::string(text));
+    }
+    // from_chars accepts no leading '+' and no blanks, which keeps the form strict.
+    F v{};
+    const auto res = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (text.empty() || res.ec == std::errc::invalid_argument ||
+        res.ptr != text.data() + text.size())
+        throw PropertyValueError(std::string("not a ") + type + " number: '" + std::string(text) +
+                                 "'");
+    if (res.ec == std::errc::result_out_of_range)
+        throw PropertyValueError(std::string("out of the ") + type +
+                                 " range: " + std::string(text));
+    // "nan" and "inf" in other spellings are not this file's forms.
+    if (!std::isfinite(v))
+        throw PropertyValueError(std::string("not a ") + type + " number: '" + std::string(text) +
+                                 "'");
+    return v;
+}
+
+template <typename I>
+I parse_integer(std::string_view text, const char* type) {
+    I v{};
+    const auto res = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (text.empty() || res.ec == std::errc::invalid_argument ||
+        res.ptr != text.data() + text.size())
+        throw PropertyValueError(std::string("not an ") + type + ": '" + std::string(text) + "'");
+    if (res.ec == std::errc::result_out_of_range)
+        throw PropertyValueError(std::string("out of the ") + type +
+                                 " range: " + std::string(text));
+    return v;
+}
+
+std::string quote(std::string_view text) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out = "\"";
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        switch (c) {
+            case '\\':
+                out += "\\\\";
+                break;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            default:
+                if (u < 0x20 || u == 0x7F) {
+                    out += "\\x";
+                    out += kHex[u >> 4];
+                    out += kHex[u & 15];
+                } else {
+                    out += c;
+                }
+        }
+    }
+    out += '"';
+    return out;
+}
+
+int hex_digit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+std::string unquote(std::string_view text) {
+    if (text.size() < 2 || text.front() != '"' || text.back() != '"')
+        throw PropertyValueError("a String value is a text in double quotes");
+    const std::string_view body = text.substr(1, text.size() - 2);
+    std::string out;
+    for (std::size_t i = 0; i < body.size(); ++i) {
+        const char c = body[i];
+        if (c == '"')
+            throw PropertyValueError("an inner double quote must be written \\\"");
+        if (c != '\\') {
+            out += c;
+            continue;
+        }
+        if (++i == body.size())
+            throw PropertyValueError("the text ends inside an escape");
+        switch (body[i]) {
+            case '\\':
+                out += '\\';
+                break;
+            case '"':
+                out += '"';
+                break;
+            case 'n':
+                out += '\n';
+                break;
+            case 'r':
+                out += '\r';
+                break;
+            case 't':
+                out += '\t';
+                break;
+            case 'x': {
+                const int hi = i + 1 < body.size() ? hex_digit(body[i + 1]) : -1;
+                const int lo = i + 2 < body.size() ? hex_digit(body[i + 2]) : -1;
+                if (hi < 0 || lo < 0)
+                    throw PropertyValueError("\\x takes two hexadecimal digits");
+                out += static_cast<char>(hi * 16 + lo);
+                i += 2;
+                break;
+            }
+            default:
+                throw PropertyValueError(std::string("unknown escape \\") + body[i]);
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string format_property_value(const Variant& value) {
+    switch (value.type()) {
+        case VarType::Empty:
+            return "Empty";
+        case VarType::Int16:
+            return "Integer " + std::to_string(value.i2());
+        case VarType::Int32:
+            return "Long " + std::to_string(value.i4());
+        case VarType::Single:
+            return "Single " + format_float(value.r4());
+        case VarType::Double:
+            return "Double " + format_float(value.r8());
+        case VarType::Boolean:
+            return std::string("Boolean ") + (value.boolean_value() != 0 ? "True" : "False");
+        case VarType::String:
+            return "String " + quote(value.str());
+        case VarType::Object:
+            break;
+    }
+    throw PropertyValueError("an object cannot be stored in a property file");
+}
+
+Variant parse_property_value(std::string_view text) {
+    const std::size_t space = text.find(' ');
+    const std::string_view type = text.substr(0, space);
+    const std::string_view rest =
+        space == std::string_view::npos ? std::string_view() : text.substr(space + 1);
+    if (type == "Empty") {
+        if (!rest.empty())
+            throw PropertyValueError("Empty takes no value");
+        return Variant();
+    }
+    if (space == std::string_view::npos)
+        throw PropertyValueError("expected a type and a value, such as 'Single 0'");
+    if (type == "Integer")
+        return Variant(parse_integer<std::int16_t>(rest, "Integer"));
+    if (type == "Long")
+        return Variant(parse_integer<std::int32_t>(rest, "Long"));
+    if (type == "Single")
+        return Variant(parse_float<float>(rest, "Single"));
+    if (type == "Double")
+        return Variant(parse_float<double>(rest, "Double"));
+    if (type == "Boolean") {
+        if (rest == "True" || rest == "False")
+            return Variant::boolean(rest == "True");
+        throw PropertyValueError("a Boolean is True or False, not '" + std::string(rest) + "'");
+    }
+    if (type == "String")
+        return Variant(std::string_view(unquote(rest)));
+    throw PropertyValueError("unknown type '" + std::string(type) +
+                             "' (Integer, Long, Single, Double, Boolean, String or Empty)");
+}
+
+}  // namespace qd::host
