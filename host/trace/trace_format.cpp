@@ -15,7 +15,7 @@ std::string shortest_float(F v) {
     if (std::isinf(v))
         return v < 0 ? "-Inf" : "Inf";
     char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, v);
+    const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general);
     return std::string(buf, res.ptr);
 }
 

@@ -6,10 +6,10 @@
 //   method          OBJECT.MEMBER ARG, ARG, ...  picBox.Circle 100, 50, 94, , , , 0.5
 // An omitted optional argument inside the list is left empty; omitted ones at the end are dropped.
 //
-// Values print in the type the host receives or returns: integers in decimal, floats as the
-// shortest text that reads back to the same value of their own precision (-3.1415927 for a
-// single), NaN / Inf / -Inf, booleans True / False, texts in double quotes (an embedded quote
-// doubled), an empty value as Empty.
+// Values print in the type the host receives or returns: integers in decimal; floats with the
+// fewest digits that read back to the same value of their own precision (-3.1415927 for a
+// single), in the style of printf %g (0.0001, 1e-05, 1e+20); NaN, Inf, -Inf; booleans True /
+// False; texts in double quotes (an embedded quote doubled); an empty value as Empty.
 #pragma once
 
 #include <cstdint>
