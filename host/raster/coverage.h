@@ -48,6 +48,8 @@ class Wedge {
         if (sweep < 0)
             sweep += 2 * std::numbers::pi;
         Wedge w(sweep <= std::numbers::pi ? Kind::Both : Kind::Either);
+        w.start_ = start;
+        w.sweep_ = sweep;
         w.sx_ = std::cos(start);
         w.sy_ = std::sin(start);
         w.ex_ = std::cos(end);
@@ -87,11 +89,36 @@ class Wedge {
         return n;
     }
 
+    // The vertical reach of the wedge's part of an ellipse with semi-axes a, b: how far it
+    // extends above (*up) and below (*down) the centre. The part is bounded by the centre, the
+    // two ends of its arc, and the top and bottom of the ellipse when the arc passes them.
+    void vertical_reach(double a, double b, double* up, double* down) const {
+        if (kind_ != Kind::Both && kind_ != Kind::Either) {
+            *up = *down = kind_ == Kind::Full ? b : -1;
+            return;
+        }
+        const auto arc_has = [&](double angle) {
+            double d = angle - start_;
+            if (d < 0)
+                d += 2 * std::numbers::pi;
+            return d <= sweep_;
+        };
+        const auto height_at = [&](double s, double c) {  // y above the centre on the ray
+            const double ca = a > 0 ? c / a : 0, sb = b > 0 ? s / b : 0;
+            const double q = ca * ca + sb * sb;
+            return q > 0 ? s / std::sqrt(q) : 0;
+        };
+        const double h1 = height_at(sy_, sx_), h2 = height_at(ey_, ex_);
+        *up = arc_has(std::numbers::pi / 2) ? b : std::max({0.0, h1, h2});
+        *down = arc_has(3 * std::numbers::pi / 2) ? b : std::max({0.0, -h1, -h2});
+    }
+
   private:
     enum class Kind { Full, None, Both, Either };
     explicit Wedge(Kind k) : kind_(k) {}
     Kind kind_;
     double sx_ = 1, sy_ = 0, ex_ = 1, ey_ = 0;
+    double start_ = 0, sweep_ = 0;
 };
 
 // Clip rectangle: columns 0..width-1, rows 0..height-1.
@@ -131,8 +158,14 @@ inline bool row_range(double cy, double extent, const Clip& clip, int* y0, int* 
 template <typename Sink>
 void sector_spans(double cx, double cy, double a, double b, const Wedge& wedge, const Clip& clip,
                   Sink&& sink) {
+    if (!(a >= 0 && b >= 0))
+        return;
+    // Only the rows the sector reaches, widened by a hair so rounding cannot lose an edge row.
+    double up, down;
+    wedge.vertical_reach(a, b, &up, &down);
     int y0, y1;
-    if (!(a >= 0 && b >= 0) || !row_range(cy, b, clip, &y0, &y1))
+    if (up < 0 || !pixel_range(cy, {-std::min(b, up + 1e-9), std::min(b, down + 1e-9)},
+                               clip.height, &y0, &y1))
         return;
     Interval parts[2];
     for (int y = y0; y <= y1; ++y) {

@@ -1,0 +1,32 @@
+// qd-workload NAME N: runs one named workload once to warm up and then N times, and nothing
+// else, so that an instruction counter (valgrind --tool=callgrind) gives the same count every
+// run. `qd-workload --list` prints the names.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "workloads.h"
+
+int main(int argc, char** argv) {
+    const auto all = qd::bench::make_workloads();
+    if (argc == 2 && std::strcmp(argv[1], "--list") == 0) {
+        for (const auto& w : all)
+            std::printf("%s\n", w.name.c_str());
+        return 0;
+    }
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: qd-workload NAME N | --list\n");
+        return 2;
+    }
+    const long n = std::strtol(argv[2], nullptr, 10);
+    for (const auto& w : all) {
+        if (w.name != argv[1])
+            continue;
+        w.run();
+        for (long i = 0; i < n; ++i)
+            w.run();
+        return 0;
+    }
+    std::fprintf(stderr, "qd-workload: no workload named %s (try --list)\n", argv[1]);
+    return 2;
+}
