@@ -5,11 +5,8 @@
 #include "controls/interfaces.h"
 #include "controls/resources.h"
 #include "pages/data_page.h"
-#include "qd/progress_controls.h"
-
-#if defined(QD_HAVE_PIE)
 #include "pie/progress_pie.h"
-#endif
+#include "qd/progress_controls.h"
 
 namespace qd::progress {
 
@@ -23,11 +20,7 @@ namespace {
     return CLASS_E_CLASSNOTAVAILABLE;
 }
 
-#if defined(QD_HAVE_PIE)
 constexpr ClassCreator kCreatePie = &create_progress_pie;
-#else
-constexpr ClassCreator kCreatePie = &not_available;
-#endif
 constexpr ClassCreator kCreateBar = &not_available;
 constexpr ClassCreator kCreateData = &create_data_page;
 

@@ -85,7 +85,6 @@ TEST(Loader, CreatesByProgIdAfterRegistrationAndByPath) {
     std::tie(message, code) = failure_of(std::string(QD_MODULE_PATH) + ":NoSuchClass");
     EXPECT_TRUE(contains(message, "has no class 'NoSuchClass'")) << message;
 
-#if defined(QD_MODULE_HAS_PIE)
     {
         ComPtr<_qdProgressPie> by_name =
             create_object<_qdProgressPie>("qdprogresscontrols.qdprogresspie");
@@ -99,7 +98,6 @@ TEST(Loader, CreatesByProgIdAfterRegistrationAndByPath) {
         EXPECT_EQ(by_name->get_Value(&v), S_OK);
         EXPECT_EQ(load_library(QD_MODULE_PATH)->can_unload_now(), S_FALSE);
     }
-#endif
     EXPECT_EQ(load_library(QD_MODULE_PATH)->can_unload_now(), S_OK);
     unregister_library(QD_MODULE_PATH);
     EXPECT_TRUE(qd::Registry().read().empty());
