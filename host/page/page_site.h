@@ -1,12 +1,14 @@
 // The container's side of a property page: the page's site with its selection, its Changed
 // flag and its text fields. A host opens a page on a site, selects the controls it edits, lets
-// the user type into the fields and applies.
+// the user type into the fields and applies:
 //
+//   auto page = create_object<IPropertyPage>("qdProgressControls.Data");  // host/loader
 //   auto site = PageSite::create();
-//   site->open(page);                       // page: an IPropertyPage from its class factory
-//   site->select({pie});                    // raises SelectionChanged
+//   site->open(page.get());
+//   site->select({pie, bar});               // raises SelectionChanged; item 0 is pie
 //   site->set_text("txtValue", "150");      // raises txtValue's change handler
 //   site->apply();                          // raises ApplyChanges
+//   write_png(file, render_page(*site.get()));  // host/page/page_render.h, host/raster
 //   site->close();                          // the page and the site hold each other until then
 #pragma once
 
