@@ -1,8 +1,10 @@
 #include "platform/registry.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <csignal>
 
 #include <algorithm>
 #include <set>
@@ -126,6 +128,42 @@ TEST(Registry, UpdateCreatesTheFolderAndLeavesABrokenFileAlone) {
     }),
                  RegistryError);
     EXPECT_EQ(read_text(temp.path()), "");
+}
+
+TEST(Registry, AWriteThatFailsHalfwayLeavesTheOldFileAndNoLeftovers) {
+    TempRegistry temp;
+    const Registry registry;
+    registry.update([](auto& e) {
+        e.push_back({RegistryEntry::Kind::Class, kGuidA, "lib.A", 0, 0, "/x.so"});
+    });
+    const std::string before = read_text(temp.path());
+
+    // In a child limited to small files, writing a long registry fails part way through.
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{200, 200};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        try {
+            registry.update([](auto& e) {
+                e.push_back({RegistryEntry::Kind::Class, kGuidB, "lib.B", 0, 0,
+                             "/" + std::string(400, 'p') + ".so"});
+            });
+        } catch (const RegistryError& e) {
+            ::_exit(std::string(e.what()).find("cannot write") != std::string::npos ? 0 : 2);
+        }
+        ::_exit(1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(read_text(temp.path()), before);
+    std::vector<std::string> files;
+    for (const auto& f : std::filesystem::directory_iterator(temp.dir()))
+        files.push_back(f.path().filename().string());
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files, (std::vector<std::string>{"registry", "registry.lock"}));
 }
 
 // ---- Many processes registering and unregistering at once -----------------------------------
