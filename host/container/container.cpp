@@ -1,5 +1,6 @@
 #include "host/container/container.h"
 
+#include "foundation/number_text.h"
 #include "host/loader/loader.h"
 #include "host/model/property_bag.h"
 #include "host/trace/traced_label.h"
@@ -150,7 +151,10 @@ HostedControl& Container::site_new(const std::string& name, const std::string& w
     if (!events)
         throw ContainerError(E_NOINTERFACE, what + " is not a control");
 
-    Surfaces surfaces = make_surfaces(extent.width, extent.height);
+    Surfaces surfaces;
+    if (const HRESULT hr = make_surfaces(extent.width, extent.height, &surfaces); failed(hr))
+        throw ContainerError(hr, "no picture box of " + single_to_text(extent.width) + " x " +
+                                     single_to_text(extent.height) + " twips");
     ComPtr<IPictureBox> picture(new TracedPictureBox(surfaces.picture.get(), sink_));
     ComPtr<ILabel> label(new TracedLabel(surfaces.label.get(), sink_));
     ComPtr<ControlSite> site(

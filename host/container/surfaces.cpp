@@ -1,24 +1,41 @@
 #include "host/container/surfaces.h"
 
-#include "host/model/model_label.h"
-#include "host/model/model_picture_box.h"
+#include "host/raster/raster_label.h"
+#include "host/raster/raster_picture_box.h"
 
 namespace qd::host {
 
-// The text-only surfaces: the picture box keeps its extent, scale and drawing state, and the
-// label estimates its size from its font size and caption.
-Surfaces make_surfaces(float width, float height) {
-    ComPtr<ModelPictureBox> picture(new ModelPictureBox(width, height));
-    ComPtr<ModelLabel> label(new ModelLabel(picture.get()));
+// Pixel surfaces: the picture box keeps a real picture and the label measures its caption with a
+// real font, so the host can show what the control drew. The label reports its colour resolved
+// to a pixel (0x00BBGGRR): a system colour reads as the colour it stands for.
+HRESULT make_surfaces(float width, float height, Surfaces* out) {
+    ComPtr<RasterPictureBox> picture = RasterPictureBox::make();
+    HRESULT hr = picture->put_Width(width);
+    if (succeeded(hr))
+        hr = picture->put_Height(height);
+    if (failed(hr))
+        return hr;
+    ComPtr<RasterLabel> label = RasterLabel::make(picture.get());
     Surfaces s;
     s.picture = ComPtr<IPictureBox>(picture.get());
     s.label = ComPtr<ILabel>(label.get());
-    s.label_state = [label] {
-        return LabelState{label->caption(), label->visible(),    label->alignment(),
-                          label->left(),    label->top(),        label->width(),
-                          label->height(),  label->fore_color(), label->font_size()};
+    s.label_state = [picture, label] {
+        const double unit = picture->units_per_pixel();
+        float width = 0, height = 0;
+        label->get_Width(&width);
+        label->get_Height(&height);
+        return LabelState{label->caption(),
+                          label->visible(),
+                          label->alignment(),
+                          static_cast<float>(label->left_px() * unit),
+                          static_cast<float>(label->top_px() * unit),
+                          width,
+                          height,
+                          static_cast<OLE_COLOR>(label->fore_pixel()),
+                          label->font_size()};
     };
-    return s;
+    *out = std::move(s);
+    return S_OK;
 }
 
 }  // namespace qd::host

@@ -9,8 +9,7 @@
 
 namespace qd::host {
 
-// The label as the control left it. Position as set, in the picture box's scale of that moment;
-// size in the picture box's current scale.
+// The label as the control left it; position and size in the picture box's current scale.
 struct LabelState {
     std::string caption;
     bool visible = true;
@@ -26,7 +25,8 @@ struct Surfaces {
     std::function<LabelState()> label_state;
 };
 
-// A picture box of the given extent (twips) with its label.
-Surfaces make_surfaces(float width, float height);
+// A picture box of the given extent (twips) with its label; the picture box's failure code when
+// it refuses the extent.
+HRESULT make_surfaces(float width, float height, Surfaces* out);
 
 }  // namespace qd::host

@@ -108,14 +108,18 @@ TEST_F(RegisteredModule, CreationUsesTheDesignExtentAndResizeTheNewOne) {
                   "new pie qdProgressControls.qdProgressPie\n"
                   "resize pie 1500 750\n"
                   "new pie qdProgressControls.qdProgressPie\n"
-                  "new bad qdProgressControls.NoSuchClass\n"),
-              2);
+                  "new bad qdProgressControls.NoSuchClass\n"
+                  "new huge qdProgressControls.qdProgressPie 1e9 1500\n"),
+              3);
     // The design extent is 3000 twips a side: 200 pixels.
     EXPECT_TRUE(printed("control.Width -> 3000"));
     EXPECT_TRUE(printed("picBox.ScaleWidth -> 200"));
     EXPECT_TRUE(printed("control.Width -> 1500"));
     EXPECT_TRUE(printed("control.Height -> 750"));
-    ASSERT_EQ(err_.size(), 2u);
+    ASSERT_EQ(err_.size(), 3u);
+    EXPECT_EQ(err_[2],
+              "error: 6: new huge qdProgressControls.qdProgressPie 1e9 1500: 0x800A017C "
+              "Invalid property value: no picture box of 1E+09 x 1500 twips");
     EXPECT_NE(err_[0].find("already a control named pie"), std::string::npos) << err_[0];
     EXPECT_EQ(err_[1].rfind("error: 5: new bad qdProgressControls.NoSuchClass: 0x80040154 Class "
                             "not registered: ",

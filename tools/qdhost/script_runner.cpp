@@ -41,6 +41,10 @@ bool ScriptRunner::run_line(int number, std::string_view line) {
     } catch (const host::ContainerError& e) {
         code = e.code();
         detail = e.what();
+        // A loader's message may end with the code's own text; it is printed once.
+        const std::string repeated = ": " + code_text(code);
+        if (detail.ends_with(repeated))
+            detail.resize(detail.size() - repeated.size());
     } catch (const std::bad_alloc&) {
         code = E_OUTOFMEMORY;
     }
