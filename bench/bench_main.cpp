@@ -24,10 +24,12 @@ std::vector<qd::bench::Workload>& workloads() {
 }
 
 // Median seconds of one run of a workload, over enough repetitions to be stable.
-double median_seconds(const qd::bench::Workload& w) {
+double median_seconds(const qd::bench::Instance& w) {
     std::vector<double> samples;
+    const int reps = w.reset ? std::min(20, w.period) : 20;
     for (int k = 0; k < 31; ++k) {
-        const int reps = 20;
+        if (w.reset)
+            w.reset();
         const double t0 = cpu_seconds();
         for (int i = 0; i < reps; ++i)
             w.run();
@@ -45,21 +47,34 @@ double floor_seconds(int width, int height) {
         return it->second;
     for (const auto& w : workloads()) {
         if (w.name.rfind("fill/", 0) == 0 && w.width == width && w.height == height) {
-            median_seconds(w);  // warm up caches and clock frequency first
-            return cache[{width, height}] = median_seconds(w);
+            const qd::bench::Instance fill = w.prepare();
+            median_seconds(fill);  // warm up caches and clock frequency first
+            return cache[{width, height}] = median_seconds(fill);
         }
     }
     return 0;
 }
 
-void run_workload(benchmark::State& state, const qd::bench::Workload* w) {
-    const double floor = floor_seconds(w->width, w->height);
-    for (auto _ : state)
+void run_workload(benchmark::State& state, const qd::bench::Workload* workload) {
+    const double floor = floor_seconds(workload->width, workload->height);
+    const qd::bench::Instance instance = workload->prepare();
+    const qd::bench::Instance* w = &instance;
+    if (w->reset)
+        w->reset();
+    int since_reset = 0;
+    for (auto _ : state) {
+        if (w->reset && since_reset++ == w->period) {
+            state.PauseTiming();
+            w->reset();
+            since_reset = 1;
+            state.ResumeTiming();
+        }
         w->run();
+    }
     // The ratio from a separate median, so that it does not depend on the iteration count.
     if (floor > 0)
         state.counters["x_floor"] = median_seconds(*w) / floor;
-    state.counters["pixels"] = static_cast<double>(w->width) * w->height;
+    state.counters["pixels"] = static_cast<double>(workload->width) * workload->height;
 }
 
 }  // namespace

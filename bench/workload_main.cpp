@@ -19,12 +19,22 @@ int main(int argc, char** argv) {
         return 2;
     }
     const long n = std::strtol(argv[2], nullptr, 10);
-    for (const auto& w : all) {
-        if (w.name != argv[1])
+    for (const auto& workload : all) {
+        if (workload.name != argv[1])
             continue;
+        const qd::bench::Instance w = workload.prepare();
+        // The resets of a limited workload are counted with it; they fall at the same places
+        // on every run, so the count stays fixed.
+        if (w.reset)
+            w.reset();
         w.run();
-        for (long i = 0; i < n; ++i)
+        for (long i = 0, since = 1; i < n; ++i, ++since) {
+            if (w.reset && since == w.period) {
+                w.reset();
+                since = 0;
+            }
             w.run();
+        }
         return 0;
     }
     std::fprintf(stderr, "qd-workload: no workload named %s (try --list)\n", argv[1]);

@@ -1,9 +1,13 @@
 #include "workloads.h"
 
 #include <cmath>
+#include <memory>
 #include <numbers>
 
+#include "host/model/control_site.h"
+#include "host/raster/raster_label.h"
 #include "host/raster/raster_picture_box.h"
+#include "pie/progress_pie.h"
 
 namespace qd::bench {
 
@@ -60,16 +64,33 @@ struct PieSurface {
             a = i * kBeta + 0.0001;
         }
     }
+};
 
-    // An incremental pass of one band: the pie's run from s to s + 1 (a sliver, then a band).
-    void one_band(int s) {
-        box->put_FillStyle(0);
-        box->put_DrawStyle(5);
-        double a = s * kBeta + 0.0001;
-        for (int i = s; i <= s + 1; ++i) {
-            band(i, s + 1, a);
-            a = i * kBeta + 0.0001;
-        }
+// A three-colour pie control sited on a raster picture box and label, as a container hosts it.
+struct HostedPie {
+    ComPtr<RasterPictureBox> box = RasterPictureBox::make();
+    ComPtr<host::RasterLabel> label = host::RasterLabel::make(box.get());
+    ComPtr<host::ControlSite> site;
+    ComPtr<IControl> events;
+    ComPtr<IDispatch> dispatch;
+    float value = 0;
+
+    HostedPie(int w, int h) {
+        const auto twips = [](int px) { return static_cast<float>(px * host::kTwipsPerPixel); };
+        site = ComPtr<host::ControlSite>(
+            new host::ControlSite(twips(w), twips(h), box.get(), label.get()));
+        progress::create_progress_pie(IControl::iid, events.put_void());
+        dispatch = events.query<IDispatch>();
+        events->SetSite(site.get());
+        events->InitProperties();
+        events->Resize();
+        put("FillType", Variant(std::int32_t{2}));
+    }
+    void put(const char* name, const Variant& v) { dispatch_put(dispatch.get(), name, v); }
+    void dispatch_call_refresh() { dispatch_call(dispatch.get(), "Refresh"); }
+    void set_value(float v) {
+        value = v;
+        put("Value", Variant(v));
     }
 };
 
@@ -79,16 +100,24 @@ std::vector<Workload> make_workloads() {
     std::vector<Workload> all;
     for (int side : {200, 1000}) {
         const std::string size = std::to_string(side) + "x" + std::to_string(side);
-        auto fill = std::make_shared<PieSurface>(side, side);
-        all.push_back({"fill/" + size, side, side, [fill] { fill->box->Cls(); }});
-        auto full = std::make_shared<PieSurface>(side, side);
-        all.push_back({"pie_full/" + size, side, side, [full] { full->full(); }});
-        auto band = std::make_shared<PieSurface>(side, side);
-        band->full();
-        auto step = std::make_shared<int>(0);
-        all.push_back({"pie_band/" + size, side, side, [band, step] {
-                           band->one_band(*step);
-                           *step = (*step + 1) % 99;
+        all.push_back({"fill/" + size, side, side, [side] {
+                           auto fill = std::make_shared<PieSurface>(side, side);
+                           return Instance{[fill] { fill->box->Cls(); }, {}, 0};
+                       }});
+        all.push_back({"surface_full/" + size, side, side, [side] {
+                           auto surface = std::make_shared<PieSurface>(side, side);
+                           return Instance{[surface] { surface->full(); }, {}, 0};
+                       }});
+        all.push_back({"pie_full/" + size, side, side, [side] {
+                           auto full = std::make_shared<HostedPie>(side, side);
+                           full->set_value(100);
+                           return Instance{[full] { full->dispatch_call_refresh(); }, {}, 0};
+                       }});
+        all.push_back({"pie_update/" + size, side, side, [side] {
+                           auto update = std::make_shared<HostedPie>(side, side);
+                           update->set_value(0);
+                           return Instance{[update] { update->set_value(update->value + 1); },
+                                           [update] { update->set_value(0); }, 99};
                        }});
     }
     return all;

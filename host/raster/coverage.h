@@ -54,6 +54,10 @@ class Wedge {
         w.sy_ = std::sin(start);
         w.ex_ = std::cos(end);
         w.ey_ = std::sin(end);
+        // Counter-clockwise of the start ray: sx * up - sy * x >= 0.
+        w.after_start_ = HalfPlane::of(-w.sy_, w.sx_);
+        // Clockwise of the end ray: ey * x - ex * up >= 0.
+        w.before_end_ = HalfPlane::of(w.ey_, -w.ex_);
         return w;
     }
 
@@ -69,10 +73,8 @@ class Wedge {
             default:
                 break;
         }
-        // Counter-clockwise of the start ray: sx * up - sy * x >= 0.
-        const Interval after_start = slab(-sy_, sx_ * up, 0, kInf);
-        // Clockwise of the end ray: x * ey - up * ex >= 0.
-        const Interval before_end = slab(ey_, -up * ex_, 0, kInf);
+        const Interval after_start = after_start_.row(up);
+        const Interval before_end = before_end_.row(up);
         if (kind_ == Kind::Both) {
             out[0] = intersect(after_start, before_end);
             return out[0].empty() ? 0 : 1;
@@ -115,10 +117,37 @@ class Wedge {
 
   private:
     enum class Kind { Full, None, Both, Either };
+    // alpha * x + beta * up >= 0 on a row: a threshold x = k * up, precomputed so that a row
+    // costs a multiplication and no division.
+    struct HalfPlane {
+        enum class Side { AtMost, AtLeast, IfUpNonNegative, IfUpNonPositive } side;
+        double k;
+        static HalfPlane of(double alpha, double beta) {
+            if (alpha > 0)
+                return {Side::AtLeast, -beta / alpha};
+            if (alpha < 0)
+                return {Side::AtMost, -beta / alpha};
+            return {beta >= 0 ? Side::IfUpNonNegative : Side::IfUpNonPositive, 0};
+        }
+        Interval row(double up) const {
+            switch (side) {
+                case Side::AtLeast:
+                    return {k * up, kInf};
+                case Side::AtMost:
+                    return {-kInf, k * up};
+                case Side::IfUpNonNegative:
+                    return up >= 0 ? Interval{-kInf, kInf} : Interval{1, 0};
+                default:
+                    return up <= 0 ? Interval{-kInf, kInf} : Interval{1, 0};
+            }
+        }
+    };
     explicit Wedge(Kind k) : kind_(k) {}
     Kind kind_;
     double sx_ = 1, sy_ = 0, ex_ = 1, ey_ = 0;
     double start_ = 0, sweep_ = 0;
+    HalfPlane after_start_{HalfPlane::Side::IfUpNonNegative, 0};
+    HalfPlane before_end_{HalfPlane::Side::IfUpNonNegative, 0};
 };
 
 // Clip rectangle: columns 0..width-1, rows 0..height-1.
@@ -127,16 +156,20 @@ struct Clip {
     int height;
 };
 
-// Integer pixel range of a closed interval offset by `origin`, clipped to 0..limit-1.
+// Integer pixel range of a closed interval offset by `origin`, clipped to 0..limit-1. Bounds
+// are clamped first, so the rounding is a plain conversion (no library call per row).
 inline bool pixel_range(double origin, Interval iv, int limit, int* x0, int* x1) {
-    const double lo = std::ceil(origin + iv.lo);
-    const double hi = std::floor(origin + iv.hi);
-    const double clo = std::max(lo, 0.0);
-    const double chi = std::min(hi, static_cast<double>(limit - 1));
-    if (!(clo <= chi))
+    const double lo = std::max(origin + iv.lo, -1.0);
+    const double hi = std::min(origin + iv.hi, static_cast<double>(limit));
+    if (!(lo <= hi))
         return false;
-    *x0 = static_cast<int>(clo);
-    *x1 = static_cast<int>(chi);
+    const int tlo = static_cast<int>(lo), thi = static_cast<int>(hi);  // toward zero
+    const int first = std::max(tlo + (lo > tlo ? 1 : 0), 0);           // ceil
+    const int last = std::min(thi - (hi < thi ? 1 : 0), limit - 1);    // floor
+    if (first > last)
+        return false;
+    *x0 = first;
+    *x1 = last;
     return true;
 }
 
@@ -164,8 +197,8 @@ void sector_spans(double cx, double cy, double a, double b, const Wedge& wedge, 
     double up, down;
     wedge.vertical_reach(a, b, &up, &down);
     int y0, y1;
-    if (up < 0 || !pixel_range(cy, {-std::min(b, up + 1e-9), std::min(b, down + 1e-9)},
-                               clip.height, &y0, &y1))
+    if (up < 0 || !pixel_range(cy, {-std::min(b, up + 1e-9), std::min(b, down + 1e-9)}, clip.height,
+                               &y0, &y1))
         return;
     Interval parts[2];
     for (int y = y0; y <= y1; ++y) {
