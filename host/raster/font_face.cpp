@@ -100,6 +100,9 @@ struct FontFace::Impl {
             FcPatternDestroy(match);
         }
         FcPatternDestroy(pattern);
+        // Only the file's path is kept: release fontconfig's configuration, which it would
+        // otherwise hold (and report as leaked) until the process ends.
+        FcFini();
         return found;
     }
 
