@@ -47,6 +47,10 @@ bool ScriptRunner::run_line(int number, std::string_view line) {
             detail.resize(detail.size() - repeated.size());
     } catch (const std::bad_alloc&) {
         code = E_OUTOFMEMORY;
+    } catch (const std::exception& e) {
+        // Anything else the host library throws fails this statement, not the whole script.
+        code = E_FAIL;
+        detail = e.what();
     }
     std::string text = "error: " + std::to_string(number) + ": " +
                        std::string(statement_text(line)) + ": " + code_text(code);
