@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "bar/progress_bar.h"
 #include "controls/interfaces.h"
 #include "controls/resources.h"
 #include "pages/data_page.h"
@@ -21,7 +22,7 @@ namespace {
 }
 
 constexpr ClassCreator kCreatePie = &create_progress_pie;
-constexpr ClassCreator kCreateBar = &not_available;
+constexpr ClassCreator kCreateBar = &create_progress_bar;
 constexpr ClassCreator kCreateData = &create_data_page;
 
 // ---- Classes ---------------------------------------------------------------------------------
