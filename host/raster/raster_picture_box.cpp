@@ -209,9 +209,16 @@ HRESULT RasterPictureBox::put_DrawMode(std::int16_t mode) {
 HRESULT RasterPictureBox::put_BorderStyle(std::int16_t style) {
     if (style != 0 && style != 1)
         return kInvalidPropertyValue;
-    border_style_ = style;
-    reallocate();
-    return S_OK;
+    return guard([&] {
+        const std::int16_t before = border_style_;
+        border_style_ = style;
+        try {
+            reallocate();
+        } catch (...) {
+            border_style_ = before;
+            throw;
+        }
+    });
 }
 
 HRESULT RasterPictureBox::get_Left(float* v) {
@@ -253,10 +260,17 @@ HRESULT RasterPictureBox::put_Width(float v) {
     const int px = pixels_of_twips(v);
     if (px < 0)
         return kInvalidPropertyValue;
-    width_ = v;
-    outer_w_px_ = px;
-    reallocate();
-    return S_OK;
+    return guard([&] {
+        const int before = outer_w_px_;
+        outer_w_px_ = px;
+        try {
+            reallocate();
+        } catch (...) {
+            outer_w_px_ = before;  // out of memory: the box stays as it was
+            throw;
+        }
+        width_ = v;
+    });
 }
 
 HRESULT RasterPictureBox::get_Height(float* v) {
@@ -270,10 +284,17 @@ HRESULT RasterPictureBox::put_Height(float v) {
     const int px = pixels_of_twips(v);
     if (px < 0)
         return kInvalidPropertyValue;
-    height_ = v;
-    outer_h_px_ = px;
-    reallocate();
-    return S_OK;
+    return guard([&] {
+        const int before = outer_h_px_;
+        outer_h_px_ = px;
+        try {
+            reallocate();
+        } catch (...) {
+            outer_h_px_ = before;  // out of memory: the box stays as it was
+            throw;
+        }
+        height_ = v;
+    });
 }
 
 }  // namespace qd::host

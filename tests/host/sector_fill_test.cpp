@@ -1,6 +1,7 @@
 // The span-based ellipse and sector fills against a per-pixel reference, and their invariants.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <random>
 
 #include "raster_fixture.h"
@@ -148,6 +149,35 @@ TEST(SectorFill, DegenerateAnglesAndRadii) {
     auto arc = pixel_box(100, 100);
     ASSERT_EQ(sector(arc.get(), 50, 50, 40, 0.5f, 2.0f), S_OK);
     EXPECT_EQ(count_pixels(arc->picture(), kRed), 0);
+}
+
+TEST(SectorFill, ExtremeFiguresStayInsideThePicture) {
+    // Huge, infinite and tiny values: no crash, no write outside the picture, and the results
+    // that follow from the geometry.
+    auto box = pixel_box(50, 40);
+    const float big = 1e30f, inf = std::numeric_limits<float>::infinity();
+    EXPECT_EQ(ellipse(box.get(), 25, 20, big), S_OK);
+    EXPECT_EQ(count_pixels(box->picture(), kRed), 50 * 40);  // covers everything
+    box->Cls();
+    EXPECT_EQ(ellipse(box.get(), 25, 20, inf, 0.5f), S_OK);
+    EXPECT_EQ(sector(box.get(), -big, big, big, -1.0f, -2.0f, 1e-6f), S_OK);
+    EXPECT_EQ(sector(box.get(), 25, 20, 30, -0.0f, -1e-30f, 1e6f), S_OK);
+    EXPECT_EQ(box->Line(-big, -big, big, big), S_OK);
+    EXPECT_EQ(ellipse(box.get(), inf, 20, 5),
+              runtime_error_code(ErrorNumber::InvalidProcedureCall));
+    EXPECT_EQ(box->Line(0, 0, std::nanf(""), 3),
+              runtime_error_code(ErrorNumber::InvalidProcedureCall));
+    box->Cls();
+    box->put_DrawStyle(0);
+    box->put_DrawWidth(32767);
+    EXPECT_EQ(sector(box.get(), 25, 20, big, -1.0f, -2.0f), S_OK);
+    EXPECT_EQ(box->Line(10, 10, 12, 12), S_OK);
+    EXPECT_EQ(box->picture().pixels.size(), 50u * 40u);
+    // A zero radius is one pixel.
+    auto dot = pixel_box(9, 9);
+    EXPECT_EQ(ellipse(dot.get(), 4, 4, 0), S_OK);
+    EXPECT_EQ(count_pixels(dot->picture(), kRed), 1);
+    EXPECT_EQ(dot->picture().at(4, 4), kRed);
 }
 
 TEST(SectorFill, AspectPicksTheLongerSemiAxis) {
