@@ -13,13 +13,7 @@ namespace qd::progress {
 
 namespace {
 
-// ---- Creators: one per class; a class this build cannot create yet says so ------------------
-
-[[maybe_unused]] HRESULT not_available(const Guid&, void** out) {
-    if (out)
-        *out = nullptr;
-    return CLASS_E_CLASSNOTAVAILABLE;
-}
+// ---- Creators: what the class factory of each class calls ------------------------------------
 
 constexpr ClassCreator kCreatePie = &create_progress_pie;
 constexpr ClassCreator kCreateBar = &create_progress_bar;

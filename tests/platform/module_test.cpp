@@ -118,7 +118,7 @@ TEST(Module, StaysLoadedWhileAnObjectOrLockIsAlive) {
     EXPECT_EQ(module().can_unload_now(), S_OK);
 }
 
-TEST(Module, ClassFactoriesCreateOnlyWhatThisBuildHas) {
+TEST(Module, ClassFactoriesCreateEachClassAndRefuseTheRest) {
     ComPtr<IUnknown> obj;
     EXPECT_EQ(module().get_class_object(Guid{1, 2, 3, {}}, IClassFactory::iid, obj.put_void()),
               CLASS_E_CLASSNOTAVAILABLE);

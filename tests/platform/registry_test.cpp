@@ -213,6 +213,25 @@ struct FakeLibrary {
     }
 };
 
+// A class that is published but has no creator in this build answers so through its factory.
+TEST(Server, FactoryOfAClassWithoutCreatorSaysItIsNotAvailable) {
+    const FakeLibrary lib(99);
+    ComPtr<IClassFactory> factory;
+    ASSERT_EQ(server_get_class_object(lib.desc, lib.classes[1].clsid, IClassFactory::iid,
+                                      factory.put_void()),
+              S_OK);
+    ComPtr<IUnknown> obj;
+    EXPECT_EQ(factory->CreateInstance(nullptr, IID_IUnknown, obj.put_void()),
+              CLASS_E_CLASSNOTAVAILABLE);
+    EXPECT_FALSE(obj);
+    // The type library answers to the null identifier too, for a loader that has no libid yet.
+    ComPtr<ITypeLibrary> tl;
+    ASSERT_EQ(server_get_class_object(lib.desc, Guid{}, ITypeLibrary::iid, tl.put_void()), S_OK);
+    const LibraryDesc* desc = nullptr;
+    EXPECT_EQ(tl->GetLibrary(&desc), S_OK);
+    EXPECT_EQ(desc, &lib.desc);
+}
+
 TEST(Registry, ConcurrentRegistrationsFromManyProcessesLoseNothing) {
     TempRegistry temp;
     constexpr int kLibraries = 10;
