@@ -98,23 +98,26 @@ struct HostedPie {
 
 std::vector<Workload> make_workloads() {
     std::vector<Workload> all;
-    for (int side : {200, 1000}) {
-        const std::string size = std::to_string(side) + "x" + std::to_string(side);
-        all.push_back({"fill/" + size, side, side, [side] {
-                           auto fill = std::make_shared<PieSurface>(side, side);
+    // Aspect 1 and 0.75 (the pie's ellipse follows the picture's shape).
+    const std::pair<int, int> sizes[] = {{200, 200},  {200, 150},   {1000, 1000},
+                                         {1000, 750}, {4000, 4000}, {4000, 3000}};
+    for (const auto& [w, h] : sizes) {
+        const std::string size = std::to_string(w) + "x" + std::to_string(h);
+        all.push_back({"fill/" + size, w, h, [w, h] {
+                           auto fill = std::make_shared<PieSurface>(w, h);
                            return Instance{[fill] { fill->box->Cls(); }, {}, 0};
                        }});
-        all.push_back({"surface_full/" + size, side, side, [side] {
-                           auto surface = std::make_shared<PieSurface>(side, side);
+        all.push_back({"surface_full/" + size, w, h, [w, h] {
+                           auto surface = std::make_shared<PieSurface>(w, h);
                            return Instance{[surface] { surface->full(); }, {}, 0};
                        }});
-        all.push_back({"pie_full/" + size, side, side, [side] {
-                           auto full = std::make_shared<HostedPie>(side, side);
+        all.push_back({"pie_full/" + size, w, h, [w, h] {
+                           auto full = std::make_shared<HostedPie>(w, h);
                            full->set_value(100);
                            return Instance{[full] { full->dispatch_call_refresh(); }, {}, 0};
                        }});
-        all.push_back({"pie_update/" + size, side, side, [side] {
-                           auto update = std::make_shared<HostedPie>(side, side);
+        all.push_back({"pie_update/" + size, w, h, [w, h] {
+                           auto update = std::make_shared<HostedPie>(w, h);
                            update->set_value(0);
                            return Instance{[update] { update->set_value(update->value + 1); },
                                            [update] { update->set_value(0); }, 99};
