@@ -44,19 +44,26 @@ std::string format_significant(double x, int digits) {
     std::string out = negative ? "-" : "";
     if (exponent < -4 || exponent >= digits) {
         out += significand[0];
-        if (significand.size() > 1)
-            out += "." + significand.substr(1);
+        if (significand.size() > 1) {
+            out += '.';
+            out.append(significand, 1, std::string::npos);
+        }
         char ebuf[16];
         std::snprintf(ebuf, sizeof ebuf, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
         out += ebuf;
     } else if (exponent < 0) {
-        out += "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + significand;
+        out += "0.";
+        out.append(static_cast<std::size_t>(-exponent - 1), '0');
+        out += significand;
     } else {
         const std::size_t int_digits = static_cast<std::size_t>(exponent) + 1;
         if (significand.size() <= int_digits) {
-            out += significand + std::string(int_digits - significand.size(), '0');
+            out += significand;
+            out.append(int_digits - significand.size(), '0');
         } else {
-            out += significand.substr(0, int_digits) + "." + significand.substr(int_digits);
+            out.append(significand, 0, int_digits);
+            out += '.';
+            out.append(significand, int_digits, std::string::npos);
         }
     }
     return out;
