@@ -59,6 +59,8 @@ class HostedControl {
     IDispatch* dispatch() const { return control_.get(); }
     ControlSite& site() const { return *site_.get(); }
     LabelState label() const { return surfaces_.label_state(); }
+    // What the control shows now: its picture with the label drawn over it.
+    Image view() const { return surfaces_.view(); }
 
     // The host events; each throws ContainerError with the control's failure code.
     void set_site();

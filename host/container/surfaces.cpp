@@ -1,5 +1,6 @@
 #include "host/container/surfaces.h"
 
+#include "host/raster/compose.h"
 #include "host/raster/raster_label.h"
 #include "host/raster/raster_picture_box.h"
 
@@ -34,6 +35,7 @@ HRESULT make_surfaces(float width, float height, Surfaces* out) {
                           static_cast<OLE_COLOR>(label->fore_pixel()),
                           label->font_size()};
     };
+    s.view = [picture, label] { return compose_view(*picture.get(), label.get()); };
     *out = std::move(s);
     return S_OK;
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "foundation/host.h"
+#include "host/raster/image.h"
 
 namespace qd::host {
 
@@ -23,6 +24,8 @@ struct Surfaces {
     ComPtr<IPictureBox> picture;
     ComPtr<ILabel> label;
     std::function<LabelState()> label_state;
+    // The control as a person sees it: the picture inside its edge, with the label on top.
+    std::function<Image()> view;
 };
 
 // A picture box of the given extent (twips) with its label; the picture box's failure code when
