@@ -92,11 +92,36 @@ void HostedControl::init_properties() {
     check_event(events_->InitProperties());
 }
 
-void HostedControl::read_properties(const PropertyList& properties) {
+namespace {
+
+// Passes reads and writes through, remembering the last key read.
+class KeyNotingStore final : public ComObject<KeyNotingStore, IPropertyStore> {
+  public:
+    KeyNotingStore(IPropertyStore* inner, std::string* last_key)
+        : inner_(inner), last_key_(last_key) {}
+
+    HRESULT ReadProperty(const char* key, const Variant* default_value, Variant* out) override {
+        if (last_key_)
+            *last_key_ = key ? key : "";
+        return inner_->ReadProperty(key, default_value, out);
+    }
+    HRESULT WriteProperty(const char* key, const Variant& value) override {
+        return inner_->WriteProperty(key, value);
+    }
+
+  private:
+    ComPtr<IPropertyStore> inner_;
+    std::string* last_key_;
+};
+
+}  // namespace
+
+void HostedControl::read_properties(const PropertyList& properties, std::string* last_key) {
     ComPtr<PropertyBag> bag(new PropertyBag());
     for (const Property& p : properties)
         bag->set(p.key, p.value);
-    ComPtr<TracedStore> store(new TracedStore(bag.get(), sink_));
+    ComPtr<TracedStore> traced(new TracedStore(bag.get(), sink_));
+    ComPtr<KeyNotingStore> store(new KeyNotingStore(traced.get(), last_key));
     check_event(events_->ReadProperties(store.get()));
 }
 
@@ -179,9 +204,10 @@ HostedControl& Container::create(const std::string& name, const std::string& wha
 }
 
 HostedControl& Container::load(const std::string& name, const std::string& what,
-                               const PropertyList& properties) {
-    HostedControl& control = site_new(name, what, design_extent(what));
-    control.read_properties(properties);
+                               const PropertyList& properties, std::optional<ControlExtent> extent,
+                               std::string* last_key) {
+    HostedControl& control = site_new(name, what, extent ? *extent : design_extent(what));
+    control.read_properties(properties, last_key);
     control.resize();
     return control;
 }

@@ -65,7 +65,9 @@ class HostedControl {
     // The host events; each throws ContainerError with the control's failure code.
     void set_site();
     void init_properties();
-    void read_properties(const PropertyList& properties);
+    // `last_key`, when given, receives the last key the control read (the one a failure most
+    // likely concerns).
+    void read_properties(const PropertyList& properties, std::string* last_key = nullptr);
     PropertyList write_properties();
     // Raises Resize at the current extent, or first sets the extent (twips).
     void resize();
@@ -96,9 +98,12 @@ class Container {
     // InitProperties, then Resize at `extent` (default: the class's design extent).
     HostedControl& create(const std::string& name, const std::string& what,
                           std::optional<ControlExtent> extent = std::nullopt);
-    // Creates it, raises ReadProperties from `properties`, then Resize at the design extent.
+    // Creates it, raises ReadProperties from `properties`, then Resize at `extent` (default:
+    // the design extent). `last_key` as for HostedControl::read_properties.
     HostedControl& load(const std::string& name, const std::string& what,
-                        const PropertyList& properties);
+                        const PropertyList& properties,
+                        std::optional<ControlExtent> extent = std::nullopt,
+                        std::string* last_key = nullptr);
 
     // The control of that name, or null.
     HostedControl* find(const std::string& name) const;

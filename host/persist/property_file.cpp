@@ -24,15 +24,6 @@ std::string_view trim(std::string_view s) {
     return s;
 }
 
-bool is_valid_key(std::string_view key) {
-    if (key.empty() || key.front() == '#')
-        return false;
-    for (const char c : key)
-        if (is_blank(c) || c == '=' || c == '\n' || c == '\r' || c == '"')
-            return false;
-    return true;
-}
-
 std::string error_text(const std::string& file, int line, const std::string& key,
                        const std::string& reason) {
     std::string text = file;
@@ -45,6 +36,26 @@ std::string error_text(const std::string& file, int line, const std::string& key
 }
 
 }  // namespace
+
+bool is_storable_key(std::string_view key) {
+    if (key.empty() || key.front() == '#')
+        return false;
+    for (const char c : key)
+        if (is_blank(c) || c == '=' || c == '\n' || c == '\r' || c == '"')
+            return false;
+    return true;
+}
+
+Property parse_property_line(std::string_view line, std::string* key) {
+    const std::size_t eq = line.find('=');
+    if (eq == std::string_view::npos)
+        throw PropertyValueError("expected 'Key = Type Value'");
+    const std::string_view key_text = trim(line.substr(0, eq));
+    if (!is_storable_key(key_text))
+        throw PropertyValueError("expected a key before '='");
+    *key = key_text;
+    return {*key, parse_property_value(trim(line.substr(eq + 1)))};
+}
 
 PropertyFileError::PropertyFileError(std::string file, int line, std::string key,
                                      const std::string& reason)
@@ -59,7 +70,7 @@ std::string format_property_file(const PropertyList& properties, std::string_vie
     if (!comment.empty())
         text += "# " + std::string(comment) + "\n";
     for (const Property& p : properties) {
-        if (!is_valid_key(p.key))
+        if (!is_storable_key(p.key))
             throw PropertyValueError("the key '" + p.key +
                                      "' cannot be stored (empty, or with a blank, '=' or '\"')");
         text += p.key + " = " + format_property_value(p.value) + "\n";
@@ -82,18 +93,11 @@ PropertyList parse_property_file(std::string_view text, const std::string& file,
 
         std::string key;
         try {
-            const std::size_t eq = line.find('=');
-            if (eq == std::string_view::npos)
-                throw PropertyValueError("expected 'Key = Type Value'");
-            const std::string_view key_text = trim(line.substr(0, eq));
-            if (!is_valid_key(key_text))
-                throw PropertyValueError("expected a key before '='");
-            key = key_text;
+            Property p = parse_property_line(line, &key);
             if (seen.contains(key))
                 throw PropertyValueError("given twice");
-            Variant value = parse_property_value(trim(line.substr(eq + 1)));
             seen.insert(key);
-            properties.push_back({std::move(key), std::move(value)});
+            properties.push_back(std::move(p));
         } catch (const PropertyValueError& e) {
             PropertyFileError error(file, line_number, key, e.what());
             if (!errors)

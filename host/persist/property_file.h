@@ -44,6 +44,13 @@ class PropertyFileError : public std::runtime_error {
     std::string reason_;
 };
 
+// Whether `key` can stand before '=' in a property line.
+bool is_storable_key(std::string_view key);
+
+// One trimmed `Key = Type Value` line. `*key` is set as soon as the key is read, so an error
+// about the value can name it. Throws PropertyValueError.
+Property parse_property_line(std::string_view line, std::string* key);
+
 // The file's text. `comment`, when not empty, becomes a leading '#' line. Throws
 // PropertyValueError for a key that cannot be written or a value without a typed form.
 std::string format_property_file(const PropertyList& properties, std::string_view comment = {});

@@ -84,8 +84,8 @@ TEST(ScriptStatement, EachStatementAndItsArguments) {
     for (const char* bad :
          {"new pie", "new pie qd.Pie 3000", "new pie qd.Pie -1 10", "new pie qd.Pie NaN 10",
           "new 9pie qd.Pie", "load pie qd.Pie", "print pie", "print pie.", "resize pie 10",
-          "save pie", "trace", "trace maybe", "label", "pie.Value =", "pie = 3", "pie.Value 3",
-          "a b.c = 1", "frobnicate pie", "pie.Val.ue"})
+          "save pie a.qdp extra", "trace", "trace maybe", "label", "pie.Value =", "pie = 3",
+          "pie.Value 3", "a b.c = 1", "frobnicate pie", "pie.Val.ue"})
         EXPECT_THROW(parse_statement(bad), SyntaxError) << bad;
 }
 

@@ -6,11 +6,19 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string_view>
 
+#include "host/container/form_host.h"
+#include "host/container/picture_file.h"
+#include "host/container/printing_sink.h"
 #include "host/loader/loader.h"
 #include "host/loader/typelib_dump.h"
+#include "tools/qdhost/demo/demo_command.h"
+#include "tools/qdhost/registry_location.h"
+#include "tools/qdhost/resources.h"
 #include "tools/qdhost/script_runner.h"
 
 namespace qd::qdhost {
@@ -20,16 +28,20 @@ namespace {
 constexpr const char* kUsage =
     "usage: qdhost COMMAND [ARGS]\n"
     "\n"
-    "Hosts the progress controls: runs scripts of property calls, registers component\n"
-    "libraries and prints their type information.\n"
+    "Hosts the progress controls: runs scripts of property calls, draws controls and forms as\n"
+    "pictures, registers component libraries and shows their type information and resources.\n"
     "\n"
     "commands:\n"
-    "  run SCRIPT         run a script of statements (- reads standard input)\n"
-    "  register LIB       register a component library in the registry\n"
-    "  unregister LIB     remove a component library's entries from the registry\n"
-    "  typelib LIB        print a library's type information\n"
+    "  run SCRIPT              run a script of statements (- reads standard input)\n"
+    "  render FORM [-o PNG]    draw every control of a form file as one picture\n"
+    "  resources LIB [-o DIR]  write a library's toolbox bitmaps as PNG, print its version block\n"
+    "  register LIB            register a component library in the registry\n"
+    "  unregister LIB          remove a component library's entries from the registry\n"
+    "  typelib LIB             print a library's type information\n"
     "\n"
-    "The registry is the file named by QD_REGISTRY, else $XDG_CONFIG_HOME/qd/registry,\n"
+    "The registry is the file named by QD_REGISTRY; when that is unset, the build tree's\n"
+    "registry (the file 'registry' in the folder above the one holding this qdhost, where a\n"
+    "build registers its own libraries) when it exists; else $XDG_CONFIG_HOME/qd/registry,\n"
     "else ~/.config/qd/registry.\n"
     "Run 'qdhost COMMAND --help' for a command's details.\n"
     "Exit status: 0 success, 1 a statement or step failed, 2 bad usage or unreadable input.\n";
@@ -49,6 +61,18 @@ constexpr const char* kRunHelp =
     "  trace on | trace off            print every host call the controls make\n"
     "  label NAME                      print the label's caption, visibility, alignment,\n"
     "                                  position, size, colour and font size\n"
+    "  png NAME FILE                   write the control's view (picture, edge, label) as PNG;\n"
+    "                                  'png page FILE' draws the open page, 'png form FILE'\n"
+    "                                  the open form\n"
+    "  page NAME [NAME ...]            open the Data page on those controls (the first is the\n"
+    "                                  one it reads and writes)\n"
+    "  page.FIELD = \"TEXT\"             type into a field of the page (txtValue, txtMin, txtMax)\n"
+    "  print page.FIELD                print a field's text; 'print page.Changed' the page's flag\n"
+    "  page.apply                      apply the page\n"
+    "  open FORM                       load every control of a form file under its own name\n"
+    "  save FORM                       write every control of the open form(s) to FORM\n"
+    "The names 'page' and 'form' are kept for the page and the form. Files are replaced\n"
+    "atomically: a failed write leaves the old file whole.\n"
     "'#' starts a comment. VALUE is a number (12, -2.5, 1e-3, NaN, Inf, -Inf), a hex\n"
     "integer (0x00FFFF), True, False or a \"quoted text\" (\"\" for a quote inside).\n"
     "PROGID is LIBRARY.CLASS as registered, {CLSID}, or PATH:CLASS for an unregistered module.\n"
@@ -76,6 +100,29 @@ constexpr const char* kTypelibHelp =
     "Prints the type information of the component library LIB: its attributes, classes,\n"
     "interfaces with every member in slot order and its dispatch identifier, enumerations,\n"
     "property pages and resources.\n";
+
+constexpr const char* kRenderHelp =
+    "usage: qdhost render FORM [-o PNG]\n"
+    "\n"
+    "Loads every control of the form file FORM (create, ReadProperties, Resize at its extent)\n"
+    "and writes the whole form as one PNG picture: the controls at their places on the form's\n"
+    "background. PNG defaults to the form's name with .png, in the current folder.\n"
+    "\n"
+    "A form file holds an optional '[form WIDTH HEIGHT]' line, then for each control a section\n"
+    "'[control NAME PROGID LEFT TOP WIDTH HEIGHT]' (twips, 15 to a pixel) followed by its\n"
+    "stored properties as 'Key = Type value' lines, as 'save' writes them.\n"
+    "\n"
+    "A damaged line or a control that fails to load is reported with file, line, control and\n"
+    "key; the other controls still load and are drawn. Exit status: 0 every control loaded and\n"
+    "the picture was written, 1 a control failed or the picture cannot be written, 2 bad usage\n"
+    "or a form that cannot be read.\n";
+
+constexpr const char* kResourcesHelp =
+    "usage: qdhost resources LIB [-o DIR]\n"
+    "\n"
+    "Writes each toolbox bitmap of the component library LIB into DIR (default: the current\n"
+    "folder) as LIBRARY_bitmapID.png at its own size and as LIBRARY_bitmapID_x8.png eight\n"
+    "times larger, then prints the library's version block.\n";
 
 bool wants_help(const Arguments& args) {
     for (const std::string& a : args)
@@ -110,6 +157,32 @@ bool check_library_argument(const char* command, const Arguments& args, const ch
                      S_ISDIR(st.st_mode) ? "is a folder" : std::strerror(errno));
         *status = 2;
         return false;
+    }
+    return true;
+}
+
+// Splits `args` into plain arguments and the value of -o/--output. False (after reporting)
+// when the option has no value or comes twice.
+bool split_output_option(const char* command, const Arguments& args, const char* help,
+                         Arguments* plain, std::optional<std::string>* output, int* status) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "-o" || a == "--output") {
+            if (output->has_value()) {
+                *status = usage_error(command, "-o given twice", help);
+                return false;
+            }
+            if (i + 1 == args.size()) {
+                *status = usage_error(command, a + " needs a value", help);
+                return false;
+            }
+            *output = args[++i];
+        } else if (a.size() > 1 && a[0] == '-') {
+            *status = usage_error(command, "unknown option '" + a + "'", help);
+            return false;
+        } else {
+            plain->push_back(a);
+        }
     }
     return true;
 }
@@ -212,6 +285,95 @@ int typelib_command(const Arguments& args) {
     return 0;
 }
 
+int render_command(const Arguments& args) {
+    if (wants_help(args)) {
+        std::fputs(kRenderHelp, stdout);
+        return 0;
+    }
+    Arguments plain;
+    std::optional<std::string> output;
+    int status = 0;
+    if (!split_output_option("render", args, kRenderHelp, &plain, &output, &status))
+        return status;
+    if (plain.size() != 1)
+        return usage_error("render", plain.empty() ? "missing FORM" : "too many arguments",
+                           kRenderHelp);
+    const std::string& form_path = plain[0];
+    const std::string png =
+        output ? *output : std::filesystem::path(form_path).stem().string() + ".png";
+
+    host::PrintingSink silent([](std::string_view) {});
+    host::Container container(silent);
+    std::vector<host::FormFileError> problems;
+    host::FormLayout layout;
+    try {
+        layout = host::open_form(container, form_path, &problems);
+    } catch (const host::FormFileError& e) {
+        std::fprintf(stderr, "qdhost render: %s\n", e.what());
+        return 2;
+    }
+    for (const host::FormFileError& e : problems)
+        std::fprintf(stderr, "qdhost render: %s\n", e.what());
+    try {
+        host::save_png(png, host::render_form(container, layout));
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "qdhost render: %s\n", e.what());
+        return 1;
+    }
+    std::printf("%s: %zu control%s drawn into %s\n", form_path.c_str(), layout.controls.size(),
+                layout.controls.size() == 1 ? "" : "s", png.c_str());
+    return problems.empty() ? 0 : 1;
+}
+
+int resources_command(const Arguments& args) {
+    if (wants_help(args)) {
+        std::fputs(kResourcesHelp, stdout);
+        return 0;
+    }
+    Arguments plain;
+    std::optional<std::string> output;
+    int status = 0;
+    if (!split_output_option("resources", args, kResourcesHelp, &plain, &output, &status) ||
+        !check_library_argument("resources", plain, kResourcesHelp, &status))
+        return status;
+    const std::filesystem::path folder = output ? *output : ".";
+    std::error_code ec;
+    if (!std::filesystem::is_directory(folder, ec)) {
+        std::fprintf(stderr, "qdhost resources: %s: not a folder\n", folder.c_str());
+        return 2;
+    }
+    try {
+        const host::TypeLibraryRef tl = host::type_library(plain[0]);
+        const LibraryDesc& lib = tl.desc();
+        constexpr int kEnlargement = 8;
+        for (std::size_t i = 0; i < lib.bitmap_count; ++i) {
+            const BitmapDesc& bmp = lib.bitmaps[i];
+            const std::string stem = std::string(lib.name) + "_bitmap" + std::to_string(bmp.id);
+            const host::Image picture = bitmap_picture(bmp);
+            const std::string plain_png = (folder / (stem + ".png")).string();
+            const std::string large_png = (folder / (stem + "_x8.png")).string();
+            host::save_png(plain_png, picture);
+            host::save_png(large_png, enlarged(picture, kEnlargement));
+            std::printf("bitmap %d (%d x %d, %d bits per pixel): %s, %s\n", bmp.id, bmp.width,
+                        bmp.height, bmp.bits_per_pixel, plain_png.c_str(), large_png.c_str());
+        }
+        if (lib.bitmap_count == 0)
+            std::printf("no bitmaps\n");
+        if (lib.version)
+            std::printf("version block of %s\n%s", lib.name,
+                        version_block_text(*lib.version).c_str());
+        else
+            std::printf("no version block\n");
+    } catch (const host::LoaderError& e) {
+        std::fprintf(stderr, "qdhost resources: %s\n", e.what());
+        return 1;
+    } catch (const host::FileWriteError& e) {
+        std::fprintf(stderr, "qdhost resources: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
+
 int qdhost_main(const Arguments& args) {
     if (args.empty()) {
         std::fputs(kUsage, stderr);
@@ -225,12 +387,18 @@ int qdhost_main(const Arguments& args) {
     }
     if (command == "run")
         return run_command(rest);
+    if (command == "render")
+        return render_command(rest);
+    if (command == "resources")
+        return resources_command(rest);
     if (command == "register")
         return register_command(rest);
     if (command == "unregister")
         return unregister_command(rest);
     if (command == "typelib")
         return typelib_command(rest);
+    if (command == "demo")
+        return demo_command(rest);
     std::fprintf(stderr, "qdhost: unknown command '%s'\n\n%s", command.c_str(), kUsage);
     return 2;
 }

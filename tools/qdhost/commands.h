@@ -14,6 +14,8 @@ int run_command(const Arguments& args);
 int register_command(const Arguments& args);
 int unregister_command(const Arguments& args);
 int typelib_command(const Arguments& args);
+int render_command(const Arguments& args);
+int resources_command(const Arguments& args);
 
 // Dispatches argv (without the program name) to a command, handling --help.
 int qdhost_main(const Arguments& args);

@@ -1,7 +1,12 @@
 #include "tools/qdhost/script_runner.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 
+#include "host/container/picture_file.h"
+#include "host/loader/loader.h"
+#include "host/page/page_render.h"
 #include "host/persist/property_file.h"
 #include "host/persist/property_value.h"
 #include "host/trace/trace_format.h"
@@ -16,25 +21,47 @@ std::string code_text(HRESULT hr) {
     return std::string(buf) + " " + result_message(hr);
 }
 
+bool equals_ignoring_case(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
 // A failure of the host itself (a file, a name), not of a control.
 [[noreturn]] void host_failure(HRESULT code, const std::string& detail) {
     throw host::ContainerError(code, detail);
 }
+
+// The property page `page NAME ...` opens.
+constexpr const char* kDataPage = "qdProgressControls.Data";
 
 }  // namespace
 
 ScriptRunner::ScriptRunner(Print out, Print err)
     : out_(std::move(out)), err_(std::move(err)), sink_(out_), container_(sink_) {}
 
+ScriptRunner::~ScriptRunner() {
+    close_page();
+}
+
 bool ScriptRunner::run_line(int number, std::string_view line) {
     HRESULT code = S_OK;
     std::string detail;
+    const auto report_extra = [&] {
+        for (const std::string& e : extra_errors_)
+            err_("error: " + std::to_string(number) + ": " + std::string(statement_text(line)) +
+                 ": " + e);
+        const bool any = !extra_errors_.empty();
+        extra_errors_.clear();
+        return any;
+    };
     try {
         const std::optional<Statement> statement = parse_statement(line);
         if (!statement)
             return true;
         execute(*statement);
-        return true;
+        return !report_extra();
     } catch (const SyntaxError& e) {
         code = E_INVALIDARG;
         detail = e.what();
@@ -52,6 +79,7 @@ bool ScriptRunner::run_line(int number, std::string_view line) {
         code = E_FAIL;
         detail = e.what();
     }
+    report_extra();
     std::string text = "error: " + std::to_string(number) + ": " +
                        std::string(statement_text(line)) + ": " + code_text(code);
     if (!detail.empty())
@@ -83,7 +111,14 @@ void ScriptRunner::execute(const Statement& s) {
     std::visit([this](const auto& statement) { execute(statement); }, s);
 }
 
+void ScriptRunner::check_new_name(const std::string& name) const {
+    if (name == kPageName || name == kFormName)
+        host_failure(E_INVALIDARG,
+                     "'" + name + "' names the open " + name + "; give the control another name");
+}
+
 void ScriptRunner::execute(const NewStatement& s) {
+    check_new_name(s.name);
     std::optional<host::ControlExtent> extent;
     if (s.extent)
         extent = host::ControlExtent{s.extent->width, s.extent->height};
@@ -99,6 +134,7 @@ void ScriptRunner::execute(const NewStatement& s) {
 }
 
 void ScriptRunner::execute(const LoadStatement& s) {
+    check_new_name(s.name);
     host::PropertyList properties;
     try {
         properties = host::load_property_file(s.file);
@@ -116,14 +152,39 @@ void ScriptRunner::execute(const LoadStatement& s) {
 }
 
 void ScriptRunner::execute(const PutStatement& s) {
+    if (s.name == kPageName) {
+        // The field takes the text the user would type: a number as the host writes it.
+        const std::string text = s.value.to_text();
+        if (const HRESULT hr = page().set_text(s.property, text); failed(hr))
+            host_failure(hr, hr == E_INVALIDARG ? "the page has no field " + s.property : "");
+        return;
+    }
     control(s.name).put(s.property, s.value);
 }
 
 void ScriptRunner::execute(const PrintStatement& s) {
+    if (s.name == kPageName) {
+        if (equals_ignoring_case(s.property, "Changed")) {
+            out_(page().changed() ? "True" : "False");
+            return;
+        }
+        std::string text;
+        if (failed(page().text(s.property, &text)))
+            host_failure(E_INVALIDARG, "the page has no field " + s.property);
+        out_(host::trace_value(Variant(std::string_view(text))));
+        return;
+    }
     out_(host::trace_value(control(s.name).get(s.property)));
 }
 
 void ScriptRunner::execute(const CallStatement& s) {
+    if (s.name == kPageName) {
+        if (!equals_ignoring_case(s.method, "apply"))
+            host_failure(E_INVALIDARG, "a page knows only page.apply, not " + s.method);
+        if (const HRESULT hr = page().apply(); failed(hr))
+            host_failure(hr, "the page was not applied");
+        return;
+    }
     control(s.name).call(s.method);
 }
 
@@ -156,6 +217,92 @@ void ScriptRunner::execute(const LabelStatement& s) {
          ", Height " + trace_value(l.height) + ", ForeColor " +
          trace_value(static_cast<std::int32_t>(l.fore_color)) + ", FontSize " +
          trace_value(l.font_size));
+}
+
+host::PageSite& ScriptRunner::page() {
+    if (!page_)
+        host_failure(E_INVALIDARG, "no page is open (page NAME [NAME ...] opens one)");
+    return *page_.get();
+}
+
+void ScriptRunner::close_page() {
+    if (page_)
+        page_->close();
+    page_ = nullptr;
+}
+
+void ScriptRunner::execute(const PngStatement& s) {
+    host::Image picture;
+    if (s.name == kPageName) {
+        picture = host::render_page(page());
+    } else if (s.name == kFormName) {
+        if (!form_open_)
+            host_failure(E_INVALIDARG, "no form is open (open FORM opens one)");
+        picture = host::render_form(container_, form_);
+    } else {
+        picture = control(s.name).view();
+    }
+    try {
+        host::save_png(s.file, picture);
+    } catch (const host::FileWriteError& e) {
+        host_failure(E_FAIL, e.what());
+    }
+}
+
+void ScriptRunner::execute(const PageStatement& s) {
+    std::vector<ComPtr<IDispatch>> selection;
+    for (const std::string& name : s.names)
+        selection.emplace_back(control(name).dispatch());
+    // A new selection opens the page afresh, as a property dialog does for a new selection.
+    close_page();
+    ComPtr<IPropertyPage> data;
+    try {
+        data = host::create_object<IPropertyPage>(kDataPage);
+    } catch (const host::LoaderError& e) {
+        host_failure(e.code(), e.what());
+    }
+    ComPtr<host::PageSite> site = host::PageSite::create();
+    if (const HRESULT hr = site->open(data.get()); failed(hr))
+        host_failure(hr, "the page cannot be opened");
+    page_ = site;
+    if (const HRESULT hr = site->select(std::move(selection)); failed(hr))
+        host_failure(hr, "the page cannot show the selection");
+}
+
+void ScriptRunner::execute(const OpenStatement& s) {
+    std::vector<host::FormFileError> problems;
+    host::FormLayout opened;
+    try {
+        opened = host::open_form(container_, s.file, &problems);
+    } catch (const host::FormFileError& e) {
+        host_failure(E_FAIL, e.what());
+    }
+    for (host::PlacedControl& p : opened.controls) {
+        classes_[p.name] = p.progid;
+        form_.controls.push_back(std::move(p));
+    }
+    if (!form_open_)
+        form_.extent = opened.extent;
+    form_open_ = true;
+    if (problems.empty())
+        return;
+    for (std::size_t i = 0; i + 1 < problems.size(); ++i)
+        extra_errors_.push_back(code_text(E_FAIL) + ": " + problems[i].what());
+    host_failure(E_FAIL, problems.back().what());
+}
+
+void ScriptRunner::execute(const SaveFormStatement& s) {
+    if (!form_open_)
+        host_failure(E_INVALIDARG, "no form is open (open FORM opens one)");
+    // Nothing is written unless every control stored every property.
+    const host::Form form = host::snapshot_form(container_, form_);
+    try {
+        host::save_form_file(s.file, form);
+    } catch (const host::PropertyValueError& e) {
+        host_failure(E_FAIL, s.file + ": " + e.what());
+    } catch (const host::FileWriteError& e) {
+        host_failure(E_FAIL, e.what());
+    }
 }
 
 }  // namespace qd::qdhost

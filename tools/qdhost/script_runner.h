@@ -14,7 +14,9 @@
 #include <string_view>
 
 #include "host/container/container.h"
+#include "host/container/form_host.h"
 #include "host/container/printing_sink.h"
+#include "host/page/page_site.h"
 #include "tools/qdhost/script_syntax.h"
 
 namespace qd::qdhost {
@@ -25,6 +27,13 @@ class ScriptRunner {
   public:
     // `out` gets printed values and trace lines, `err` the error lines.
     ScriptRunner(Print out, Print err);
+    ~ScriptRunner();
+    ScriptRunner(const ScriptRunner&) = delete;
+    ScriptRunner& operator=(const ScriptRunner&) = delete;
+
+    // The names a script gives the open property page and the open form; no control takes them.
+    static constexpr const char* kPageName = "page";
+    static constexpr const char* kFormName = "form";
 
     // Runs one line; false when it held a statement that failed.
     bool run_line(int number, std::string_view line);
@@ -42,7 +51,14 @@ class ScriptRunner {
     void execute(const SaveStatement& s);
     void execute(const TraceStatement& s);
     void execute(const LabelStatement& s);
+    void execute(const PngStatement& s);
+    void execute(const PageStatement& s);
+    void execute(const OpenStatement& s);
+    void execute(const SaveFormStatement& s);
     host::HostedControl& control(const std::string& name);
+    host::PageSite& page();
+    void check_new_name(const std::string& name) const;
+    void close_page();
 
     Print out_;
     Print err_;
@@ -50,6 +66,14 @@ class ScriptRunner {
     host::PrintingSink sink_;
     host::Container container_;
     std::map<std::string, std::string> classes_;  // control name -> what it was created from
+    // The controls opened from form files, in form order.
+    host::FormLayout form_;
+    bool form_open_ = false;
+    // The open property page, if any; closed before the controls go.
+    ComPtr<host::PageSite> page_;
+    // Further failures of the running statement, beyond the one it throws (a form's damaged
+    // lines); each is reported on its own line.
+    std::vector<std::string> extra_errors_;
 };
 
 }  // namespace qd::qdhost

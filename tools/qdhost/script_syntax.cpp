@@ -231,8 +231,26 @@ std::optional<Statement> parse_statement(std::string_view line) {
         return ResizeStatement{checked_name(w[1], "control name"), parse_extent(w, 2)};
     }
     if (verb == "save") {
-        expect_count(w, 3, "save NAME FILE");
+        if (w.size() == 2)
+            return SaveFormStatement{w[1]};
+        expect_count(w, 3, "save NAME FILE | save FORM");
         return SaveStatement{checked_name(w[1], "control name"), w[2]};
+    }
+    if (verb == "png") {
+        expect_count(w, 3, "png NAME FILE");
+        return PngStatement{checked_name(w[1], "control name"), w[2]};
+    }
+    if (verb == "page") {
+        if (w.size() < 2)
+            throw SyntaxError("usage: page NAME [NAME ...]");
+        PageStatement s;
+        for (std::size_t i = 1; i < w.size(); ++i)
+            s.names.push_back(checked_name(w[i], "control name"));
+        return s;
+    }
+    if (verb == "open") {
+        expect_count(w, 2, "open FORM");
+        return OpenStatement{w[1]};
     }
     if (verb == "trace") {
         if (w.size() != 2 || (w[1] != "on" && w[1] != "off"))
@@ -249,7 +267,7 @@ std::optional<Statement> parse_statement(std::string_view line) {
     }
     throw SyntaxError("unknown statement '" + verb +
                       "' (new, load, NAME.PROP = VALUE, print, NAME.METHOD, resize, save, trace, "
-                      "label)");
+                      "label, png, page, open)");
 }
 
 }  // namespace qd::qdhost

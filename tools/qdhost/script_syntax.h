@@ -9,6 +9,14 @@
 //   save NAME FILE                     WriteProperties into a property file (atomic)
 //   trace on | trace off               print every host call the controls make
 //   label NAME                         print the label's state
+//   png NAME FILE                      the control's view as a PNG picture (atomic); NAME may
+//                                      also be `page` (the open property page) or `form`
+//   page NAME [NAME ...]               open the Data page on those controls, the first is item 0
+//   page.FIELD = "TEXT"                type into a field of the page
+//   print page.FIELD | print page.Changed
+//   page.apply                         apply the page to the first selected control
+//   open FORM                          load every control of a form file under its own name
+//   save FORM                          write every control of the open form back to FORM (atomic)
 //
 // `#` starts a comment, at the start of a line or after a blank outside a quoted text. A FILE
 // is a word or a "quoted text". A VALUE is a number (12, -2.5, 1e-3, NaN, Inf, -Inf), a hex
@@ -21,6 +29,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "platform/variant.h"
 
@@ -67,10 +76,23 @@ struct TraceStatement {
 struct LabelStatement {
     std::string name;
 };
+struct PngStatement {
+    std::string name, file;
+};
+struct PageStatement {
+    std::vector<std::string> names;
+};
+struct OpenStatement {
+    std::string file;
+};
+struct SaveFormStatement {
+    std::string file;
+};
 
 using Statement =
     std::variant<NewStatement, LoadStatement, PutStatement, PrintStatement, CallStatement,
-                 ResizeStatement, SaveStatement, TraceStatement, LabelStatement>;
+                 ResizeStatement, SaveStatement, TraceStatement, LabelStatement, PngStatement,
+                 PageStatement, OpenStatement, SaveFormStatement>;
 
 // The statement on `line`, or nothing for a blank or comment line. Throws SyntaxError.
 std::optional<Statement> parse_statement(std::string_view line);

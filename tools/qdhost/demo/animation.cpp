@@ -1,0 +1,48 @@
+#include "tools/qdhost/demo/animation.h"
+
+#include <algorithm>
+
+#include "host/raster/compose.h"
+#include "tools/qdhost/demo/gallery_plan.h"
+
+namespace qd::qdhost::demo {
+
+namespace {
+
+constexpr int kMargin = 16;
+constexpr int kGap = 24;
+constexpr std::uint32_t kPaper = 0xFFFFFF;
+
+host::Image side_by_side(const host::Image& pie, const host::Image& bar) {
+    const int height = std::max(pie.height, bar.height) + 2 * kMargin;
+    host::Image frame(2 * kMargin + pie.width + kGap + bar.width, height, kPaper);
+    host::blit(frame, pie, kMargin, (height - pie.height) / 2);
+    host::blit(frame, bar, kMargin + pie.width + kGap, (height - bar.height) / 2);
+    return frame;
+}
+
+}  // namespace
+
+std::vector<host::Image> progress_frames(host::Container& form, int steps) {
+    host::HostedControl& pie =
+        form.create("animated_pie", kPieProgId, host::ControlExtent{2400, 2400});
+    host::HostedControl& bar =
+        form.create("animated_bar", kBarProgId, host::ControlExtent{4800, 480});
+    // Read the range back, as a host would; the new controls start at their default Value.
+    const float min = pie.get("Min").to_single();
+    const float max = pie.get("Max").to_single();
+    std::vector<host::Image> frames;
+    frames.reserve(static_cast<std::size_t>(steps) + 1);
+    for (int step = 0; step <= steps; ++step) {
+        // The last step lands exactly on Max, whatever the rounding of the others.
+        const float value = step == steps ? max : min + (max - min) * step / steps;
+        pie.put("Value", Variant(value));
+        bar.put("Value", Variant(value));
+        frames.push_back(side_by_side(pie.view(), bar.view()));
+    }
+    form.remove("animated_pie");
+    form.remove("animated_bar");
+    return frames;
+}
+
+}  // namespace qd::qdhost::demo

@@ -1,0 +1,187 @@
+#include "tools/qdhost/demo/demo_command.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include "host/container/printing_sink.h"
+#include "host/raster/png_io.h"
+#include "tools/qdhost/demo/animation.h"
+#include "tools/qdhost/demo/contact_sheet.h"
+#include "tools/qdhost/demo/gallery_plan.h"
+#ifdef QD_HAVE_GIF
+#include "tools/qdhost/demo/gif_writer.h"
+#endif
+
+namespace qd::qdhost {
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace demo;
+
+constexpr const char* kDemoHelp =
+    "usage: qdhost demo [-o DIR]\n"
+    "\n"
+    "Renders a gallery of the progress controls into DIR (default ./qd-gallery): a PNG of the\n"
+    "pie, the bar and the single pie in every fill kind, fill style, label type and label\n"
+    "position, the pie at several extents and the bar with each frame; contact-sheet.png with\n"
+    "all of them and their captions; and progress.gif, a pie and a bar filling from Min to Max\n"
+    "through Value updates (numbered PNG frames when built without giflib).\n"
+    "The controls are created by ProgID through the registry, as 'qdhost run' creates them.\n";
+
+constexpr int kAnimationSteps = 50;
+constexpr int kFrameDelayCs = 6;
+constexpr int kLastFrameDelayCs = 150;
+
+int usage_error(const std::string& message) {
+    std::fprintf(stderr,
+                 "qdhost demo: %s\nusage: qdhost demo [-o DIR]\n"
+                 "Run 'qdhost demo --help' for details.\n",
+                 message.c_str());
+    return 2;
+}
+
+std::string hresult_text(const host::ContainerError& e) {
+    char code[16];
+    std::snprintf(code, sizeof code, "0x%08X", static_cast<unsigned>(e.code()));
+    return *e.what() ? std::string(e.what()) + " (" + code + ")" : std::string("error ") + code;
+}
+
+// Progress: one line a picture, flushed at once so a terminal shows it as it happens.
+void progress(int number, int total, const std::string& name) {
+    std::printf("rendering %d/%d %s\n", number, total, name.c_str());
+    std::fflush(stdout);
+}
+
+host::Image render_tile(host::Container& form, const Tile& tile) {
+    host::HostedControl& control = form.create("tile", tile.progid, tile.extent);
+    for (const Setting& s : tile.settings)
+        control.put(s.property, s.value);
+    host::Image view = control.view();
+    form.remove("tile");
+    return view;
+}
+
+bool save_png(const fs::path& path, const host::Image& image) {
+    std::string error;
+    if (write_png(path.string(), image, &error))
+        return true;
+    std::fprintf(stderr, "qdhost demo: %s\n", error.c_str());
+    return false;
+}
+
+// The animation as a GIF, or as numbered PNG frames without giflib. Returns the file (or the
+// first frame's file) written, empty on failure.
+std::string save_animation(const fs::path& dir, const std::vector<host::Image>& frames) {
+#ifdef QD_HAVE_GIF
+    const fs::path path = dir / "progress.gif";
+    std::string error;
+    if (!write_gif(path.string(), frames, kFrameDelayCs, kLastFrameDelayCs, &error)) {
+        std::fprintf(stderr, "qdhost demo: %s\n", error.c_str());
+        return {};
+    }
+    return path.string();
+#else
+    for (std::size_t f = 0; f < frames.size(); ++f) {
+        char name[32];
+        std::snprintf(name, sizeof name, "progress-%03zu.png", f);
+        if (!save_png(dir / name, frames[f]))
+            return {};
+    }
+    return (dir / "progress-000.png").string();
+#endif
+}
+
+#ifdef QD_HAVE_GIF
+constexpr const char* kAnimationName = "progress.gif";
+#else
+constexpr const char* kAnimationName = "progress-NNN.png";
+#endif
+
+}  // namespace
+
+int demo_command(const std::vector<std::string>& args) {
+    fs::path dir = "qd-gallery";
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--help" || args[i] == "-h") {
+            std::fputs(kDemoHelp, stdout);
+            return 0;
+        }
+        if (args[i] == "-o" || args[i] == "--output") {
+            if (i + 1 == args.size())
+                return usage_error("missing DIR after " + args[i]);
+            dir = args[++i];
+        } else {
+            return usage_error("unexpected argument '" + args[i] + "'");
+        }
+    }
+    std::error_code ec;
+    fs::create_directories(dir, ec);
+    if (ec || !fs::is_directory(dir)) {
+        std::fprintf(stderr, "qdhost demo: cannot create the folder %s: %s\n", dir.string().c_str(),
+                     ec ? ec.message().c_str() : "not a folder");
+        return 2;
+    }
+    // Every class must be registered before anything is drawn; say so once, not per tile.
+    for (const char* progid : {kPieProgId, kBarProgId, kSinglePieProgId}) {
+        try {
+            host::design_extent(progid);
+        } catch (const host::ContainerError& e) {
+            std::fprintf(stderr,
+                         "qdhost demo: %s\nRegister the build's modules with 'qdhost register "
+                         "LIB', or name a registry with QD_REGISTRY.\n",
+                         e.what());
+            return 2;
+        }
+    }
+
+    const std::vector<Tile> tiles = gallery_tiles();
+    const int total = static_cast<int>(tiles.size()) + 2;
+    host::PrintingSink quiet([](std::string_view) {});
+    host::Container form(quiet);
+    std::vector<host::Image> views;
+    views.reserve(tiles.size());
+    int failures = 0;
+    for (std::size_t i = 0; i < tiles.size(); ++i) {
+        progress(static_cast<int>(i) + 1, total, tiles[i].file);
+        try {
+            views.push_back(render_tile(form, tiles[i]));
+            if (!save_png(dir / tiles[i].file, views.back()))
+                ++failures;
+        } catch (const host::ContainerError& e) {
+            std::fprintf(stderr, "qdhost demo: %s: %s\n", tiles[i].file.c_str(),
+                         hresult_text(e).c_str());
+            form.remove("tile");
+            views.emplace_back(1, 1, 0xFFFFFF);
+            ++failures;
+        }
+    }
+
+    progress(total - 1, total, "contact-sheet.png");
+    const fs::path sheet = dir / "contact-sheet.png";
+    if (!save_png(sheet, contact_sheet(tiles, views)))
+        ++failures;
+
+    progress(total, total, kAnimationName);
+    std::string animation;
+    try {
+        animation = save_animation(dir, progress_frames(form, kAnimationSteps));
+    } catch (const host::ContainerError& e) {
+        std::fprintf(stderr, "qdhost demo: %s: %s\n", kAnimationName, hresult_text(e).c_str());
+    }
+    if (animation.empty())
+        ++failures;
+
+    const fs::path where = fs::absolute(dir).lexically_normal();
+    std::printf("gallery: %s (%zu pictures)\n", where.string().c_str(), tiles.size());
+    std::printf("contact sheet: %s\n", (where / "contact-sheet.png").string().c_str());
+    if (!animation.empty())
+        std::printf("animation: %s\n", fs::absolute(animation).lexically_normal().string().c_str());
+    if (failures > 0)
+        std::fprintf(stderr, "qdhost demo: %d of %d pictures failed\n", failures, total);
+    return failures > 0 ? 1 : 0;
+}
+
+}  // namespace qd::qdhost

@@ -1,0 +1,159 @@
+#include "tools/qdhost/demo/gif_writer.h"
+
+#include <gif_lib.h>
+
+#include <cstring>
+#include <memory>
+#include <unordered_map>
+
+namespace qd::qdhost::demo {
+
+namespace {
+
+using host::Image;
+
+std::string gif_error(const char* what, int code) {
+    const char* text = GifErrorString(code);
+    return std::string(what) + ": " + (text ? text : "unknown giflib error");
+}
+
+struct MapDeleter {
+    void operator()(ColorMapObject* m) const { GifFreeMapObject(m); }
+};
+using ColourMap = std::unique_ptr<ColorMapObject, MapDeleter>;
+
+// The frame's exact colours when it has no more than 256 (the usual case: flat fills, bands and
+// a little anti-aliased text), else giflib's median-cut palette.
+bool palette_frame(const Image& frame, ColourMap* map, std::vector<GifByteType>* indices) {
+    const std::size_t n = frame.pixels.size();
+    indices->assign(n, 0);
+    map->reset(GifMakeMapObject(256, nullptr));
+    if (!*map)
+        return false;
+    std::unordered_map<std::uint32_t, GifByteType> index_of;
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::uint32_t p = frame.pixels[i] & 0xFFFFFF;
+        auto [it, added] = index_of.try_emplace(p, static_cast<GifByteType>(index_of.size()));
+        if (added) {
+            if (index_of.size() > 256)
+                break;
+            (*map)->Colors[it->second] = {static_cast<GifByteType>(p & 0xFF),
+                                          static_cast<GifByteType>((p >> 8) & 0xFF),
+                                          static_cast<GifByteType>((p >> 16) & 0xFF)};
+        }
+        (*indices)[i] = it->second;
+    }
+    if (index_of.size() <= 256)
+        return true;
+
+    std::vector<GifByteType> r(n), g(n), b(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        r[i] = frame.pixels[i] & 0xFF;
+        g[i] = (frame.pixels[i] >> 8) & 0xFF;
+        b[i] = (frame.pixels[i] >> 16) & 0xFF;
+    }
+    int size = 256;
+    return GifQuantizeBuffer(frame.width, frame.height, &size, r.data(), g.data(), b.data(),
+                             indices->data(), (*map)->Colors) == GIF_OK;
+}
+
+bool write_extension(GifFileType* gif, int delay_cs) {
+    GraphicsControlBlock gcb{};
+    gcb.DisposalMode = DISPOSE_DO_NOT;
+    gcb.DelayTime = delay_cs;
+    gcb.TransparentColor = NO_TRANSPARENT_COLOR;
+    GifByteType block[4];
+    const size_t len = EGifGCBToExtension(&gcb, block);
+    return EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(len), block) == GIF_OK;
+}
+
+// The application extension that makes viewers loop the animation forever.
+bool write_loop(GifFileType* gif) {
+    static const GifByteType kApp[] = {'N', 'E', 'T', 'S', 'C', 'A', 'P', 'E', '2', '.', '0'};
+    static const GifByteType kLoop[] = {1, 0, 0};
+    return EGifPutExtensionLeader(gif, APPLICATION_EXT_FUNC_CODE) == GIF_OK &&
+           EGifPutExtensionBlock(gif, sizeof kApp, kApp) == GIF_OK &&
+           EGifPutExtensionBlock(gif, sizeof kLoop, kLoop) == GIF_OK &&
+           EGifPutExtensionTrailer(gif) == GIF_OK;
+}
+
+}  // namespace
+
+bool write_gif(const std::string& path, const std::vector<Image>& frames, int delay_cs,
+               int last_delay_cs, std::string* error) {
+    if (frames.empty() || frames.front().empty()) {
+        *error = "no frames to write";
+        return false;
+    }
+    const int width = frames.front().width, height = frames.front().height;
+    int code = 0;
+    GifFileType* gif = EGifOpenFileName(path.c_str(), false, &code);
+    if (!gif) {
+        *error = gif_error(("cannot create " + path).c_str(), code);
+        return false;
+    }
+    EGifSetGifVersion(gif, true);
+    bool ok = EGifPutScreenDesc(gif, width, height, 8, 0, nullptr) == GIF_OK && write_loop(gif);
+    std::vector<GifByteType> indices;
+    for (std::size_t f = 0; ok && f < frames.size(); ++f) {
+        const Image& frame = frames[f];
+        if (frame.width != width || frame.height != height) {
+            *error = "frames differ in size";
+            EGifCloseFile(gif, &code);
+            return false;
+        }
+        ColourMap map;
+        ok = palette_frame(frame, &map, &indices) &&
+             write_extension(gif, f + 1 == frames.size() ? last_delay_cs : delay_cs) &&
+             EGifPutImageDesc(gif, 0, 0, width, height, false, map.get()) == GIF_OK;
+        for (int y = 0; ok && y < height; ++y)
+            ok = EGifPutLine(gif, indices.data() + static_cast<std::size_t>(y) * width, width) ==
+                 GIF_OK;
+    }
+    const int write_code = gif->Error;
+    if (EGifCloseFile(gif, &code) != GIF_OK && ok) {
+        *error = gif_error(("cannot write " + path).c_str(), code);
+        return false;
+    }
+    if (!ok)
+        *error = gif_error(("cannot write " + path).c_str(), write_code);
+    return ok;
+}
+
+bool read_gif(const std::string& path, std::vector<Image>* frames, std::string* error) {
+    int code = 0;
+    GifFileType* gif = DGifOpenFileName(path.c_str(), &code);
+    if (!gif) {
+        *error = gif_error(("cannot open " + path).c_str(), code);
+        return false;
+    }
+    if (DGifSlurp(gif) != GIF_OK) {
+        *error = gif_error(("cannot read " + path).c_str(), gif->Error);
+        DGifCloseFile(gif, &code);
+        return false;
+    }
+    frames->clear();
+    Image canvas(gif->SWidth, gif->SHeight, 0);
+    for (int f = 0; f < gif->ImageCount; ++f) {
+        const SavedImage& im = gif->SavedImages[f];
+        const ColorMapObject* map = im.ImageDesc.ColorMap ? im.ImageDesc.ColorMap : gif->SColorMap;
+        if (!map) {
+            *error = "frame without a palette in " + path;
+            DGifCloseFile(gif, &code);
+            return false;
+        }
+        const GifImageDesc& d = im.ImageDesc;
+        for (int y = 0; y < d.Height && d.Top + y < canvas.height; ++y)
+            for (int x = 0; x < d.Width && d.Left + x < canvas.width; ++x) {
+                const int index = im.RasterBits[static_cast<std::size_t>(y) * d.Width + x];
+                const GifColorType c = map->Colors[index < map->ColorCount ? index : 0];
+                canvas.row(d.Top + y)[d.Left + x] =
+                    c.Red | (c.Green << 8) | (static_cast<std::uint32_t>(c.Blue) << 16);
+            }
+        frames->push_back(canvas);
+    }
+    DGifCloseFile(gif, &code);
+    return true;
+}
+
+}  // namespace qd::qdhost::demo
