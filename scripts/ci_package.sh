@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# CI: installs the project into a temporary prefix and builds and runs examples/embed against
+# the installed package, three ways: find_package, the registry filled by the installed qdhost,
+# and pkg-config; then once more after moving the installed tree elsewhere. Exits non-zero on
+# any failure.
+# Usage: scripts/ci_package.sh            (reuses ./build when present; QD_BUILD_DIR overrides)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+build_dir=${QD_BUILD_DIR:-build}
+jobs=$(nproc)
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+prefix=$work/prefix
+
+step() { echo "== package: $*"; }
+fail() { echo "package: FAILED: $*" >&2; exit 1; }
+
+# A PNG file that exists, is not empty and starts with the PNG signature.
+check_png() {
+    [[ -s $1 ]] || fail "$1 was not written"
+    [[ $(head -c 8 "$1" | od -An -tx1 | tr -d ' \n') == 89504e470d0a1a0a ]] ||
+        fail "$1 is not a PNG"
+}
+
+# Runs the example ($1) with the remaining arguments; checks its progress lines and its PNG.
+run_example() {
+    local program=$1 png=$2
+    shift 2
+    local log=$work/run.log
+    "$program" "$png" "$@" | tee "$log" | tail -n 2
+    grep -q '^step 20/20: pie shows "100%", bar shows "20/20"$' "$log" ||
+        fail "$program did not report the last step"
+    check_png "$png"
+}
+
+step "build ($build_dir)"
+if [[ ! -f $build_dir/CMakeCache.txt ]]; then
+    cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+fi
+cmake --build "$build_dir" -j"$jobs" --target qdprogress_host qdProgressControls qdxProgressPie \
+    qdhost >/dev/null
+
+step "install into $prefix"
+cmake --install "$build_dir" --prefix "$prefix" >/dev/null
+for f in bin/qdhost lib/qd/qdProgressControls.so lib/qd/qdxProgressPie.so \
+    lib/libqdprogress-host.a lib/cmake/qdProgress/qdProgressConfig.cmake \
+    lib/pkgconfig/qdprogress.pc include/qdprogress/qd/progress_controls.h \
+    include/qdprogress/qd/single_pie.h include/qdprogress/host/container/embed.h; do
+    [[ -e $prefix/$f ]] || fail "$f is missing from the install"
+done
+
+step "examples/embed through find_package"
+cmake -S examples/embed -B "$work/embed" -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
+cmake --build "$work/embed" -j"$jobs" >/dev/null
+run_example "$work/embed/embed_progress" "$work/by-module.png"
+
+step "the installed qdhost registers the installed modules; the example creates by ProgID"
+export QD_REGISTRY=$work/registry
+"$prefix/bin/qdhost" register "$prefix/lib/qd/qdProgressControls.so"
+"$prefix/bin/qdhost" register "$prefix/lib/qd/qdxProgressPie.so"
+grep -q "qdProgressControls.qdProgressPie $prefix/lib/qd/qdProgressControls.so" "$QD_REGISTRY" ||
+    fail "the registry does not point at the installed module"
+run_example "$work/embed/embed_progress" "$work/by-progid.png" --registry
+unset QD_REGISTRY
+
+step "examples/embed through pkg-config"
+export PKG_CONFIG_PATH=$prefix/lib/pkgconfig
+module=$(pkg-config --variable=controls_module qdprogress)
+[[ -f $module ]] || fail "pkg-config's controls_module ($module) does not exist"
+# shellcheck disable=SC2046  # pkg-config's flags are meant to split
+g++ -std=c++20 -Wall -Wextra -Werror -o "$work/embed_pc" examples/embed/main.cpp \
+    -DQD_CONTROLS_MODULE="\"$module\"" $(pkg-config --cflags --libs qdprogress)
+run_example "$work/embed_pc" "$work/by-pkg-config.png"
+unset PKG_CONFIG_PATH
+
+step "the installed tree works from another place"
+mv "$prefix" "$work/moved"
+cmake -S examples/embed -B "$work/embed-moved" -DCMAKE_PREFIX_PATH="$work/moved" >/dev/null
+cmake --build "$work/embed-moved" -j"$jobs" >/dev/null
+run_example "$work/embed-moved/embed_progress" "$work/moved.png"
+
+cd "$root"
+echo "package: 4 passed, 0 failed"
