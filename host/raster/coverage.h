@@ -115,6 +115,26 @@ class Wedge {
         *down = arc_has(3 * std::numbers::pi / 2) ? b : std::max({0.0, -h1, -h2});
     }
 
+    // The wedge as straight bounds on each row: x >= lo[i] * up and x <= hi[i] * up. Holds for
+    // the whole turn (no bounds) and for a wedge of at most half a turn whose rays are not
+    // horizontal, which covers every band of a pie; false otherwise.
+    bool linear_bounds(double lo[2], int* nlo, double hi[2], int* nhi) const {
+        *nlo = *nhi = 0;
+        if (kind_ == Kind::Full)
+            return true;
+        if (kind_ != Kind::Both)
+            return false;
+        for (const HalfPlane& h : {after_start_, before_end_}) {
+            if (h.side == HalfPlane::Side::AtLeast)
+                lo[(*nlo)++] = h.k;
+            else if (h.side == HalfPlane::Side::AtMost)
+                hi[(*nhi)++] = h.k;
+            else
+                return false;
+        }
+        return true;
+    }
+
   private:
     enum class Kind { Full, None, Both, Either };
     // alpha * x + beta * up >= 0 on a row: a threshold x = k * up, precomputed so that a row

@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "host/raster/coverage.h"
+#include "host/raster/ellipse_rows.h"
 
 namespace qd::host {
 
@@ -69,6 +70,16 @@ void draw_arc(Image& image, const EllipseFigure& f, const Wedge& wedge, const Pe
                });
 }
 
+// The interior of a sector or ellipse, through the cached rows where the figure suits them.
+template <typename Sink>
+void fill_sector(const Image& image, const EllipseFigure& f, const Wedge& wedge, EllipseRows* rows,
+                 Sink&& sink) {
+    const Clip clip = clip_of(image);
+    if (rows && cached_sector_spans(*rows, f.cx, f.cy, f.a, f.b, wedge, clip, sink))
+        return;
+    sector_spans(f.cx, f.cy, f.a, f.b, wedge, clip, sink);
+}
+
 long long to_pixel(double v) {
     return static_cast<long long>(std::floor(std::clamp(v, -1e9, 1e9) + 0.5));
 }
@@ -125,15 +136,26 @@ bool pen_pattern_on(int style, double pos) {
     return true;
 }
 
-void draw_ellipse(Image& image, const EllipseFigure& f, const Pen& pen, const Brush& brush) {
+void draw_ellipse(Image& image, const EllipseFigure& f, const Pen& pen, const Brush& brush,
+                  EllipseRows* rows) {
     if (image.empty() || !(f.a >= 0 && f.b >= 0))
         return;
     const Wedge wedge = f.whole ? Wedge::full() : Wedge::between(f.start, f.end);
     const bool closed = f.whole || (f.start_radius && f.end_radius);
     if (brush.visible && closed && !f.empty_sector) {
-        sector_spans(f.cx, f.cy, f.a, f.b, wedge, clip_of(image), [&](int y, int x0, int x1) {
-            paint_span(image.row(y), y, x0, x1, brush.paint);
-        });
+        if (brush.paint.pattern == kFillSolid && brush.paint.m == 0) {
+            // A plain fill, the pie's case: each span is a run of one pixel value.
+            std::uint32_t* const pixels = image.pixels.data();
+            const std::size_t stride = static_cast<std::size_t>(image.width);
+            const std::uint32_t pixel = brush.paint.a;
+            fill_sector(image, f, wedge, rows, [=](int y, int x0, int x1) {
+                fill_pixels(pixels + y * stride + x0, x1 - x0 + 1, pixel);
+            });
+        } else {
+            fill_sector(image, f, wedge, rows, [&](int y, int x0, int x1) {
+                paint_span(image.row(y), y, x0, x1, brush.paint);
+            });
+        }
     }
     if (!pen.draws())
         return;

@@ -43,7 +43,12 @@ struct EllipseFigure {
     bool empty_sector = false;  // draw the radii only (an end of negative zero)
 };
 
-void draw_ellipse(Image& image, const EllipseFigure& f, const Pen& pen, const Brush& brush);
+class EllipseRows;
+
+// `rows`, when given, keeps the ellipse's spans between calls: a picture box's pie bands all
+// share one ellipse.
+void draw_ellipse(Image& image, const EllipseFigure& f, const Pen& pen, const Brush& brush,
+                  EllipseRows* rows = nullptr);
 
 // The box with corners (x1, y1) and (x2, y2), both corners included.
 void draw_box(Image& image, double x1, double y1, double x2, double y2, const Pen& pen,

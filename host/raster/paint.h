@@ -74,13 +74,18 @@ inline std::uint8_t hatch_row_mask(int pattern, int y) {
 
 // Writes n copies of `pixel`: four at a time, since the spans of thin sectors are short and a
 // generic fill spends most of its time in its scalar tail.
+// A run of four or more ends with one store that overlaps the last block, so no run has a
+// scalar tail.
 inline void fill_pixels(std::uint32_t* p, int n, std::uint32_t pixel) {
+    if (n < 4) {
+        for (int i = 0; i < n; ++i)
+            p[i] = pixel;
+        return;
+    }
     const __m128i four = _mm_set1_epi32(static_cast<int>(pixel));
-    int i = 0;
-    for (; i + 4 <= n; i += 4)
+    for (int i = 0; i < n - 4; i += 4)
         _mm_storeu_si128(reinterpret_cast<__m128i*>(p + i), four);
-    for (; i < n; ++i)
-        p[i] = pixel;
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(p + n - 4), four);
 }
 
 // Paints pixels x0..x1 (inclusive, already clipped) of one row.

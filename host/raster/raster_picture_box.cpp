@@ -65,10 +65,13 @@ void RasterPictureBox::reallocate() {
     if (w == picture_.width && h == picture_.height)
         return;
     Image next(w, h, background_);
+    EllipseRows rows;
+    rows.reserve(h);
     const int keep_w = std::min(w, picture_.width), keep_h = std::min(h, picture_.height);
     for (int y = 0; y < keep_h; ++y)
         std::copy_n(picture_.row(y), keep_w, next.row(y));
     picture_ = std::move(next);
+    ellipse_rows_ = std::move(rows);
 }
 
 HRESULT RasterPictureBox::Cls() {
@@ -114,7 +117,7 @@ HRESULT RasterPictureBox::Circle(float x, float y, float radius, OptionalColor c
     }
     Pen pen{Paint::make(line_pixel, draw_mode_), draw_width_, draw_style_};
     Brush brush{Paint::make(fill_color_, draw_mode_, fill_style_), fill_style_ != 1};
-    draw_ellipse(picture_, f, pen, brush);
+    draw_ellipse(picture_, f, pen, brush, &ellipse_rows_);
     return S_OK;
 }
 

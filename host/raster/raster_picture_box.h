@@ -20,6 +20,7 @@
 #include <cstdint>
 
 #include "foundation/host.h"
+#include "host/raster/ellipse_rows.h"
 #include "host/raster/image.h"
 #include "platform/object.h"
 
@@ -82,6 +83,7 @@ class RasterPictureBox : public ComObject<RasterPictureBox, IPictureBox> {
     void reallocate();
 
     Image picture_;
+    EllipseRows ellipse_rows_;  // the last filled ellipse's spans, sized with the picture
     std::uint32_t background_;
     std::int16_t scale_mode_ = 1;
     std::int16_t border_style_ = 0;

@@ -1,0 +1,179 @@
+// The fast path of sector fills: an ellipse's columns per row, kept between figures, and the
+// wedge's rays stepped from row to row in fixed point.
+//
+// A pie is a hundred thin sectors of one ellipse, so the ellipse's own span on each row is worked
+// out once and reused by every band and every later update. The rays that bound a band move by a
+// constant amount per row; held as 64-bit fixed-point numbers anchored at row 0, a row costs one
+// subtraction and one shift per ray. A ray's position on a row is therefore the same in every
+// figure that shares the ray, so neighbouring sectors meet without gaps.
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+#include "host/raster/coverage.h"
+
+namespace qd::host {
+
+class EllipseRows {
+  public:
+    // Room for a picture of `height` rows: allocated when the picture is, never while drawing.
+    void reserve(int height) {
+        first_.assign(static_cast<std::size_t>(height), 0);
+        last_.assign(static_cast<std::size_t>(height), 0);
+        width_ = -1;  // nothing cached
+    }
+
+    // Whether the rows of a picture with this clip can be held.
+    bool fits(const Clip& clip) const { return static_cast<int>(first_.size()) >= clip.height; }
+
+    // The columns of the ellipse (semi-axes a, b > 0 about cx, cy) on rows y0()..y1(), clipped,
+    // for a clip that fits; false when no row of the picture meets the ellipse. Rows within
+    // y0()..y1() that the ellipse misses are empty (first > last).
+    bool prepare(double cx, double cy, double a, double b, const Clip& clip) {
+        if (cx == cx_ && cy == cy_ && a == a_ && b == b_ && clip.width == width_)
+            return y0_ <= y1_;
+        cx_ = cx, cy_ = cy, a_ = a, b_ = b, width_ = clip.width;
+        y0_ = 0, y1_ = -1;
+        if (!row_range(cy, b, clip, &y0_, &y1_))
+            return false;
+        for (int y = y0_; y <= y1_; ++y) {
+            const double hw = ellipse_half_width(a, b, y - cy);
+            if (hw < 0 || !pixel_range(cx, {-hw, hw}, clip.width, &first_[y], &last_[y])) {
+                first_[y] = 1;
+                last_[y] = 0;
+            }
+        }
+        return y0_ <= y1_;
+    }
+
+    int y0() const { return y0_; }
+    int y1() const { return y1_; }
+    const int* first() const { return first_.data(); }
+    const int* last() const { return last_.data(); }
+
+  private:
+    std::vector<int> first_, last_;
+    double cx_ = 0, cy_ = 0, a_ = 0, b_ = 0;
+    int width_ = -1;
+    int y0_ = 0, y1_ = -1;
+};
+
+// The x of a ray through (cx, cy) with x = cx + k * (cy - y), in fixed point with 44 fraction
+// bits, anchored at the row through the centre (floor(cy)) so that a centre on a pixel stays
+// exactly on it: x(y) = (at_anchor - (y - anchor) * step) / 2^44.
+struct FixedRay {
+    static constexpr int kFraction = 44;
+    static constexpr double kScale = 17592186044416.0;  // 2^44
+    std::int64_t at_anchor = 0;
+    std::int64_t step = 0;
+    int anchor = 0;
+
+    // False when the ray leaves the range the fixed point holds on rows 0..height.
+    static bool make(double cx, double cy, double k, int height, FixedRay* ray) {
+        if (!(std::fabs(cy) < 1048576.0))  // 2^20
+            return false;
+        const double anchor = std::floor(cy);
+        const double x = cx + k * (cy - anchor);
+        const double reach = std::fabs(x) + std::fabs(k) * (height + std::fabs(anchor) + 1.0);
+        if (!(reach < 262144.0))  // 2^18: far inside the 2^19 the integer part holds
+            return false;
+        // Truncation is as good as rounding here: what matters is that every figure sharing the
+        // ray gets the same numbers.
+        ray->at_anchor = static_cast<std::int64_t>(x * kScale);
+        ray->step = static_cast<std::int64_t>(k * kScale);
+        ray->anchor = static_cast<int>(anchor);
+        return true;
+    }
+    std::int64_t at(int y) const {
+        return at_anchor - static_cast<std::int64_t>(y - anchor) * step;
+    }
+    // First column at or right of the ray, last column at or left of it.
+    static int ceil_of(std::int64_t x) {
+        return static_cast<int>((x + ((std::int64_t{1} << kFraction) - 1)) >> kFraction);
+    }
+    static int floor_of(std::int64_t x) { return static_cast<int>(x >> kFraction); }
+};
+
+// Rows y0..y1 of a sector whose wedge is NLo rays bounding x from below and NHi from above.
+template <int NLo, int NHi, typename Sink>
+void cached_sector_rows(const EllipseRows& rows, const FixedRay* lo, const FixedRay* hi, int y0,
+                        int y1, Sink& sink) {
+    const int* first_of = rows.first();
+    const int* last_of = rows.last();
+    std::int64_t l0 = 0, l1 = 0, h0 = 0, h1 = 0;
+    if constexpr (NLo > 0)
+        l0 = lo[0].at(y0);
+    if constexpr (NLo > 1)
+        l1 = lo[1].at(y0);
+    if constexpr (NHi > 0)
+        h0 = hi[0].at(y0);
+    if constexpr (NHi > 1)
+        h1 = hi[1].at(y0);
+    for (int y = y0; y <= y1; ++y) {
+        int first = first_of[y], last = last_of[y];
+        if constexpr (NLo > 0) {
+            const int c = FixedRay::ceil_of(l0);
+            first = c > first ? c : first;
+            l0 -= lo[0].step;
+        }
+        if constexpr (NLo > 1) {
+            const int c = FixedRay::ceil_of(l1);
+            first = c > first ? c : first;
+            l1 -= lo[1].step;
+        }
+        if constexpr (NHi > 0) {
+            const int f = FixedRay::floor_of(h0);
+            last = f < last ? f : last;
+            h0 -= hi[0].step;
+        }
+        if constexpr (NHi > 1) {
+            const int f = FixedRay::floor_of(h1);
+            last = f < last ? f : last;
+            h1 -= hi[1].step;
+        }
+        if (first <= last)
+            sink(y, first, last);
+    }
+}
+
+// The sector of the ellipse (a, b > 0 about cx, cy) inside `wedge` through the cached rows;
+// false, having drawn nothing, when the wedge or the ellipse does not suit the fast path.
+template <typename Sink>
+bool cached_sector_spans(EllipseRows& rows, double cx, double cy, double a, double b,
+                         const Wedge& wedge, const Clip& clip, Sink&& sink) {
+    double lo_k[2], hi_k[2];
+    int nlo, nhi;
+    if (!(a > 0 && b > 0) || !rows.fits(clip) || !wedge.linear_bounds(lo_k, &nlo, hi_k, &nhi))
+        return false;
+    FixedRay lo[2], hi[2];
+    for (int i = 0; i < nlo; ++i)
+        if (!FixedRay::make(cx, cy, lo_k[i], clip.height, &lo[i]))
+            return false;
+    for (int i = 0; i < nhi; ++i)
+        if (!FixedRay::make(cx, cy, hi_k[i], clip.height, &hi[i]))
+            return false;
+    if (!rows.prepare(cx, cy, a, b, clip))
+        return true;  // no row of the picture meets the ellipse
+    // Only the rows the sector reaches, widened by a hair so rounding cannot lose an edge row.
+    double up, down;
+    wedge.vertical_reach(a, b, &up, &down);
+    int y0, y1;
+    if (up < 0 || !pixel_range(cy, {-std::min(b, up + 1e-9), std::min(b, down + 1e-9)}, clip.height,
+                               &y0, &y1))
+        return true;
+    y0 = std::max(y0, rows.y0());
+    y1 = std::min(y1, rows.y1());
+    if (nlo == 1)
+        cached_sector_rows<1, 1>(rows, lo, hi, y0, y1, sink);
+    else if (nlo == 2)
+        cached_sector_rows<2, 0>(rows, lo, hi, y0, y1, sink);
+    else if (nhi == 2)
+        cached_sector_rows<0, 2>(rows, lo, hi, y0, y1, sink);
+    else
+        cached_sector_rows<0, 0>(rows, lo, hi, y0, y1, sink);
+    return true;
+}
+
+}  // namespace qd::host
