@@ -32,6 +32,8 @@ constexpr const char* kUsage =
     "pictures, registers component libraries and shows their type information and resources.\n"
     "\n"
     "commands:\n"
+    "  demo [-o DIR]           render a gallery of every control and option, a contact sheet\n"
+    "                          and an animation (default DIR: ./qd-gallery)\n"
     "  run SCRIPT              run a script of statements (- reads standard input)\n"
     "  render FORM [-o PNG]    draw every control of a form file as one picture\n"
     "  resources LIB [-o DIR]  write a library's toolbox bitmaps as PNG, print its version block\n"

@@ -117,13 +117,6 @@ int demo_command(const std::vector<std::string>& args) {
             return usage_error("unexpected argument '" + args[i] + "'");
         }
     }
-    std::error_code ec;
-    fs::create_directories(dir, ec);
-    if (ec || !fs::is_directory(dir)) {
-        std::fprintf(stderr, "qdhost demo: cannot create the folder %s: %s\n", dir.string().c_str(),
-                     ec ? ec.message().c_str() : "not a folder");
-        return 2;
-    }
     // Every class must be registered before anything is drawn; say so once, not per tile.
     for (const char* progid : {kPieProgId, kBarProgId, kSinglePieProgId}) {
         try {
@@ -137,6 +130,13 @@ int demo_command(const std::vector<std::string>& args) {
         }
     }
 
+    std::error_code ec;
+    fs::create_directories(dir, ec);
+    if (ec || !fs::is_directory(dir)) {
+        std::fprintf(stderr, "qdhost demo: cannot create the folder %s: %s\n", dir.string().c_str(),
+                     ec ? ec.message().c_str() : "not a folder");
+        return 2;
+    }
     const std::vector<Tile> tiles = gallery_tiles();
     const int total = static_cast<int>(tiles.size()) + 2;
     host::PrintingSink quiet([](std::string_view) {});

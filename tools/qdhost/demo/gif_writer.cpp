@@ -2,7 +2,9 @@
 
 #include <gif_lib.h>
 
+#include <algorithm>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <unordered_map>
 
@@ -22,30 +24,24 @@ struct MapDeleter {
 };
 using ColourMap = std::unique_ptr<ColorMapObject, MapDeleter>;
 
-// The frame's exact colours when it has no more than 256 (the usual case: flat fills, bands and
-// a little anti-aliased text), else giflib's median-cut palette.
-bool palette_frame(const Image& frame, ColourMap* map, std::vector<GifByteType>* indices) {
-    const std::size_t n = frame.pixels.size();
-    indices->assign(n, 0);
-    map->reset(GifMakeMapObject(256, nullptr));
-    if (!*map)
-        return false;
-    std::unordered_map<std::uint32_t, GifByteType> index_of;
-    for (std::size_t i = 0; i < n; ++i) {
-        const std::uint32_t p = frame.pixels[i] & 0xFFFFFF;
-        auto [it, added] = index_of.try_emplace(p, static_cast<GifByteType>(index_of.size()));
-        if (added) {
-            if (index_of.size() > 256)
-                break;
-            (*map)->Colors[it->second] = {static_cast<GifByteType>(p & 0xFF),
-                                          static_cast<GifByteType>((p >> 8) & 0xFF),
-                                          static_cast<GifByteType>((p >> 16) & 0xFF)};
-        }
-        (*indices)[i] = it->second;
-    }
-    if (index_of.size() <= 256)
-        return true;
+int distance(const GifColorType& a, std::uint32_t c) {
+    const int dr = a.Red - static_cast<int>(c & 0xFF);
+    const int dg = a.Green - static_cast<int>((c >> 8) & 0xFF);
+    const int db = a.Blue - static_cast<int>((c >> 16) & 0xFF);
+    return dr * dr + dg * dg + db * db;
+}
 
+GifByteType nearest(const GifColorType* palette, std::size_t size, std::uint32_t c) {
+    std::size_t best = 0;
+    for (std::size_t k = 1; k < size; ++k)
+        if (distance(palette[k], c) < distance(palette[best], c))
+            best = k;
+    return static_cast<GifByteType>(best);
+}
+
+// giflib's median cut over the whole frame.
+bool quantise(const Image& frame, ColorMapObject* map, std::vector<GifByteType>* indices) {
+    const std::size_t n = frame.pixels.size();
     std::vector<GifByteType> r(n), g(n), b(n);
     for (std::size_t i = 0; i < n; ++i) {
         r[i] = frame.pixels[i] & 0xFF;
@@ -54,7 +50,47 @@ bool palette_frame(const Image& frame, ColourMap* map, std::vector<GifByteType>*
     }
     int size = 256;
     return GifQuantizeBuffer(frame.width, frame.height, &size, r.data(), g.data(), b.data(),
-                             indices->data(), (*map)->Colors) == GIF_OK;
+                             indices->data(), map->Colors) == GIF_OK;
+}
+
+// The frame's palette. Controls draw flat fills and bands, so a frame has few colours, and
+// those beyond 256 are mostly the anti-aliased edges of label text. The 256 most frequent
+// colours are kept exactly (the paper, the fills) and the rare rest take the nearest of them;
+// only when the rare colours cover a visible share of the frame does giflib's median cut
+// choose the palette.
+bool palette_frame(const Image& frame, ColourMap* map, std::vector<GifByteType>* indices) {
+    const std::size_t n = frame.pixels.size();
+    indices->assign(n, 0);
+    map->reset(GifMakeMapObject(256, nullptr));
+    if (!*map)
+        return false;
+    std::unordered_map<std::uint32_t, std::size_t> count;
+    for (std::uint32_t p : frame.pixels)
+        ++count[p & 0xFFFFFF];
+    std::vector<std::pair<std::size_t, std::uint32_t>> by_count;
+    for (const auto& [colour, c] : count)
+        by_count.emplace_back(c, colour);
+    std::sort(by_count.begin(), by_count.end(), std::greater<>());
+    std::size_t rare = 0;
+    for (std::size_t k = 256; k < by_count.size(); ++k)
+        rare += by_count[k].first;
+    if (rare * 50 > n)
+        return quantise(frame, map->get(), indices);
+
+    const std::size_t kept = std::min<std::size_t>(by_count.size(), 256);
+    std::unordered_map<std::uint32_t, GifByteType> index_of;
+    for (std::size_t k = 0; k < kept; ++k) {
+        const std::uint32_t c = by_count[k].second;
+        (*map)->Colors[k] = {static_cast<GifByteType>(c & 0xFF),
+                             static_cast<GifByteType>((c >> 8) & 0xFF),
+                             static_cast<GifByteType>((c >> 16) & 0xFF)};
+        index_of.emplace(c, static_cast<GifByteType>(k));
+    }
+    for (std::size_t k = kept; k < by_count.size(); ++k)
+        index_of.emplace(by_count[k].second, nearest((*map)->Colors, kept, by_count[k].second));
+    for (std::size_t i = 0; i < n; ++i)
+        (*indices)[i] = index_of.at(frame.pixels[i] & 0xFFFFFF);
+    return true;
 }
 
 bool write_extension(GifFileType* gif, int delay_cs) {
