@@ -24,6 +24,32 @@ struct MapDeleter {
 };
 using ColourMap = std::unique_ptr<ColorMapObject, MapDeleter>;
 
+struct Rect {
+    int x, y, w, h;
+};
+
+// The smallest rectangle holding every pixel that differs between the frames (one pixel when
+// none does: a GIF frame cannot be empty).
+Rect changed_rect(const Image& before, const Image& after) {
+    int x0 = after.width, y0 = after.height, x1 = -1, y1 = -1;
+    for (int y = 0; y < after.height; ++y)
+        for (int x = 0; x < after.width; ++x)
+            if (before.at(x, y) != after.at(x, y)) {
+                x0 = std::min(x0, x);
+                x1 = std::max(x1, x);
+                y0 = std::min(y0, y);
+                y1 = std::max(y1, y);
+            }
+    return x1 < 0 ? Rect{0, 0, 1, 1} : Rect{x0, y0, x1 - x0 + 1, y1 - y0 + 1};
+}
+
+Image crop(const Image& image, const Rect& r) {
+    Image part(r.w, r.h, 0);
+    for (int y = 0; y < r.h; ++y)
+        std::copy_n(image.row(r.y + y) + r.x, r.w, part.row(y));
+    return part;
+}
+
 int distance(const GifColorType& a, std::uint32_t c) {
     const int dr = a.Red - static_cast<int>(c & 0xFF);
     const int dg = a.Green - static_cast<int>((c >> 8) & 0xFF);
@@ -138,13 +164,16 @@ bool write_gif(const std::string& path, const std::vector<Image>& frames, int de
             EGifCloseFile(gif, &code);
             return false;
         }
+        // Only the part that changed since the previous frame is stored; it is drawn over it.
+        const Rect r = f == 0 ? Rect{0, 0, width, height} : changed_rect(frames[f - 1], frame);
+        const Image part = crop(frame, r);
         ColourMap map;
-        ok = palette_frame(frame, &map, &indices) &&
+        ok = palette_frame(part, &map, &indices) &&
              write_extension(gif, f + 1 == frames.size() ? last_delay_cs : delay_cs) &&
-             EGifPutImageDesc(gif, 0, 0, width, height, false, map.get()) == GIF_OK;
-        for (int y = 0; ok && y < height; ++y)
-            ok = EGifPutLine(gif, indices.data() + static_cast<std::size_t>(y) * width, width) ==
-                 GIF_OK;
+             EGifPutImageDesc(gif, r.x, r.y, r.w, r.h, false, map.get()) == GIF_OK;
+        for (int y = 0; ok && y < r.h; ++y)
+            ok =
+                EGifPutLine(gif, indices.data() + static_cast<std::size_t>(y) * r.w, r.w) == GIF_OK;
     }
     const int write_code = gif->Error;
     if (EGifCloseFile(gif, &code) != GIF_OK && ok) {
