@@ -33,6 +33,14 @@ HostedControl& placed(const Container& container, const PlacedControl& p) {
     return *c;
 }
 
+// The line of the control's property `key`, else of its section header.
+int line_of(const FormControl& control, const std::string& key) {
+    for (std::size_t i = 0; i < control.properties.size(); ++i)
+        if (control.properties[i].key == key && i < control.property_lines.size())
+            return control.property_lines[i];
+    return control.line;
+}
+
 }  // namespace
 
 FormLayout open_form(Container& container, const std::string& path,
@@ -50,7 +58,9 @@ FormLayout open_form(Container& container, const std::string& path,
                 reason += ": " + std::string(e.what());
             // A control that was created keeps its place; only its properties failed.
             const bool created = container.find(fc.name) != nullptr;
-            errors->emplace_back(path, fc.line, fc.name, created ? last_key : "", reason);
+            if (!created)
+                last_key.clear();
+            errors->emplace_back(path, line_of(fc, last_key), fc.name, last_key, reason);
             if (!created)
                 continue;
         }
@@ -90,8 +100,15 @@ Form snapshot_form(const Container& container, const FormLayout& layout) {
     Form form{layout.extent, {}};
     for (const PlacedControl& p : layout.controls) {
         HostedControl& control = placed(container, p);
-        form.controls.push_back({p.name, p.progid, p.left, p.top, control.site().width(),
-                                 control.site().height(), control.write_properties(), 0});
+        form.controls.push_back({p.name,
+                                 p.progid,
+                                 p.left,
+                                 p.top,
+                                 control.site().width(),
+                                 control.site().height(),
+                                 control.write_properties(),
+                                 0,
+                                 {}});
     }
     return form;
 }

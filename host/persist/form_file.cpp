@@ -162,7 +162,8 @@ Form parse_form(std::string_view text, const std::string& file,
                               parse_extent_twips(w[5], "WIDTH"),
                               parse_extent_twips(w[6], "HEIGHT"),
                               {},
-                              line_number};
+                              line_number,
+                              {}};
                 names.insert(name);
                 form.controls.push_back(std::move(c));
                 current = &form.controls.back();
@@ -186,6 +187,7 @@ Form parse_form(std::string_view text, const std::string& file,
                 throw PropertyValueError("given twice");
             keys.insert(key);
             current->properties.push_back(std::move(p));
+            current->property_lines.push_back(line_number);
         } catch (const PropertyValueError& e) {
             errors->emplace_back(file, line_number, current ? current->name : "", key, e.what());
         }

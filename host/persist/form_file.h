@@ -30,6 +30,7 @@ struct FormControl {
     float left = 0, top = 0, width = 0, height = 0;  // twips
     PropertyList properties;
     int line = 0;  // the line of its section header; 0 for a control not read from a file
+    std::vector<int> property_lines;  // the line of each property, when read from a file
 };
 
 struct FormExtent {
