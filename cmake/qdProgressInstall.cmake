@@ -46,7 +46,7 @@ target_link_libraries(qdprogress_host PRIVATE PNG::PNG Freetype::Freetype Fontco
 install(TARGETS qdprogress_host EXPORT qdProgressTargets ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
 install(TARGETS qdProgressControls qdxProgressPie EXPORT qdProgressTargets
         LIBRARY DESTINATION ${QD_INSTALL_MODULEDIR})
-install(TARGETS qdhost RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS qdhost EXPORT qdProgressTargets RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 # Headers keep their folders, so the project's own include lines work unchanged after install.
 foreach(dir foundation platform host)

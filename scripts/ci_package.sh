@@ -24,12 +24,15 @@ check_png() {
         fail "$1 is not a PNG"
 }
 
+# The width and height fields of a PNG's header.
+png_size() { od -An -tx1 -j16 -N8 "$1" | tr -d ' \n'; }
+
 # Runs the example ($1) with the remaining arguments; checks its progress lines and its PNG.
 run_example() {
     local program=$1 png=$2
     shift 2
     local log=$work/run.log
-    "$program" "$png" "$@" | tee "$log" | tail -n 2
+    "$program" "$png" "$@" | tee "$log" | tail -n 3
     grep -q '^step 20/20: pie shows "100%", bar shows "20/20"$' "$log" ||
         fail "$program did not report the last step"
     check_png "$png"
@@ -63,6 +66,17 @@ export QD_REGISTRY=$work/registry
 grep -q "qdProgressControls.qdProgressPie $prefix/lib/qd/qdProgressControls.so" "$QD_REGISTRY" ||
     fail "the registry does not point at the installed module"
 run_example "$work/embed/embed_progress" "$work/by-progid.png" --registry
+printf '%s\n' 'new pie qdProgressControls.qdProgressPie 1500 1500' 'pie.Value = 60' \
+    'new single qdxProgressPieControl.qdxProgressPie' "png pie $work/qdhost-pie.png" \
+    "png single $work/qdhost-single.png" | "$prefix/bin/qdhost" run - ||
+    fail "the installed qdhost could not drive the installed modules"
+check_png "$work/qdhost-pie.png"
+check_png "$work/qdhost-single.png"
+"$prefix/bin/qdhost" render "$work/by-progid.qdf" -o "$work/rendered.png" ||
+    fail "the installed qdhost could not render the example's form"
+# A fresh draw may differ from the step-by-step one in a few seam pixels, never in size.
+[[ $(png_size "$work/rendered.png") == "$(png_size "$work/by-progid.png")" ]] ||
+    fail "the form file does not render at the size the example drew it"
 unset QD_REGISTRY
 
 step "examples/embed through pkg-config"

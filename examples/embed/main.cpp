@@ -1,5 +1,6 @@
 // Embeds a progress pie and a progress bar in a host program, drives both through a long task,
-// one Value update per step, and writes the finished form as a PNG.
+// one Value update per step, and writes the finished form as a PNG, and as a form file beside it
+// (OUTPUT.qdf) that `qdhost render` draws again.
 //
 //   embed_progress [OUTPUT.png] [--registry]
 //
@@ -7,6 +8,7 @@
 // ProgID instead, through the registry that `qdhost register` filled.
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "host/container/embed.h"
@@ -74,10 +76,16 @@ int main(int argc, char** argv) {
             return 1;
         }
         std::printf("wrote %s\n", output.c_str());
+
+        const std::string form_file = std::filesystem::path(output).replace_extension(".qdf");
+        form.save(form_file);
+        std::printf("wrote %s\n", form_file.c_str());
         return 0;
     } catch (const qd::host::ContainerError& e) {
         std::fprintf(stderr, "embed_progress: %s (0x%08X)\n", e.what(),
                      static_cast<unsigned>(e.code()));
-        return 1;
+    } catch (const qd::host::FileWriteError& e) {
+        std::fprintf(stderr, "embed_progress: %s\n", e.what());
     }
+    return 1;
 }

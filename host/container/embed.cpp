@@ -1,22 +1,12 @@
 #include "host/container/embed.h"
 
 #include <algorithm>
-#include <cmath>
 
-#include "host/raster/compose.h"
-#include "host/raster/png_io.h"
-#include "host/raster/raster_picture_box.h"
-#include "host/raster/system_colours.h"
+#include "host/container/picture_file.h"
+#include "host/persist/atomic_file.h"
+#include "host/persist/form_file.h"
 
 namespace qd::host {
-
-namespace {
-
-int twips_to_px(float twips) {
-    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
-}
-
-}  // namespace
 
 std::string module_class(const std::string& module_path, const std::string& class_name) {
     return module_path + ":" + class_name;
@@ -25,32 +15,28 @@ std::string module_class(const std::string& module_path, const std::string& clas
 HostedControl& EmbeddedForm::add(const std::string& name, const std::string& what, float left,
                                  float top, std::optional<ControlExtent> extent) {
     HostedControl& control = container_.create(name, what, extent);
-    placements_.push_back({name, twips_to_px(left), twips_to_px(top)});
+    layout_.controls.push_back({name, what, left, top});
     return control;
 }
 
-Image EmbeddedForm::render() const {
-    std::vector<std::pair<const Placement*, Image>> views;
-    int width = 0, height = 0;
-    for (const Placement& p : placements_) {
-        const HostedControl* control = container_.find(p.name);
-        if (!control)  // removed through container()
-            continue;
-        Image view = control->view();
-        width = std::max(width, p.left_px + view.width);
-        height = std::max(height, p.top_px + view.height);
-        views.emplace_back(&p, std::move(view));
-    }
-    std::uint32_t background = 0;
-    resolve_colour(kSysButtonFace, &background);
-    Image form(width + kMarginPx, height + kMarginPx, background);
-    for (const auto& [place, view] : views)
-        blit(form, view, place->left_px, place->top_px);
-    return form;
+bool EmbeddedForm::remove(const std::string& name) {
+    std::erase_if(layout_.controls, [&](const PlacedControl& p) { return p.name == name; });
+    return container_.remove(name);
 }
 
 bool EmbeddedForm::render_png(const std::string& path, std::string* error) const {
-    return write_png(path, render(), error);
+    try {
+        save_png(path, render());
+        return true;
+    } catch (const FileWriteError& e) {
+        if (error)
+            *error = e.what();
+        return false;
+    }
+}
+
+void EmbeddedForm::save(const std::string& path) const {
+    save_form_file(path, snapshot_form(container_, layout_));
 }
 
 }  // namespace qd::host

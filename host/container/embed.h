@@ -1,5 +1,6 @@
 // Conveniences for a program that embeds the controls: a container that traces nothing, controls
-// placed on one form, and the form written as a PNG.
+// placed on one form, the form drawn as a PNG and saved as a form file that `qdhost render` and
+// `open` read.
 //
 //   qd::host::EmbeddedForm form;
 //   HostedControl& pie = form.add("pie", module_class(controls_module, "qdProgressPie"), 0, 0);
@@ -10,9 +11,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "host/container/container.h"
+#include "host/container/form_host.h"
 #include "host/raster/image.h"
 #include "host/trace/trace_sink.h"
 
@@ -29,35 +30,35 @@ class SilentSink final : public TraceSink {
 std::string module_class(const std::string& module_path, const std::string& class_name);
 
 // A container whose controls have a place on one form. The form is as large as its controls
-// need, plus a margin on the right and bottom.
+// need, plus a margin.
 class EmbeddedForm {
   public:
-    static constexpr int kMarginPx = 8;
-
     // Creates control `name` of class `what` (ProgID, {CLSID} or PATH:CLASS) with its top-left
     // corner at (left, top) twips, at `extent` or the class's design extent. Throws
     // ContainerError, as Container::create does; nothing is placed then.
     HostedControl& add(const std::string& name, const std::string& what, float left, float top,
                        std::optional<ControlExtent> extent = std::nullopt);
+    // Releases the control and its place; false when there is none.
+    bool remove(const std::string& name);
 
-    Container& container() { return container_; }
     HostedControl* find(const std::string& name) const { return container_.find(name); }
+    const FormLayout& layout() const { return layout_; }
 
     // The form as one picture: the button-face background and each control's view at its
     // place, in the order they were added.
-    Image render() const;
-    // Writes render() as a PNG. False, with the reason in *error when given, on failure.
+    Image render() const { return render_form(container_, layout_); }
+    // Writes render() as a PNG, replacing an older file atomically. False, with the reason in
+    // *error when given, on failure.
     bool render_png(const std::string& path, std::string* error = nullptr) const;
+    // Writes the form file: every control's class, place, extent and stored properties.
+    // Throws ContainerError when a control cannot write its properties, FileWriteError when the
+    // file cannot be written (the old file then stays whole).
+    void save(const std::string& path) const;
 
   private:
-    struct Placement {
-        std::string name;
-        int left_px, top_px;
-    };
-
     SilentSink sink_;  // declared before the container, which reports to it until it goes
     Container container_{sink_};
-    std::vector<Placement> placements_;
+    FormLayout layout_;
 };
 
 }  // namespace qd::host

@@ -12,6 +12,8 @@ namespace {
 
 const std::string kPie = module_class(QD_CONTROLS_MODULE, "qdProgressPie");
 const std::string kBar = module_class(QD_CONTROLS_MODULE, "qdProgressBar");
+// The space a form leaves right of and below its controls, in pixels.
+constexpr int kMarginPx = 8;
 
 std::uint32_t button_face() {
     std::uint32_t pixel = 0;
@@ -40,19 +42,19 @@ TEST(EmbeddedForm, ComposesEachControlAtItsPlaceOnTheBackground) {
     const Image picture = form.render();
     // 1800 and 750 twips are 120 and 50 pixels; the form reaches the bar's far corner plus the
     // margin.
-    EXPECT_EQ(picture.width, 120 + bar_view.width + EmbeddedForm::kMarginPx);
-    EXPECT_EQ(picture.height,
-              std::max(pie_view.height, 50 + bar_view.height) + EmbeddedForm::kMarginPx);
+    EXPECT_EQ(picture.width, 120 + bar_view.width + kMarginPx);
+    EXPECT_EQ(picture.height, std::max(pie_view.height, 50 + bar_view.height) + kMarginPx);
     EXPECT_TRUE(shows_at(picture, pie_view, 0, 0));
     EXPECT_TRUE(shows_at(picture, bar_view, 120, 50));
     // Between the controls and in the margin: the form's own background.
     EXPECT_EQ(picture.at(pie_view.width + 5, 2), button_face());
     EXPECT_EQ(picture.at(picture.width - 1, picture.height - 1), button_face());
 
-    // A control released through the container leaves the form.
-    ASSERT_TRUE(form.container().remove("bar"));
+    // A removed control leaves the form.
+    ASSERT_TRUE(form.remove("bar"));
+    EXPECT_FALSE(form.remove("bar"));
     const Image without_bar = form.render();
-    EXPECT_EQ(without_bar.width, pie_view.width + EmbeddedForm::kMarginPx);
+    EXPECT_EQ(without_bar.width, pie_view.width + kMarginPx);
     EXPECT_TRUE(shows_at(without_bar, pie_view, 0, 0));
 }
 
@@ -63,9 +65,29 @@ TEST(EmbeddedForm, FailedCreationPlacesNothing) {
                  ContainerError);
     EXPECT_THROW(form.add("pie", kPie, 0, 0), ContainerError);  // the name is taken
     EXPECT_EQ(form.find("ghost"), nullptr);
+    EXPECT_EQ(form.layout().controls.size(), 1u);
     // Only the pie at (20, 20) pixels counts towards the form's size.
     const Image picture = form.render();
-    EXPECT_EQ(picture.width, 20 + form.find("pie")->view().width + EmbeddedForm::kMarginPx);
+    EXPECT_EQ(picture.width, 20 + form.find("pie")->view().width + kMarginPx);
+}
+
+TEST(EmbeddedForm, SavedFormOpensAsTheSameForm) {
+    EmbeddedForm form;
+    form.add("pie", kPie, 150, 150, ControlExtent{1200, 1200}).put("Value", 42);
+    form.add("bar", kBar, 1500, 450, ControlExtent{2400, 450}).put("FillType", 1);
+    const std::string path = std::string(QD_TEST_OUT_DIR) + "/embedded_form.qdf";
+    form.save(path);
+
+    SilentSink sink;
+    Container reopened(sink);
+    std::vector<FormFileError> errors;
+    const FormLayout layout = open_form(reopened, path, &errors);
+    EXPECT_TRUE(errors.empty());
+    ASSERT_EQ(layout.controls.size(), 2u);
+    EXPECT_EQ(layout.controls[1].name, "bar");
+    EXPECT_EQ(layout.controls[1].left, 1500);
+    EXPECT_EQ(reopened.find("pie")->get("Value").to_text(), "42");
+    EXPECT_EQ(render_form(reopened, layout).pixels, form.render().pixels);
 }
 
 TEST(EmbeddedForm, WritesTheRenderedFormAsPng) {
