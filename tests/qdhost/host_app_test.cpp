@@ -285,5 +285,18 @@ TEST_F(HostApp, RenderAndResourcesAnswerWithPicturesAndExitStatus) {
     }
 }
 
+TEST_F(HostApp, EveryBundledScriptRunsCleanAndLeavesItsPicture) {
+    const std::string folder = std::string(QD_EXAMPLES_DIR) + "/scripts/";
+    for (const std::string name : {"pie_demo", "bar_demo", "single_pie_demo", "page_demo"}) {
+        const Outcome o = qdhost("run '" + folder + name + ".qds'", dir_);
+        EXPECT_EQ(o.status, 0) << name << "\n" << o.output;
+        EXPECT_FALSE(picture(file(name + ".png")).empty()) << name;
+    }
+    // The single pie keeps itself square: 3000 x 2250 twips become 150 pixels a side.
+    const host::Image single = picture(file("single_pie_demo.png"));
+    EXPECT_EQ(single.width, 150);
+    EXPECT_EQ(single.height, 150);
+}
+
 }  // namespace
 }  // namespace qd::qdhost
