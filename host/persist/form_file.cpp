@@ -153,6 +153,9 @@ Form parse_form(std::string_view text, const std::string& file,
                 if (w.size() != 7)
                     throw PropertyValueError(
                         "expected [control NAME PROGID LEFT TOP WIDTH HEIGHT]");
+                // Only what a save can write back: no '#', '[' or ']' inside the two names.
+                if (!is_word(w[1]) || !is_word(w[2]))
+                    throw PropertyValueError("a NAME or PROGID with '#', '[' or ']'");
                 if (names.contains(name))
                     throw PropertyValueError("a control of this name comes earlier in the form");
                 FormControl c{name,

@@ -1,0 +1,49 @@
+// Text to number and number to text: a number or the run-time error, never a crash; the two
+// readers agree on what is a number (one too large to hold is still a number, with an overflow
+// error); a number's text always reads back as a number.
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string_view>
+
+#include "foundation/number_text.h"
+#include "foundation/result.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    bool number = true;
+    double d = 0;
+    try {
+        d = qd::text_to_double(text);
+    } catch (const qd::RuntimeError& e) {
+        number = e.code() == qd::runtime_error_code(qd::ErrorNumber::Overflow);
+        if (!number && e.code() != qd::runtime_error_code(qd::ErrorNumber::TypeMismatch))
+            std::abort();
+    }
+    if (number != qd::is_number_text(text))
+        std::abort();
+    try {
+        const float f = qd::text_to_single(text);
+        if (!number || (std::isfinite(d) && !std::isfinite(f)))
+            std::abort();
+    } catch (const qd::RuntimeError&) {
+    }
+    // The input's first bytes as a single and as a double.
+    if (size >= sizeof(float)) {
+        float f;
+        std::memcpy(&f, data, sizeof f);
+        const double back = qd::text_to_double(qd::single_to_text(f));
+        if (std::isnan(f) != std::isnan(back))
+            std::abort();
+    }
+    if (size >= sizeof(double)) {
+        double x;
+        std::memcpy(&x, data, sizeof x);
+        const double back = qd::text_to_double(qd::double_to_text(x));
+        if (std::isnan(x) != std::isnan(back))
+            std::abort();
+    }
+    return 0;
+}
