@@ -28,16 +28,16 @@ std::vector<host::Image> progress_frames(host::Container& form, int steps) {
         form.create("animated_pie", kPieProgId, host::ControlExtent{2400, 2400});
     host::HostedControl& bar =
         form.create("animated_bar", kBarProgId, host::ControlExtent{4800, 480});
-    // Read the range back, as a host would; the new controls start at their default Value.
-    const float min = pie.get("Min").to_single();
-    const float max = pie.get("Max").to_single();
     std::vector<host::Image> frames;
     frames.reserve(static_cast<std::size_t>(steps) + 1);
     for (int step = 0; step <= steps; ++step) {
-        // The last step lands exactly on Max, whatever the rounding of the others.
-        const float value = step == steps ? max : min + (max - min) * step / steps;
-        pie.put("Value", Variant(value));
-        bar.put("Value", Variant(value));
+        for (host::HostedControl* control : {&pie, &bar}) {
+            // The range is read back, as a host would; the last step lands exactly on Max.
+            const float min = control->get("Min").to_single();
+            const float max = control->get("Max").to_single();
+            const float value = step == steps ? max : min + (max - min) * step / steps;
+            control->put("Value", Variant(value));
+        }
         frames.push_back(side_by_side(pie.view(), bar.view()));
     }
     form.remove("animated_pie");
