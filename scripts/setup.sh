@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake make g++ pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev
-          libpng-dev libfreetype-dev libfontconfig1-dev fontconfig fonts-dejavu-core)
+          libpng-dev libfreetype-dev libfontconfig1-dev fontconfig fonts-dejavu-core libgif-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
