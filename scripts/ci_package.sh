@@ -1,14 +1,22 @@
 #!/usr/bin/env bash
 # CI: installs the project into a temporary prefix and builds and runs examples/embed against
-# the installed package, three ways: find_package, the registry filled by the installed qdhost,
-# and pkg-config; then once more after moving the installed tree elsewhere. Exits non-zero on
-# any failure.
+# the installed package: through find_package, through the registry that the installed qdhost
+# fills (which also drives and renders with that qdhost), through pkg-config, and once more after
+# moving the installed tree elsewhere. Exits non-zero on any failure.
 # Usage: scripts/ci_package.sh            (reuses ./build when present; QD_BUILD_DIR overrides)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-root=$PWD
 build_dir=${QD_BUILD_DIR:-build}
 jobs=$(nproc)
+
+# What this check runs besides the build's own packages (scripts/setup.sh installs those).
+for tool in cmake g++ pkg-config; do
+    if ! command -v "$tool" >/dev/null; then
+        apt-get update -qq
+        apt-get install -y -qq --no-install-recommends cmake g++ pkg-config
+        break
+    fi
+done
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -95,5 +103,4 @@ cmake -S examples/embed -B "$work/embed-moved" -DCMAKE_PREFIX_PATH="$work/moved"
 cmake --build "$work/embed-moved" -j"$jobs" >/dev/null
 run_example "$work/embed-moved/embed_progress" "$work/moved.png"
 
-cd "$root"
 echo "package: 4 passed, 0 failed"
