@@ -4,10 +4,12 @@
 #include <memory>
 #include <numbers>
 
+#include "bar/progress_bar.h"
 #include "host/model/control_site.h"
 #include "host/raster/raster_label.h"
 #include "host/raster/raster_picture_box.h"
 #include "pie/progress_pie.h"
+#include "singlepie/single_pie.h"
 
 namespace qd::bench {
 
@@ -66,8 +68,11 @@ struct PieSurface {
     }
 };
 
-// A three-colour pie control sited on a raster picture box and label, as a container hosts it.
-struct HostedPie {
+// A control sited on a raster picture box and label, as a container hosts it, driven through
+// its dispatch interface by name.
+using Creator = HRESULT (*)(const Guid&, void**);
+
+struct Hosted {
     ComPtr<RasterPictureBox> box = RasterPictureBox::make();
     ComPtr<host::RasterLabel> label = host::RasterLabel::make(box.get());
     ComPtr<host::ControlSite> site;
@@ -75,54 +80,123 @@ struct HostedPie {
     ComPtr<IDispatch> dispatch;
     float value = 0;
 
-    HostedPie(int w, int h) {
+    Hosted(Creator create, int w, int h) {
         const auto twips = [](int px) { return static_cast<float>(px * host::kTwipsPerPixel); };
         site = ComPtr<host::ControlSite>(
             new host::ControlSite(twips(w), twips(h), box.get(), label.get()));
-        progress::create_progress_pie(IControl::iid, events.put_void());
+        create(IControl::iid, events.put_void());
         dispatch = events.query<IDispatch>();
         events->SetSite(site.get());
         events->InitProperties();
         events->Resize();
-        put("FillType", Variant(std::int32_t{2}));
     }
-    void put(const char* name, const Variant& v) { dispatch_put(dispatch.get(), name, v); }
-    void dispatch_call_refresh() { dispatch_call(dispatch.get(), "Refresh"); }
+    // The recording site keeps every notification; a container forgets them once handled,
+    // so the record is emptied (keeping its capacity) rather than left to grow.
+    void put(const char* name, const Variant& v) {
+        dispatch_put(dispatch.get(), name, v);
+        site->clear_changes();
+    }
+    void refresh() { dispatch_call(dispatch.get(), "Refresh"); }
     void set_value(float v) {
         value = v;
         put("Value", Variant(v));
     }
 };
 
+// A three-colour pie (the bar's default fill is the three-colour gradient already).
+std::shared_ptr<Hosted> three_colour_pie(int w, int h) {
+    auto pie = std::make_shared<Hosted>(&progress::create_progress_pie, w, h);
+    pie->put("FillType", Variant(std::int32_t{2}));
+    return pie;
+}
+
+std::shared_ptr<Hosted> bar(int w, int h) {
+    return std::make_shared<Hosted>(&progress::create_progress_bar, w, h);
+}
+
+// Refresh at Value = Max.
+Instance full_redraw(std::shared_ptr<Hosted> control) {
+    control->set_value(100);
+    return Instance{[control] { control->refresh(); }, {}, 0};
+}
+
+// Value up by 1 from `from`, back to `from` (a full redraw, outside the timing) every `period`.
+Instance update_from(std::shared_ptr<Hosted> control, float from, int period) {
+    control->set_value(from);
+    return Instance{[control] { control->set_value(control->value + 1); },
+                    [control, from] { control->set_value(from); }, period};
+}
+
+// Value from 0 to 100 in steps of 0.1, each step computed as the host does: i / 10.
+Instance sweep(std::shared_ptr<Hosted> control, bool full_each_step) {
+    return Instance{[control, full_each_step] {
+                        for (int i = 0; i <= 1000; ++i) {
+                            control->set_value(static_cast<float>(i) / 10.0f);
+                            if (full_each_step)
+                                control->refresh();
+                        }
+                    },
+                    {},
+                    0};
+}
+
+std::string size_name(int w, int h) {
+    return std::to_string(w) + "x" + std::to_string(h);
+}
+
 }  // namespace
 
 std::vector<Workload> make_workloads() {
     std::vector<Workload> all;
-    // Aspect 1 and 0.75 (the pie's ellipse follows the picture's shape).
-    const std::pair<int, int> sizes[] = {{200, 200},  {200, 150},   {1000, 1000},
-                                         {1000, 750}, {4000, 4000}, {4000, 3000}};
-    for (const auto& [w, h] : sizes) {
-        const std::string size = std::to_string(w) + "x" + std::to_string(h);
-        all.push_back({"fill/" + size, w, h, [w, h] {
+    const auto fill = [&](int w, int h) {
+        all.push_back({"fill/" + size_name(w, h), w, h, [w, h] {
                            auto fill = std::make_shared<PieSurface>(w, h);
                            return Instance{[fill] { fill->box->Cls(); }, {}, 0};
                        }});
+    };
+    // Aspect 1 and 0.75 (the pie's ellipse follows the picture's shape).
+    const std::pair<int, int> pie_sizes[] = {{200, 200},  {200, 150},   {1000, 1000},
+                                             {1000, 750}, {4000, 4000}, {4000, 3000}};
+    for (const auto& [w, h] : pie_sizes) {
+        const std::string size = size_name(w, h);
+        fill(w, h);
         all.push_back({"surface_full/" + size, w, h, [w, h] {
                            auto surface = std::make_shared<PieSurface>(w, h);
                            return Instance{[surface] { surface->full(); }, {}, 0};
                        }});
-        all.push_back({"pie_full/" + size, w, h, [w, h] {
-                           auto full = std::make_shared<HostedPie>(w, h);
-                           full->set_value(100);
-                           return Instance{[full] { full->dispatch_call_refresh(); }, {}, 0};
-                       }});
-        all.push_back({"pie_update/" + size, w, h, [w, h] {
-                           auto update = std::make_shared<HostedPie>(w, h);
-                           update->set_value(0);
-                           return Instance{[update] { update->set_value(update->value + 1); },
-                                           [update] { update->set_value(0); }, 99};
+        all.push_back({"pie_full/" + size, w, h,
+                       [w, h] { return full_redraw(three_colour_pie(w, h)); },
+                       "cairo_pie_full/" + size});
+        all.push_back({"pie_update/" + size, w, h,
+                       [w, h] { return update_from(three_colour_pie(w, h), 0, 99); },
+                       "cairo_pie_update/" + size});
+    }
+    for (int from : {0, 45, 89}) {
+        all.push_back({"pie_update_from/200x200/" + std::to_string(from), 200, 200, [from] {
+                           return update_from(three_colour_pie(200, 200), static_cast<float>(from),
+                                              10);
                        }});
     }
+    for (const auto& [w, h] : {std::pair{354, 26}, std::pair{2000, 100}}) {
+        const std::string size = size_name(w, h);
+        fill(w, h);
+        all.push_back({"bar_full/" + size, w, h, [w, h] { return full_redraw(bar(w, h)); },
+                       "cairo_bar_full/" + size});
+        all.push_back({"bar_update/" + size, w, h, [w, h] { return update_from(bar(w, h), 0, 99); },
+                       "cairo_bar_update/" + size});
+    }
+    for (int side : {200, 1000}) {
+        all.push_back({"single_full/" + size_name(side, side), side, side, [side] {
+                           return full_redraw(
+                               std::make_shared<Hosted>(&single::create_single_pie, side, side));
+                       }});
+    }
+    all.push_back(
+        {"sweep/200x200", 200, 200, [] { return sweep(three_colour_pie(200, 200), false); }});
+    all.push_back(
+        {"sweep_full/200x200", 200, 200, [] { return sweep(three_colour_pie(200, 200), true); }});
+    for (auto& w : make_cairo_workloads())
+        all.push_back(std::move(w));
     return all;
 }
 

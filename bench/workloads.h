@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace qd::bench {
@@ -20,16 +21,34 @@ struct Instance {
 };
 
 struct Workload {
+    Workload(std::string n, int w, int h, std::function<Instance()> p, std::string peer_name = {})
+        : name(std::move(n)),
+          width(w),
+          height(h),
+          prepare(std::move(p)),
+          peer(std::move(peer_name)) {}
+
     std::string name;
     int width = 0, height = 0;          // the picture, pixels
     std::function<Instance()> prepare;  // allocates only when a driver picks the workload
+    std::string peer;                   // the Cairo workload drawing the same figures, if any
 };
 
 // All workloads, in a fixed order:
-//   fill/WxH           one plain fill of the picture (Cls): the floor of a full redraw
-//   surface_full/WxH   the 101 band sectors and the border of a full pie, called directly
-//   pie_full/WxH       Refresh of a three-colour pie at Value = Max (the control draws)
-//   pie_update/WxH     Value up by 1 % of the range, by name, label included
+//   fill/WxH              one plain fill of the picture (Cls): the floor of a full redraw
+//   surface_full/WxH      the 101 band sectors and the border of a full pie, called directly
+//   pie_full/WxH          Refresh of a three-colour pie at Value = Max (the control draws)
+//   pie_update/WxH        Value up by 1 % of the range, by name, label included
+//   pie_update_from/WxH/V the same update starting at Value V (the cost must not depend on V)
+//   bar_full/WxH          Refresh of a three-colour bar at Value = Max
+//   bar_update/WxH        the bar's Value up by 1 %, by name, label included
+//   single_full/WxH       Refresh of a single pie (qdxProgressPie) at Value = Max
+//   sweep/WxH             Value from 0 to 100 in steps of 0.1, by name: 1001 updates
+//   sweep_full/WxH        the same sweep with a Refresh after every step
+//   cairo_*               the pie's and bar's figures drawn by Cairo, when it is built in
 std::vector<Workload> make_workloads();
+
+// The Cairo peers (empty when the benchmark is built without Cairo).
+std::vector<Workload> make_cairo_workloads();
 
 }  // namespace qd::bench

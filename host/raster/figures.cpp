@@ -96,6 +96,17 @@ void rect_spans(const Image& image, long long x0, long long y0, long long x1, lo
         paint(static_cast<int>(y), static_cast<int>(cx0), static_cast<int>(cx1));
 }
 
+// A paint that writes one colour whatever was there: solid copy pen.
+bool plain(const Paint& p) {
+    return p.pattern == kFillSolid && p.m == 0;
+}
+
+void fill_rect(Image& image, long long x0, long long y0, long long x1, long long y1,
+               std::uint32_t pixel) {
+    rect_spans(image, x0, y0, x1, y1,
+               [&](int y, int a, int b) { fill_pixels(image.row(y) + a, b - a + 1, pixel); });
+}
+
 }  // namespace
 
 bool pen_pattern_on(int style, double pos) {
@@ -177,12 +188,6 @@ void draw_box(Image& image, double x1, double y1, double x2, double y2, const Pe
         std::swap(left, right);
     if (top > bottom)
         std::swap(top, bottom);
-    if (brush.visible) {
-        rect_spans(image, left, top, right, bottom,
-                   [&](int y, int a, int b) { paint_span(image.row(y), y, a, b, brush.paint); });
-    }
-    if (!pen.draws())
-        return;
     // The outline: centred on the box's edges, or wholly inside them for the inside style.
     const long long w = pen.width;
     const long long grow_lo = pen.style == kDrawInsideSolid ? 0 : (w - 1) / 2;
@@ -190,6 +195,40 @@ void draw_box(Image& image, double x1, double y1, double x2, double y2, const Pe
     const long long ol = left - grow_lo, ot = top - grow_lo;
     const long long orr = right + grow_hi, ob = bottom + grow_hi;
     const long long il = ol + w, it = ot + w, ir = orr - w, ib = ob - w;
+    if (brush.visible && pen.draws() && !pen.patterned() && plain(pen.paint) &&
+        plain(brush.paint)) {
+        // The bar's case: solid pen over a solid fill, both plain colours. The hole of the
+        // outline lies inside the fill, so each row is the outline's colour at its edges and the
+        // fill's between, written once.
+        if (pen.paint.a == brush.paint.a) {
+            fill_rect(image, ol, ot, orr, ob, pen.paint.a);
+            return;
+        }
+        fill_rect(image, ol, ot, orr, std::min(it - 1, ob), pen.paint.a);
+        if (it <= ib && il <= ir) {
+            const std::uint32_t edge = pen.paint.a, inner = brush.paint.a;
+            rect_spans(image, ol, it, orr, ib, [&](int y, int a, int b) {
+                std::uint32_t* row = image.row(y);
+                const int hole_a = static_cast<int>(std::max<long long>(il, a));
+                const int hole_b = static_cast<int>(std::min<long long>(ir, b));
+                fill_pixels(row + a, std::max(0, std::min(b + 1, hole_a) - a), edge);
+                if (hole_a <= hole_b)
+                    fill_pixels(row + hole_a, hole_b - hole_a + 1, inner);
+                const int right_a = std::max(a, hole_b + 1);
+                fill_pixels(row + right_a, std::max(0, b - right_a + 1), edge);
+            });
+        } else if (it <= ib) {
+            fill_rect(image, ol, it, orr, ib, pen.paint.a);
+        }
+        fill_rect(image, ol, std::max(ib + 1, ot), orr, ob, pen.paint.a);
+        return;
+    }
+    if (brush.visible) {
+        rect_spans(image, left, top, right, bottom,
+                   [&](int y, int a, int b) { paint_span(image.row(y), y, a, b, brush.paint); });
+    }
+    if (!pen.draws())
+        return;
     const auto along_x = [&](int x, int) { return static_cast<double>(x - ol); };
     const auto along_y = [&](int, int y) { return static_cast<double>(y - ot); };
     if (il > ir || it > ib) {  // too small for a hole: solid

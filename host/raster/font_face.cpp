@@ -126,6 +126,10 @@ struct FontFace::Impl {
         s->ascent = static_cast<int>((face->size->metrics.ascender + 63) >> 6);
         s->height = static_cast<int>(
             (face->size->metrics.ascender - face->size->metrics.descender + 63) >> 6);
+        // Every printable ASCII advance up front: a caption that changes with Value (digits,
+        // signs, the percent sign) is then measured without loading a glyph.
+        for (char32_t cp = 32; cp < 127; ++cp)
+            s->ascii[cp] = load_advance(key, cp);
         sizes.push_back(std::move(s));
         return *(last = sizes.back().get());
     }
