@@ -5,6 +5,8 @@
 #   include/qdprogress/...                  its headers, the dual interfaces and identifiers
 #   lib/cmake/qdProgress/                   find_package(qdProgress CONFIG)
 #   lib/pkgconfig/qdprogress.pc             pkg-config
+#   share/qdprogress/examples/              scripts, a form and the embedding example
+#   share/doc/qdProgress/                   the guides
 # Included once from the top-level CMakeLists.txt, after every target exists.
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
@@ -56,6 +58,11 @@ endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/controls/include/qd/progress_controls.h
               ${PROJECT_SOURCE_DIR}/singlepie/include/qd/single_pie.h
         DESTINATION ${QD_INSTALL_INCLUDEDIR}/qd)
+
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/scripts ${PROJECT_SOURCE_DIR}/examples/forms
+                  ${PROJECT_SOURCE_DIR}/examples/embed
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/qdprogress/examples)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/ DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 install(EXPORT qdProgressTargets NAMESPACE qdProgress:: DESTINATION ${QD_INSTALL_CMAKEDIR})
 configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/qdProgressConfig.cmake.in

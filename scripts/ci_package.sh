@@ -58,7 +58,8 @@ cmake --install "$build_dir" --prefix "$prefix" >/dev/null
 for f in bin/qdhost lib/qd/qdProgressControls.so lib/qd/qdxProgressPie.so \
     lib/libqdprogress-host.a lib/cmake/qdProgress/qdProgressConfig.cmake \
     lib/pkgconfig/qdprogress.pc include/qdprogress/qd/progress_controls.h \
-    include/qdprogress/qd/single_pie.h include/qdprogress/host/container/embed.h; do
+    include/qdprogress/qd/single_pie.h include/qdprogress/host/container/embed.h \
+    share/qdprogress/examples/forms/dashboard.qdf share/doc/qdProgress/embedding.md; do
     [[ -e $prefix/$f ]] || fail "$f is missing from the install"
 done
 
@@ -97,9 +98,10 @@ g++ -std=c++20 -Wall -Wextra -Werror -o "$work/embed_pc" examples/embed/main.cpp
 run_example "$work/embed_pc" "$work/by-pkg-config.png"
 unset PKG_CONFIG_PATH
 
-step "the installed tree works from another place"
+step "the installed tree works from another place, with the example it carries"
 mv "$prefix" "$work/moved"
-cmake -S examples/embed -B "$work/embed-moved" -DCMAKE_PREFIX_PATH="$work/moved" >/dev/null
+cmake -S "$work/moved/share/qdprogress/examples/embed" -B "$work/embed-moved" \
+    -DCMAKE_PREFIX_PATH="$work/moved" >/dev/null
 cmake --build "$work/embed-moved" -j"$jobs" >/dev/null
 run_example "$work/embed-moved/embed_progress" "$work/moved.png"
 
