@@ -1,5 +1,6 @@
 // A random sequence of calls by dispatch on a pie, a bar or a single pie sited on the model
-// container: any member, get, put or call, with arguments of any variant type and value, mixed
+// container (built with QD_FUZZ_RASTER: on the raster picture box and label, kept below 2000
+// pixels a side): any member, get, put or call, with arguments of any variant type and value, mixed
 // with the container's events. Every call returns a result code; nothing crashes, hangs or
 // outlives the control.
 #include <cstddef>
@@ -10,9 +11,14 @@
 
 #include "bar/progress_bar.h"
 #include "host/model/control_site.h"
+#include "host/model/property_bag.h"
+#if defined(QD_FUZZ_RASTER)
+#include "host/raster/raster_label.h"
+#include "host/raster/raster_picture_box.h"
+#else
 #include "host/model/model_label.h"
 #include "host/model/model_picture_box.h"
-#include "host/model/property_bag.h"
+#endif
 #include "pie/progress_pie.h"
 #include "platform/object.h"
 #include "singlepie/single_pie.h"
@@ -80,10 +86,19 @@ void run(Input& in) {
     if (failed(creators[in.take<std::uint8_t>() % 3](IDispatch::iid, control.put_void())))
         std::abort();
     const auto events = control.query<IControl>();
-    const float width = static_cast<float>(in.take<std::uint16_t>() % 20000);
-    const float height = static_cast<float>(in.take<std::uint16_t>() % 20000);
+#if defined(QD_FUZZ_RASTER)
+    constexpr int kMaxExtent = 30000;  // twips: 2000 pixels
+    const auto pic = host::RasterPictureBox::make();
+    const auto label = host::RasterLabel::make(pic.get());
+#else
+    constexpr int kMaxExtent = 20000;
+#endif
+    const float width = static_cast<float>(in.take<std::uint16_t>() % kMaxExtent);
+    const float height = static_cast<float>(in.take<std::uint16_t>() % kMaxExtent);
+#if !defined(QD_FUZZ_RASTER)
     const ComPtr<host::ModelPictureBox> pic(new host::ModelPictureBox(width, height));
     const ComPtr<host::ModelLabel> label(new host::ModelLabel(pic.get()));
+#endif
     const ComPtr<host::ControlSite> site(
         new host::ControlSite(width, height, pic.get(), label.get()));
     const ComPtr<host::PropertyBag> bag(new host::PropertyBag());
@@ -103,8 +118,8 @@ void run(Input& in) {
                 (void)events->Resize();
                 break;
             case 1:
-                site->set_extent(static_cast<float>(in.take<std::int16_t>()) * 15.0f,
-                                 static_cast<float>(in.take<std::int16_t>()) * 15.0f);
+                site->set_extent(static_cast<float>(in.take<std::int16_t>() % kMaxExtent),
+                                 static_cast<float>(in.take<std::int16_t>() % kMaxExtent));
                 (void)events->Resize();
                 break;
             case 2:

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang (address and undefined sanitizers, the whole tree
 # instrumented for coverage) in its own build directory and runs each one for a fixed number
-# of inputs over its seed corpus. A crash, a leak, a timeout or an abort fails the script and
-# leaves the reproducer in the build directory.
+# of inputs (at most 45 seconds each) over its seed corpus. A crash, a leak, a timeout or an
+# abort fails the script and leaves the reproducer in the build directory.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -20,17 +20,18 @@ flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefin
 cmake -S "$root" -B "$build" -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQD_FUZZ=ON -DQD_BUILD_TESTS=OFF -DQD_BUILD_BENCH=OFF \
   -DCMAKE_C_FLAGS="$flags" -DCMAKE_CXX_FLAGS="$flags" >/dev/null
-targets=(property_file form_file script_syntax number_text dispatch)
+targets=(property_file form_file script_syntax number_text dispatch raster_dispatch)
 cmake --build "$build" -j"$jobs" --target "${targets[@]/#/fuzz_}"
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 status=0
 for t in "${targets[@]}"; do
+  corpus=$t; [ "$t" = raster_dispatch ] && corpus=dispatch  # the same inputs, other surfaces
   work=$(mktemp -d)  # new inputs land here; the committed corpus stays as it is
-  echo "== fuzz_$t: $runs runs"
+  echo "== fuzz_$t: $runs runs or 45 s"
   if ! (cd "$build" && "./bin/fuzz_$t" -runs="$runs" -max_total_time=45 -timeout=10 -rss_limit_mb=2048 \
-          -max_len=4096 -print_final_stats=1 "$work" "$root/fuzz/corpus/$t" 2>&1 | tail -n 12); then
+          -max_len=4096 -print_final_stats=1 "$work" "$root/fuzz/corpus/$corpus" 2>&1 | tail -n 12); then
     status=1
   fi
   rm -rf "$work"

@@ -15,6 +15,8 @@
 
 #include "bar/progress_bar.h"
 #include "foundation/number_text.h"
+#include "host/page/page_site.h"
+#include "pages/data_page.h"
 #include "pie/progress_pie.h"
 #include "singlepie/single_pie.h"
 #include "tests/hardening/hostile_table.h"
@@ -197,6 +199,51 @@ TEST(HostileValues, EveryPropertyByDispatchAndFromStoredPropertiesGivesAResultCo
     EXPECT_GT(stored_table.rows.size(), 40u);
     check_section("by dispatch", dispatch_table);
     check_section("stored", stored_table);
+}
+
+}  // namespace
+}  // namespace qd::test
+
+namespace qd::test {
+namespace {
+
+// Hostile texts typed into each field of the Data page, then applied: the result of the apply
+// and the property read back afterwards.
+TEST(HostileValues, TextsTypedIntoTheDataPageGiveAResultCode) {
+    const char* texts[] = {"NaN",   "Inf",   "-Inf",   "-0",         "3.402823E+38",
+                           "1E+39", "1E-45", "-32768", "2147483648", "&H7FFFFFFF",
+                           "",      "12abc", " 50 "};
+    const char* fields[][2] = {{"txtValue", "Value"}, {"txtMin", "Min"}, {"txtMax", "Max"}};
+    Table t;
+    t.header.push_back("Field");
+    for (const char* text : texts)
+        t.header.push_back(std::string("\"") + text + "\"");
+    for (const ControlKind& kind : kControls) {
+        if (kind.create == &single::create_single_pie)
+            continue;  // the page belongs to the other library
+        for (const auto& field : fields) {
+            std::vector<std::string> row{std::string(kind.name) + " " + field[0]};
+            for (const char* text : texts) {
+                Rig rig{kind.create};
+                EXPECT_EQ(rig.start_pixels(200, 100), S_OK);
+                ComPtr<IPropertyPage> page;
+                ASSERT_EQ(progress::create_data_page(IPropertyPage::iid, page.put_void()), S_OK);
+                const auto site = host::PageSite::create();
+                ASSERT_EQ(site->open(page.get()), S_OK);
+                ASSERT_EQ(site->select({ComPtr<IDispatch>(rig.control())}), S_OK);
+                const HRESULT typed = site->set_text(field[0], text);
+                const HRESULT applied = site->apply();
+                std::string cell = failed(typed) ? "typing " + code_text(typed) + "; " : "";
+                cell += failed(applied) ? "apply " + code_text(applied)
+                                        : value_text(rig.control(), field[1]);
+                cell += aftermath(rig);
+                site->close();
+                row.push_back(cell);
+            }
+            t.rows.push_back(std::move(row));
+        }
+    }
+    check_section("page", t);
 }
 
 }  // namespace
