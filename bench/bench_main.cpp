@@ -25,10 +25,8 @@ std::vector<qd::bench::Workload>& workloads() {
     return all;
 }
 
-// Median seconds of one run of a workload, over enough repetitions to be stable.
-double median_seconds(const qd::bench::Instance& w) {
-    std::vector<double> samples;
-    // Enough runs per sample to take about a millisecond, but no more than 20.
+// Runs per sample: enough to take about a millisecond, at most 20, and never past a reset.
+int runs_per_sample(const qd::bench::Instance& w) {
     if (w.reset)
         w.reset();
     const double start = cpu_seconds();
@@ -37,54 +35,62 @@ double median_seconds(const qd::bench::Instance& w) {
     int reps = once > 0 ? static_cast<int>(std::clamp(1e-3 / once, 1.0, 20.0)) : 20;
     if (w.reset)
         reps = std::min(reps, w.period - 1);
+    return reps;
+}
+
+// Seconds per run over one sample of `reps` runs.
+double sample_seconds(const qd::bench::Instance& w, int reps) {
+    if (w.reset)
+        w.reset();
+    const double t0 = cpu_seconds();
+    for (int i = 0; i < reps; ++i)
+        w.run();
+    return (cpu_seconds() - t0) / reps;
+}
+
+double median(std::vector<double> v) {
+    std::nth_element(v.begin(), v.begin() + v.size() / 2, v.end());
+    return v[v.size() / 2];
+}
+
+// A workload prepared once for comparisons (the fill floors and the Cairo peers).
+const qd::bench::Instance* prepared(const qd::bench::Workload* w) {
+    static std::map<const qd::bench::Workload*, qd::bench::Instance> cache;
+    if (!w)
+        return nullptr;
+    auto it = cache.find(w);
+    if (it == cache.end())
+        it = cache.emplace(w, w->prepare()).first;
+    return &it->second;
+}
+
+const qd::bench::Workload* find(const std::string& name) {
+    for (const auto& w : workloads())
+        if (w.name == name)
+            return &w;
+    return nullptr;
+}
+
+// The ratios to the floor and to the peer as medians of ratios of samples taken side by side,
+// so that the machine's drift between workloads cancels out.
+void ratios(const qd::bench::Instance& own, const qd::bench::Instance* floor,
+            const qd::bench::Instance* peer, double* to_floor, double* to_peer) {
+    const int own_reps = runs_per_sample(own);
+    const int floor_reps = floor ? runs_per_sample(*floor) : 0;
+    const int peer_reps = peer ? runs_per_sample(*peer) : 0;
+    std::vector<double> f, p;
     for (int k = 0; k < 31; ++k) {
-        if (w.reset)
-            w.reset();
-        const double t0 = cpu_seconds();
-        for (int i = 0; i < reps; ++i)
-            w.run();
-        samples.push_back((cpu_seconds() - t0) / reps);
+        const double t = sample_seconds(own, own_reps);
+        if (floor)
+            f.push_back(t / sample_seconds(*floor, floor_reps));
+        if (peer)
+            p.push_back(sample_seconds(*peer, peer_reps) / t);
     }
-    std::nth_element(samples.begin(), samples.begin() + samples.size() / 2, samples.end());
-    return samples[samples.size() / 2];
-}
-
-// The median of a named workload, measured once (the Cairo peers); 0 when there is none.
-double peer_seconds(const std::string& name) {
-    static std::map<std::string, double> cache;
-    if (name.empty())
-        return 0;
-    auto it = cache.find(name);
-    if (it != cache.end())
-        return it->second;
-    for (const auto& w : workloads()) {
-        if (w.name == name) {
-            const qd::bench::Instance peer = w.prepare();
-            median_seconds(peer);
-            return cache[name] = median_seconds(peer);
-        }
-    }
-    return cache[name] = 0;
-}
-
-// The fill floor of a picture size, measured once.
-double floor_seconds(int width, int height) {
-    static std::map<std::pair<int, int>, double> cache;
-    auto it = cache.find({width, height});
-    if (it != cache.end())
-        return it->second;
-    for (const auto& w : workloads()) {
-        if (w.name.rfind("fill/", 0) == 0 && w.width == width && w.height == height) {
-            const qd::bench::Instance fill = w.prepare();
-            median_seconds(fill);  // warm up caches and clock frequency first
-            return cache[{width, height}] = median_seconds(fill);
-        }
-    }
-    return 0;
+    *to_floor = f.empty() ? 0 : median(f);
+    *to_peer = p.empty() ? 0 : median(p);
 }
 
 void run_workload(benchmark::State& state, const qd::bench::Workload* workload) {
-    const double floor = floor_seconds(workload->width, workload->height);
     const qd::bench::Instance instance = workload->prepare();
     const qd::bench::Instance* w = &instance;
     if (w->reset)
@@ -99,13 +105,15 @@ void run_workload(benchmark::State& state, const qd::bench::Workload* workload) 
         }
         w->run();
     }
-    // The ratios from separate medians, so that they do not depend on the iteration count.
-    const double own = median_seconds(*w);
-    if (floor > 0)
-        state.counters["x_floor"] = own / floor;
+    const std::string size =
+        std::to_string(workload->width) + "x" + std::to_string(workload->height);
+    double to_floor, to_peer;
+    ratios(*w, prepared(find("fill/" + size)), prepared(find(workload->peer)), &to_floor, &to_peer);
+    if (to_floor > 0)
+        state.counters["x_floor"] = to_floor;
     // How many times faster than Cairo drawing the same figures.
-    if (const double peer = peer_seconds(workload->peer); peer > 0 && own > 0)
-        state.counters["cairo_x"] = peer / own;
+    if (to_peer > 0)
+        state.counters["cairo_x"] = to_peer;
     state.counters["pixels"] = static_cast<double>(workload->width) * workload->height;
 }
 

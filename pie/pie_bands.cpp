@@ -48,6 +48,13 @@ void ProgressPie::DrawBands(std::int32_t cx, std::int32_t cy, std::int32_t r) {
     const double two_pi = fmul(2.0, pi);
     const double beta = fdiv(two_pi, 100.0);
 
+    const std::int16_t s = round_i16(fdiv(PaintedAngle, beta));
+    const std::int16_t e = round_i16(fdiv(FilledAngle, beta));
+    double a = fadd(fmul(s, beta), 0.0001);
+    // Most Value updates add no band: stop before working out the colours.
+    if (s == e)
+        return;
+
     const Channels start = channels(FillColorStart);
     const Channels mid = channels(FillColorMid);
     const Channels end = channels(FillColorEnd);
@@ -58,12 +65,6 @@ void ProgressPie::DrawBands(std::int32_t cx, std::int32_t cy, std::int32_t r) {
         delta1 = increments(start, mid, 50.0);
         delta2 = increments(mid, end, 50.0);
     }
-
-    const std::int16_t s = round_i16(fdiv(PaintedAngle, beta));
-    const std::int16_t e = round_i16(fdiv(FilledAngle, beta));
-    double a = fadd(fmul(s, beta), 0.0001);
-    if (s == e)
-        return;
 
     // A counted loop whose step is itself 16-bit arithmetic, checked like every other.
     for (std::int16_t i = s; i <= e; i = add_i16(i, 1)) {
