@@ -101,10 +101,17 @@ bool plain(const Paint& p) {
     return p.pattern == kFillSolid && p.m == 0;
 }
 
+// Rows y0..y1, columns x0..x1 of the picture, clipped, in one colour: the same run on every row.
 void fill_rect(Image& image, long long x0, long long y0, long long x1, long long y1,
                std::uint32_t pixel) {
-    rect_spans(image, x0, y0, x1, y1,
-               [&](int y, int a, int b) { fill_pixels(image.row(y) + a, b - a + 1, pixel); });
+    const long long cx0 = std::max(x0, 0LL), cx1 = std::min<long long>(x1, image.width - 1);
+    const long long cy0 = std::max(y0, 0LL), cy1 = std::min<long long>(y1, image.height - 1);
+    if (cx0 > cx1 || cy0 > cy1)
+        return;
+    const int n = static_cast<int>(cx1 - cx0 + 1);
+    std::uint32_t* p = image.row(static_cast<int>(cy0)) + cx0;
+    for (long long y = cy0; y <= cy1; ++y, p += image.width)
+        fill_pixels(p, n, pixel);
 }
 
 }  // namespace
