@@ -23,9 +23,15 @@ target_link_libraries(qd_host_embed PUBLIC qd_host_container)
 
 # The host side as one static library, so that a host program links a single archive whatever
 # the internal split of host/. Its objects are those of the internal libraries, unchanged.
-set(QD_HOST_PARTS qd_foundation qd_platform qd_host_loader qd_host_model qd_host_persist
-                  qd_host_raster qd_host_container qd_host_page qd_host_page_render
-                  qd_host_embed)
+# Every static library of host/ is a part, so a new one is packaged without a change here.
+set(QD_HOST_PARTS qd_foundation qd_platform qd_host_embed)
+get_property(qd_host_targets DIRECTORY ${PROJECT_SOURCE_DIR}/host PROPERTY BUILDSYSTEM_TARGETS)
+foreach(target IN LISTS qd_host_targets)
+  get_target_property(type ${target} TYPE)
+  if(type STREQUAL "STATIC_LIBRARY")
+    list(APPEND QD_HOST_PARTS ${target})
+  endif()
+endforeach()
 set(qd_host_objects)
 foreach(part IN LISTS QD_HOST_PARTS)
   list(APPEND qd_host_objects $<TARGET_OBJECTS:${part}>)
