@@ -22,8 +22,8 @@ add_library(qd_host_embed STATIC ${PROJECT_SOURCE_DIR}/host/container/embed.cpp)
 target_link_libraries(qd_host_embed PUBLIC qd_host_container)
 
 # The host side as one static library, so that a host program links a single archive whatever
-# the internal split of host/. Its objects are those of the internal libraries, unchanged.
-# Every static library of host/ is a part, so a new one is packaged without a change here.
+# the internal split of host/: the objects of foundation, platform and every static library of
+# host/, unchanged (a new library there is packaged without a change here).
 set(QD_HOST_PARTS qd_foundation qd_platform qd_host_embed)
 get_property(qd_host_targets DIRECTORY ${PROJECT_SOURCE_DIR}/host PROPERTY BUILDSYSTEM_TARGETS)
 foreach(target IN LISTS qd_host_targets)
