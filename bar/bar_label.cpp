@@ -4,39 +4,17 @@
 #include <string>
 
 #include "bar/progress_bar.h"
-#include "foundation/number_text.h"
 #include "foundation/numeric.h"
+#include "foundation/progress_caption.h"
 
 namespace qd::progress {
-
-namespace {
-
-// floor(Value / Max * 100), with Min left out on purpose: the percentage is taken against Max
-// alone. Max 0 raises the division fault before the caption is touched.
-std::string percent_text(float value, float max) {
-    const double p = std::floor(fmul(fdiv(value, max), 100.0));
-    return single_to_text(to_single(p)) + "%";
-}
-
-}  // namespace
 
 void ProgressBar::SetLabelText() {
     LabelCalls label = lblText();
     label.FontSize(static_cast<float>(LabelSize_));
     label.ForeColor(LabelColor_);
-    switch (LabelType_) {
-        case pValueOnly:
-            label.Caption(single_to_text(Value_));
-            break;
-        case pFraction:
-            label.Caption(single_to_text(Value_) + "/" + single_to_text(Max_));
-            break;
-        case pPercent:
-            label.Caption(percent_text(Value_, Max_));
-            break;
-        default:
-            break;  // an unknown type keeps the caption it has
-    }
+    if (const auto caption = progress_caption(LabelType_, Value_, Max_))
+        label.Caption(*caption);
 }
 
 void ProgressBar::PlaceLabel() {

@@ -6,39 +6,18 @@
 #include <cmath>
 #include <string>
 
-#include "foundation/number_text.h"
 #include "foundation/numeric.h"
+#include "foundation/progress_caption.h"
 #include "pie/progress_pie.h"
 
 namespace qd::progress {
-
-namespace {
-
-// The percentage against Max alone, floored: 2 of 3 reads 66. Max 0 raises an arithmetic error.
-std::string percent_text(float value, float max) {
-    const double p = std::floor(fmul(fdiv(value, max), 100.0));
-    return single_to_text(to_single(p)) + "%";
-}
-
-}  // namespace
 
 void ProgressPie::SetLabelText() {
     LabelCalls label = site().lblText();
     label.FontSize(static_cast<float>(LabelSize));
     label.ForeColor(LabelColor);
-    switch (LabelType) {
-        case pValueOnly:
-            label.Caption(single_to_text(Value));
-            break;
-        case pFraction:
-            label.Caption(single_to_text(Value) + "/" + single_to_text(Max));
-            break;
-        case pPercent:
-            label.Caption(percent_text(Value, Max));
-            break;
-        default:
-            break;  // an unknown type keeps the caption
-    }
+    if (const auto caption = progress_caption(LabelType, Value, Max))
+        label.Caption(*caption);
 }
 
 void ProgressPie::PlaceLabel() {

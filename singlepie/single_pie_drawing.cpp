@@ -4,8 +4,8 @@
 #include <string>
 
 #include "foundation/colour.h"
-#include "foundation/number_text.h"
 #include "foundation/numeric.h"
+#include "foundation/progress_caption.h"
 #include "singlepie/single_pie.h"
 
 namespace qd::single {
@@ -135,19 +135,8 @@ void SinglePie::SetLabelText() {
     LabelCalls label = lblText();
     label.FontSize(static_cast<float>(LabelSize_));
     label.ForeColor(LabelColor_);
-    switch (LabelType_) {
-        case ppValue:
-            label.Caption(single_to_text(Value_));
-            break;
-        case ppFraction:
-            label.Caption(single_to_text(Value_) + "/" + single_to_text(Max_));
-            break;
-        case ppPercent:
-            label.Caption(double_to_text(std::floor(fmul(fdiv(Value_, Max_), 100))) + "%");
-            break;
-        default:
-            break;  // caption unchanged
-    }
+    if (const auto caption = progress_caption(LabelType_, Value_, Max_))
+        label.Caption(*caption);
 }
 
 // Transparent always; then hidden, or aligned, shown and placed. Left and top positions keep a
