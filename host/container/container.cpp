@@ -184,6 +184,7 @@ HostedControl& Container::site_new(const std::string& name, const std::string& w
     ComPtr<ILabel> label(new TracedLabel(surfaces.label.get(), sink_));
     ComPtr<ControlSite> site(
         new ControlSite(extent.width, extent.height, picture.get(), label.get()));
+    site->keep_changes(false);  // a hosted control may notify without end
     ComPtr<IControlSite> traced_site(new TracedSite(site.get(), sink_));
 
     auto hosted = std::make_unique<HostedControl>(name, std::move(control), std::move(events),

@@ -41,7 +41,8 @@ void ControlSite::set_extent(float width, float height) {
 HRESULT ControlSite::PropertyChanged(const char* name) {
     if (!name)
         return E_POINTER;
-    changes_.emplace_back(name);
+    if (keep_changes_)
+        changes_.emplace_back(name);
     if (handler_)
         handler_(name);
     return S_OK;

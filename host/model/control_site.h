@@ -30,9 +30,16 @@ class ControlSite final : public ComObject<ControlSite, IControlSite> {
     float height() const { return height_; }
     // The container changes the extent itself (before it raises Resize on the control).
     void set_extent(float width, float height);
-    // Every PropertyChanged name, in order.
+    // Every PropertyChanged name, in order, while the site keeps them (the default, for tests
+    // and short scripts). A long-lived host turns keeping off so that a task setting Value a
+    // million times does not grow the list without bound; the handler still sees every name.
     const std::vector<std::string>& changes() const { return changes_; }
     void clear_changes() { changes_.clear(); }
+    void keep_changes(bool keep) {
+        keep_changes_ = keep;
+        if (!keep)
+            changes_.clear();
+    }
     // Called on every PropertyChanged (for example to mark a form as modified).
     void on_property_changed(std::function<void(std::string_view)> handler) {
         handler_ = std::move(handler);
@@ -43,6 +50,7 @@ class ControlSite final : public ComObject<ControlSite, IControlSite> {
     ComPtr<IPictureBox> picture_;
     ComPtr<ILabel> label_;
     std::vector<std::string> changes_;
+    bool keep_changes_ = true;
     std::function<void(std::string_view)> handler_;
 };
 

@@ -6,6 +6,7 @@
 #include <limits>
 #include <numbers>
 
+#include "host/model/control_site.h"
 #include "host/model/model_label.h"
 #include "host/model/model_picture_box.h"
 #include "host/model/property_bag.h"
@@ -151,6 +152,28 @@ TEST(PropertyBag, KeepsFirstInsertionOrderAndReadsDefaults) {
     EXPECT_TRUE(out.is_empty());
     EXPECT_TRUE(bag->erase("max"));
     EXPECT_EQ(bag->find("Max"), nullptr);
+}
+
+}  // namespace
+}  // namespace qd::host
+
+namespace qd::host {
+namespace {
+
+TEST(ControlSiteNotifications, ALongLivedSiteStopsKeepingNamesButStillReportsThem) {
+    ComPtr<ModelPictureBox> box(new ModelPictureBox());
+    ComPtr<ModelLabel> label(new ModelLabel(box.get()));
+    ComPtr<ControlSite> site(new ControlSite(3000, 3000, box.get(), label.get()));
+    int seen = 0;
+    site->on_property_changed([&](std::string_view) { ++seen; });
+    site->PropertyChanged("Value");
+    EXPECT_EQ(site->changes(), std::vector<std::string>{"Value"});
+    site->keep_changes(false);
+    EXPECT_TRUE(site->changes().empty());
+    for (int i = 0; i < 1000; ++i)
+        site->PropertyChanged("Value");
+    EXPECT_TRUE(site->changes().empty());
+    EXPECT_EQ(seen, 1001);
 }
 
 }  // namespace
