@@ -1,5 +1,6 @@
 #include "foundation/number_text.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -7,6 +8,7 @@
 #include <cstdlib>
 #include <optional>
 
+#include "foundation/ascii.h"
 #include "foundation/numeric.h"
 #include "foundation/result.h"
 
@@ -23,21 +25,21 @@ std::string format_significant(double x, int digits) {
     if (x == 0.0)
         return "0";
 
-    // %e gives the correctly rounded (half-even on the exact binary value) mantissa.
+    // Scientific form with digits - 1 decimals: the correctly rounded (half-even on the exact
+    // binary value) mantissa, without the locale machinery of printf.
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*e", digits - 1, x);
-    std::string s(buf);
-    const std::size_t e_pos = s.find('e');
-    std::string mantissa = s.substr(0, e_pos);
-    const int exponent = std::atoi(s.c_str() + e_pos + 1);
+    const std::to_chars_result r =
+        std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, digits - 1);
+    const char* e_pos = std::find(buf, r.ptr, 'e');
+    int exponent = 0;
+    const char* exp_first = e_pos + 1 + (e_pos[1] == '+' ? 1 : 0);
+    std::from_chars(exp_first, r.ptr, exponent);
 
-    const bool negative = mantissa[0] == '-';
-    if (negative)
-        mantissa.erase(0, 1);
+    const bool negative = buf[0] == '-';
     std::string significand;  // the digits without the point
-    for (char c : mantissa)
-        if (c != '.')
-            significand += c;
+    for (const char* p = buf + (negative ? 1 : 0); p != e_pos; ++p)
+        if (*p != '.')
+            significand += *p;
     while (significand.size() > 1 && significand.back() == '0')
         significand.pop_back();
 
@@ -48,9 +50,12 @@ std::string format_significant(double x, int digits) {
             out += '.';
             out.append(significand, 1, std::string::npos);
         }
-        char ebuf[16];
-        std::snprintf(ebuf, sizeof ebuf, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
-        out += ebuf;
+        out += exponent < 0 ? "E-" : "E+";
+        const int magnitude = std::abs(exponent);
+        if (magnitude < 10)
+            out += '0';
+        char ebuf[8];
+        out.append(ebuf, std::to_chars(ebuf, ebuf + sizeof ebuf, magnitude).ptr);
     } else if (exponent < 0) {
         out += "0.";
         out.append(static_cast<std::size_t>(-exponent - 1), '0');
@@ -77,16 +82,6 @@ std::string_view trim(std::string_view t) {
     return t;
 }
 
-bool iequals(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-
 std::optional<double> parse(std::string_view text) {
     std::string_view t = trim(text);
     if (t.empty())
@@ -97,9 +92,9 @@ std::optional<double> parse(std::string_view text) {
         negative = body[0] == '-';
         body.remove_prefix(1);
     }
-    if (iequals(body, "nan"))
+    if (iequals_ascii(body, "nan"))
         return std::nan("");
-    if (iequals(body, "inf") || iequals(body, "infinity"))
+    if (iequals_ascii(body, "inf") || iequals_ascii(body, "infinity"))
         return negative ? -HUGE_VAL : HUGE_VAL;
 
     // Hexadecimal integers: 0x1F or &H1F, read as 32-bit two's complement like a colour value.

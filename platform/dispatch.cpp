@@ -1,26 +1,14 @@
 #include "platform/dispatch.h"
 
-#include <cctype>
+#include "foundation/ascii.h"
 
 namespace qd {
-
-namespace {
-
-bool iequals(const char* a, const char* b) {
-    for (; *a && *b; ++a, ++b)
-        if (std::tolower(static_cast<unsigned char>(*a)) !=
-            std::tolower(static_cast<unsigned char>(*b)))
-            return false;
-    return *a == *b;
-}
-
-}  // namespace
 
 HRESULT dispatch_id_of_name(const InterfaceDesc& desc, const char* name, std::int32_t* dispid) {
     if (!name || !dispid)
         return E_POINTER;
     for (std::size_t i = 0; i < desc.member_count; ++i) {
-        if (iequals(desc.members[i].name, name)) {
+        if (iequals_ascii(desc.members[i].name, name)) {
             *dispid = desc.members[i].dispid;
             return S_OK;
         }

@@ -1,10 +1,10 @@
 #include "platform/variant.h"
 
-#include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <new>
 
+#include "foundation/ascii.h"
 #include "foundation/number_text.h"
 #include "foundation/numeric.h"
 
@@ -19,16 +19,6 @@ char* copy_text(std::string_view text) {
     std::memcpy(s, text.data(), text.size());
     s[text.size()] = '\0';
     return s;
-}
-
-bool iequals(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
 }
 
 }  // namespace
@@ -137,9 +127,9 @@ double Variant::to_double() const {
         case VarType::Boolean:
             return u_.b;
         case VarType::String:
-            if (iequals(str(), "True"))
+            if (iequals_ascii(str(), "True"))
                 return -1.0;
-            if (iequals(str(), "False"))
+            if (iequals_ascii(str(), "False"))
                 return 0.0;
             return text_to_double(str());
         case VarType::Object:
