@@ -19,4 +19,12 @@ constexpr bool iequals_ascii(std::string_view a, std::string_view b) {
     return true;
 }
 
+// The same for two NUL-terminated names, in one pass (no length scan first).
+constexpr bool iequals_ascii(const char* a, const char* b) {
+    for (; *a && *b; ++a, ++b)
+        if (ascii_lower(*a) != ascii_lower(*b))
+            return false;
+    return *a == *b;
+}
+
 }  // namespace qd

@@ -5,7 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(cmake make g++ pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev
-          libpng-dev libfreetype-dev libfontconfig1-dev fontconfig fonts-dejavu-core libgif-dev)
+          libpng-dev libfreetype-dev libfontconfig1-dev fontconfig fonts-dejavu-core libgif-dev
+          libcairo2-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
