@@ -12,11 +12,10 @@
 #include <cstdint>
 
 #include "foundation/host.h"
+#include "host/twips.h"
 #include "platform/object.h"
 
 namespace qd::host {
-
-inline constexpr float kTwipsPerPixel = 15.0f;
 
 class ModelPictureBox final : public ComObject<ModelPictureBox, IPictureBox> {
   public:

@@ -22,14 +22,13 @@
 #include "foundation/host.h"
 #include "host/raster/ellipse_rows.h"
 #include "host/raster/image.h"
+#include "host/twips.h"
 #include "platform/object.h"
 
 namespace qd::host {
 
 // The largest picture a box allocates, in pixels a side.
 inline constexpr int kMaxPictureSide = 16384;
-// Twips per pixel of the container (96 dots per inch).
-inline constexpr double kTwipsPerPixel = 15.0;
 
 class RasterPictureBox : public ComObject<RasterPictureBox, IPictureBox> {
   public:
