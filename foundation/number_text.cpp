@@ -158,6 +158,10 @@ std::string single_to_text(float x) {
     return format_significant(static_cast<double>(x), 7);
 }
 std::string double_to_text(double x) {
+    // Fifteen digits round the largest doubles up past the double range (1.79769313486232E+308
+    // reads back as an overflow); those few take the seventeen digits that name them exactly.
+    if (std::fabs(x) > 1.797693134862315e308)
+        return format_significant(x, 17);
     return format_significant(x, 15);
 }
 

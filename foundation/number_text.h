@@ -6,7 +6,8 @@
 // written in plain decimal (0.0001, 1234567); smaller and larger ones in exponent form with a
 // mantissa of up to seven digits and a signed exponent of at least two digits (1.234568E+07,
 // 1E-05). Negative zero reads 0; not-a-number reads NaN; the infinities Inf and -Inf.
-// Doubles follow the same rules with fifteen significant digits.
+// Doubles follow the same rules with fifteen significant digits (seventeen for the few largest,
+// whose fifteen-digit text would lie beyond the double range).
 //
 // Text to number: optional blanks around, an optional sign, digits with an optional decimal
 // point and exponent (1, -2.5, .5, 3e4, 1.5E-3), a hexadecimal integer written 0x00FFFF or

@@ -28,6 +28,10 @@ TEST(NumberText, SevenSignificantDigitsWithoutTrailingZeros) {
     EXPECT_EQ(single_to_text(HUGE_VALF), "Inf");
     EXPECT_EQ(single_to_text(-HUGE_VALF), "-Inf");
     EXPECT_EQ(double_to_text(0.1), "0.1");
+    // The largest doubles read back (a fuzzed input found -DBL_MAX overflowing on the way back).
+    EXPECT_EQ(text_to_double(double_to_text(-1.7976931348623157e308)), -1.7976931348623157e308);
+    EXPECT_EQ(text_to_double(double_to_text(1.7976931348623157e308)), 1.7976931348623157e308);
+    EXPECT_EQ(double_to_text(1.5e300), "1.5E+300");
 }
 
 TEST(NumberText, TextToNumberAcceptsNumbersOnly) {
