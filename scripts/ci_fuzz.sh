@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang (address and undefined sanitizers, the whole tree
 # instrumented for coverage) in its own build directory and runs each one for a fixed number
-# of inputs (at most 45 seconds each) over its seed corpus. A crash, a leak, a timeout or an
+# of inputs (at most 45 seconds each, with a fixed seed so a run repeats) over its seed corpus. A crash, a leak, a timeout or an
 # abort fails the script and leaves the reproducer in the build directory.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -30,7 +30,7 @@ for t in "${targets[@]}"; do
   corpus=$t; [ "$t" = raster_dispatch ] && corpus=dispatch  # the same inputs, other surfaces
   work=$(mktemp -d)  # new inputs land here; the committed corpus stays as it is
   echo "== fuzz_$t: $runs runs or 45 s"
-  if ! (cd "$build" && "./bin/fuzz_$t" -runs="$runs" -max_total_time=45 -timeout=10 -rss_limit_mb=2048 \
+  if ! (cd "$build" && "./bin/fuzz_$t" -seed=1 -runs="$runs" -max_total_time=45 -timeout=10 -rss_limit_mb=2048 \
           -max_len=4096 -print_final_stats=1 "$work" "$root/fuzz/corpus/$corpus" 2>&1 | tail -n 12); then
     status=1
   fi
