@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang (address and undefined sanitizers, the whole tree
 # instrumented for coverage) in its own build directory and runs each one for a fixed number
-# of inputs (at most 45 seconds each, with a fixed seed so a run repeats) over its seed corpus. A crash, a leak, a timeout or an
-# abort fails the script and leaves the reproducer in the build directory.
+# of inputs (at most 45 seconds each, with a fixed seed so a run repeats) over its seed corpus.
+# A crash, a leak, a timeout or an abort fails the script and leaves the reproducer in the
+# build directory.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
