@@ -2,19 +2,6 @@
 
 namespace qd::progress {
 
-namespace {
-
-// A getter's out parameter, with the null check every getter makes.
-template <typename T>
-HRESULT read_field(T* out, T field) {
-    if (!out)
-        return E_POINTER;
-    *out = field;
-    return S_OK;
-}
-
-}  // namespace
-
 ControlSiteCalls& ProgressBar::site() {
     // A control used before its container placed it has no surface to talk to.
     if (!site_.attached())
@@ -157,43 +144,43 @@ HRESULT ProgressBar::Refresh() {
 // ---- Getters ----------------------------------------------------------------------------------
 
 HRESULT ProgressBar::get_Value(float* v) {
-    return read_field(v, Value_);
+    return return_value(Value_, v);
 }
 HRESULT ProgressBar::get_Min(float* v) {
-    return read_field(v, Min_);
+    return return_value(Min_, v);
 }
 HRESULT ProgressBar::get_Max(float* v) {
-    return read_field(v, Max_);
+    return return_value(Max_, v);
 }
 HRESULT ProgressBar::get_BorderStyle(std::int32_t* v) {
-    return read_field(v, BorderStyle_);
+    return return_value(BorderStyle_, v);
 }
 HRESULT ProgressBar::get_FillType(std::int32_t* v) {
-    return read_field(v, FillType_);
+    return return_value(FillType_, v);
 }
 HRESULT ProgressBar::get_FillColorStart(OLE_COLOR* v) {
-    return read_field(v, FillColorStart_);
+    return return_value(FillColorStart_, v);
 }
 HRESULT ProgressBar::get_FillColorMid(OLE_COLOR* v) {
-    return read_field(v, FillColorMid_);
+    return return_value(FillColorMid_, v);
 }
 HRESULT ProgressBar::get_FillColorEnd(OLE_COLOR* v) {
-    return read_field(v, FillColorEnd_);
+    return return_value(FillColorEnd_, v);
 }
 HRESULT ProgressBar::get_FillStyle(std::int32_t* v) {
-    return read_field(v, FillStyle_);
+    return return_value(FillStyle_, v);
 }
 HRESULT ProgressBar::get_LabelPosition(std::int32_t* v) {
-    return read_field(v, LabelPosition_);
+    return return_value(LabelPosition_, v);
 }
 HRESULT ProgressBar::get_LabelType(std::int32_t* v) {
-    return read_field(v, LabelType_);
+    return return_value(LabelType_, v);
 }
 HRESULT ProgressBar::get_LabelColor(OLE_COLOR* v) {
-    return read_field(v, LabelColor_);
+    return return_value(LabelColor_, v);
 }
 HRESULT ProgressBar::get_LabelSize(std::int16_t* v) {
-    return read_field(v, LabelSize_);
+    return return_value(LabelSize_, v);
 }
 
 // ---- Container events -------------------------------------------------------------------------

@@ -7,19 +7,6 @@
 
 namespace qd::progress {
 
-namespace {
-
-// A getter: the stored field unchanged.
-template <typename T>
-HRESULT read_field(T field, T* out) {
-    if (!out)
-        return E_POINTER;
-    *out = field;
-    return S_OK;
-}
-
-}  // namespace
-
 HRESULT create_progress_pie(const Guid& iid, void** out) {
     return ProgressPie::create_instance(iid, out);
 }
@@ -90,13 +77,13 @@ HRESULT ProgressPie::put_Max(float v) {
 }
 
 HRESULT ProgressPie::get_Value(float* v) {
-    return read_field(Value, v);
+    return return_value(Value, v);
 }
 HRESULT ProgressPie::get_Min(float* v) {
-    return read_field(Min, v);
+    return return_value(Min, v);
 }
 HRESULT ProgressPie::get_Max(float* v) {
-    return read_field(Max, v);
+    return return_value(Max, v);
 }
 
 // ---- Appearance: store, notify, full redraw --------------------------------------------------
@@ -114,49 +101,49 @@ HRESULT ProgressPie::put_BorderShow(VARIANT_BOOL v) {
     return put_appearance(BorderShow, v, "BorderShow");
 }
 HRESULT ProgressPie::get_BorderShow(VARIANT_BOOL* v) {
-    return read_field(BorderShow, v);
+    return return_value(BorderShow, v);
 }
 HRESULT ProgressPie::put_BorderColor(OLE_COLOR v) {
     return put_appearance(BorderColor, v, "BorderColor");
 }
 HRESULT ProgressPie::get_BorderColor(OLE_COLOR* v) {
-    return read_field(BorderColor, v);
+    return return_value(BorderColor, v);
 }
 HRESULT ProgressPie::put_BorderWidth(float v) {
     return put_appearance(BorderWidth, v, "BorderWidth");
 }
 HRESULT ProgressPie::get_BorderWidth(float* v) {
-    return read_field(BorderWidth, v);
+    return return_value(BorderWidth, v);
 }
 HRESULT ProgressPie::put_FillType(std::int32_t v) {
     return put_appearance(FillType, v, "FillType");
 }
 HRESULT ProgressPie::get_FillType(std::int32_t* v) {
-    return read_field(FillType, v);
+    return return_value(FillType, v);
 }
 HRESULT ProgressPie::put_FillColorStart(OLE_COLOR v) {
     return put_appearance(FillColorStart, v, "FillColorStart");
 }
 HRESULT ProgressPie::get_FillColorStart(OLE_COLOR* v) {
-    return read_field(FillColorStart, v);
+    return return_value(FillColorStart, v);
 }
 HRESULT ProgressPie::put_FillColorMid(OLE_COLOR v) {
     return put_appearance(FillColorMid, v, "FillColorMid");
 }
 HRESULT ProgressPie::get_FillColorMid(OLE_COLOR* v) {
-    return read_field(FillColorMid, v);
+    return return_value(FillColorMid, v);
 }
 HRESULT ProgressPie::put_FillColorEnd(OLE_COLOR v) {
     return put_appearance(FillColorEnd, v, "FillColorEnd");
 }
 HRESULT ProgressPie::get_FillColorEnd(OLE_COLOR* v) {
-    return read_field(FillColorEnd, v);
+    return return_value(FillColorEnd, v);
 }
 HRESULT ProgressPie::put_FillStyle(std::int32_t v) {
     return put_appearance(FillStyle, v, "FillStyle");
 }
 HRESULT ProgressPie::get_FillStyle(std::int32_t* v) {
-    return read_field(FillStyle, v);
+    return return_value(FillStyle, v);
 }
 
 // Aspect alone draws before it notifies; the draw then replaces it by the surface's ratio.
@@ -171,7 +158,7 @@ HRESULT ProgressPie::put_Aspect(float v) {
 }
 
 HRESULT ProgressPie::get_Aspect(float* v) {
-    return read_field(Aspect, v);
+    return return_value(Aspect, v);
 }
 
 // ---- Label: no redraw ------------------------------------------------------------------------
@@ -212,16 +199,16 @@ HRESULT ProgressPie::put_LabelSize(std::int16_t v) {
 }
 
 HRESULT ProgressPie::get_LabelPosition(std::int32_t* v) {
-    return read_field(LabelPosition, v);
+    return return_value(LabelPosition, v);
 }
 HRESULT ProgressPie::get_LabelType(std::int32_t* v) {
-    return read_field(LabelType, v);
+    return return_value(LabelType, v);
 }
 HRESULT ProgressPie::get_LabelColor(OLE_COLOR* v) {
-    return read_field(LabelColor, v);
+    return return_value(LabelColor, v);
 }
 HRESULT ProgressPie::get_LabelSize(std::int16_t* v) {
-    return read_field(LabelSize, v);
+    return return_value(LabelSize, v);
 }
 
 HRESULT ProgressPie::Refresh() {

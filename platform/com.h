@@ -52,6 +52,15 @@ inline constexpr const Guid& iid_of<IUnknown>() {
     return IID_IUnknown;
 }
 
+// A getter's out parameter: the value, or E_POINTER when the caller passed no place for it.
+template <typename T>
+HRESULT return_value(const T& value, T* out) {
+    if (!out)
+        return E_POINTER;
+    *out = value;
+    return S_OK;
+}
+
 // Owning interface pointer.
 template <typename I>
 class ComPtr {

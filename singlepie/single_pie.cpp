@@ -2,19 +2,6 @@
 
 namespace qd::single {
 
-namespace {
-
-// A getter returns the stored field unchanged; only a missing out parameter fails it.
-template <typename T>
-HRESULT get_field(const T& field, T* out) {
-    if (!out)
-        return E_POINTER;
-    *out = field;
-    return S_OK;
-}
-
-}  // namespace
-
 ControlSiteCalls& SinglePie::site() {
     // The container places the control before any other event; a call that comes earlier has
     // nothing to draw on.
@@ -44,7 +31,7 @@ HRESULT SinglePie::PutAppearance(T& field, T v, const char* name) {
 // ---- Range ------------------------------------------------------------------------------------
 
 HRESULT SinglePie::get_Value(float* v) {
-    return get_field(Value_, v);
+    return return_value(Value_, v);
 }
 HRESULT SinglePie::put_Value(float v) {
     return guard([&] {
@@ -57,7 +44,7 @@ HRESULT SinglePie::put_Value(float v) {
 }
 
 HRESULT SinglePie::get_Min(float* v) {
-    return get_field(Min_, v);
+    return return_value(Min_, v);
 }
 HRESULT SinglePie::put_Min(float v) {
     return guard([&] {
@@ -74,7 +61,7 @@ HRESULT SinglePie::put_Min(float v) {
 }
 
 HRESULT SinglePie::get_Max(float* v) {
-    return get_field(Max_, v);
+    return return_value(Max_, v);
 }
 HRESULT SinglePie::put_Max(float v) {
     return guard([&] {
@@ -93,43 +80,43 @@ HRESULT SinglePie::put_Max(float v) {
 // ---- Appearance: each redraws in full -----------------------------------------------------------
 
 HRESULT SinglePie::get_BorderShow(VARIANT_BOOL* v) {
-    return get_field(BorderShow_, v);
+    return return_value(BorderShow_, v);
 }
 HRESULT SinglePie::put_BorderShow(VARIANT_BOOL v) {
     return PutAppearance(BorderShow_, v, "BorderShow");
 }
 HRESULT SinglePie::get_BorderWidth(float* v) {
-    return get_field(BorderWidth_, v);
+    return return_value(BorderWidth_, v);
 }
 HRESULT SinglePie::put_BorderWidth(float v) {
     return PutAppearance(BorderWidth_, v, "BorderWidth");
 }
 HRESULT SinglePie::get_BorderColor(OLE_COLOR* v) {
-    return get_field(BorderColor_, v);
+    return return_value(BorderColor_, v);
 }
 HRESULT SinglePie::put_BorderColor(OLE_COLOR v) {
     return PutAppearance(BorderColor_, v, "BorderColor");
 }
 HRESULT SinglePie::get_FillType(std::int32_t* v) {
-    return get_field(FillType_, v);
+    return return_value(FillType_, v);
 }
 HRESULT SinglePie::put_FillType(std::int32_t v) {
     return PutAppearance(FillType_, v, "FillType");
 }
 HRESULT SinglePie::get_StartColor(OLE_COLOR* v) {
-    return get_field(StartColor_, v);
+    return return_value(StartColor_, v);
 }
 HRESULT SinglePie::put_StartColor(OLE_COLOR v) {
     return PutAppearance(StartColor_, v, "StartColor");
 }
 HRESULT SinglePie::get_EndColor(OLE_COLOR* v) {
-    return get_field(EndColor_, v);
+    return return_value(EndColor_, v);
 }
 HRESULT SinglePie::put_EndColor(OLE_COLOR v) {
     return PutAppearance(EndColor_, v, "EndColor");
 }
 HRESULT SinglePie::get_FillStyle(std::int32_t* v) {
-    return get_field(FillStyle_, v);
+    return return_value(FillStyle_, v);
 }
 HRESULT SinglePie::put_FillStyle(std::int32_t v) {
     return PutAppearance(FillStyle_, v, "FillStyle");
@@ -138,7 +125,7 @@ HRESULT SinglePie::put_FillStyle(std::int32_t v) {
 // ---- Label: no redraw of the pie ----------------------------------------------------------------
 
 HRESULT SinglePie::get_LabelPosition(std::int32_t* v) {
-    return get_field(LabelPosition_, v);
+    return return_value(LabelPosition_, v);
 }
 HRESULT SinglePie::put_LabelPosition(std::int32_t v) {
     return guard([&] {
@@ -149,7 +136,7 @@ HRESULT SinglePie::put_LabelPosition(std::int32_t v) {
 }
 
 HRESULT SinglePie::get_LabelType(std::int32_t* v) {
-    return get_field(LabelType_, v);
+    return return_value(LabelType_, v);
 }
 HRESULT SinglePie::put_LabelType(std::int32_t v) {
     return guard([&] {
@@ -161,7 +148,7 @@ HRESULT SinglePie::put_LabelType(std::int32_t v) {
 }
 
 HRESULT SinglePie::get_LabelColor(OLE_COLOR* v) {
-    return get_field(LabelColor_, v);
+    return return_value(LabelColor_, v);
 }
 HRESULT SinglePie::put_LabelColor(OLE_COLOR v) {
     return guard([&] {
@@ -172,7 +159,7 @@ HRESULT SinglePie::put_LabelColor(OLE_COLOR v) {
 }
 
 HRESULT SinglePie::get_LabelSize(std::int16_t* v) {
-    return get_field(LabelSize_, v);
+    return return_value(LabelSize_, v);
 }
 HRESULT SinglePie::put_LabelSize(std::int16_t v) {
     return guard([&] {
