@@ -23,6 +23,7 @@ namespace qd::host {
 class SilentSink final : public TraceSink {
   public:
     HRESULT on_call(std::string_view) override { return S_OK; }
+    bool wants_lines() const override { return false; }
 };
 
 // The loader's PATH:CLASS form: class `class_name` of the module at `module_path`, found without

@@ -18,6 +18,8 @@ class PrintingSink final : public TraceSink {
         return S_OK;
     }
 
+    bool wants_lines() const override { return enabled; }
+
     bool enabled = false;
 
   private:

@@ -22,6 +22,9 @@ class TraceSink {
     virtual ~TraceSink() = default;
     virtual HRESULT on_call(std::string_view line) = 0;
     virtual void on_result(HRESULT) {}
+    // False when the sink would drop every line (tracing off): the decorators then forward
+    // each call straight away, without formatting its line.
+    virtual bool wants_lines() const { return true; }
 };
 
 // Keeps every line, counts the calls and fails call number `fail_at` (1-based; 0 never).
@@ -44,9 +47,11 @@ class RecordingSink final : public TraceSink {
 };
 
 // The decorator's step for a property set or a method: report, then forward.
-template <typename Forward>
-HRESULT traced_call(TraceSink& sink, const std::string& line, Forward&& forward) {
-    const HRESULT refused = sink.on_call(line);
+template <typename MakeLine, typename Forward>
+HRESULT traced_call(TraceSink& sink, MakeLine&& make_line, Forward&& forward) {
+    if (!sink.wants_lines())
+        return forward();
+    const HRESULT refused = sink.on_call(make_line());
     if (failed(refused))
         return refused;
     const HRESULT hr = forward();
@@ -62,11 +67,13 @@ HRESULT traced_read(TraceSink& sink, std::string_view object, std::string_view m
         return E_POINTER;
     T value{};
     const HRESULT hr = forward(&value);
-    const std::string text = succeeded(hr) ? format(value) : trace_error(hr);
-    const HRESULT refused = sink.on_call(read_line(object, member, text));
-    if (failed(refused))
-        return refused;
-    sink.on_result(hr);
+    if (sink.wants_lines()) {
+        const std::string text = succeeded(hr) ? format(value) : trace_error(hr);
+        const HRESULT refused = sink.on_call(read_line(object, member, text));
+        if (failed(refused))
+            return refused;
+        sink.on_result(hr);
+    }
     if (succeeded(hr))
         *out = value;
     return hr;

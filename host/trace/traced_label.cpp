@@ -7,8 +7,9 @@ TracedLabel::TracedLabel(ILabel* inner, TraceSink& sink, std::string name)
 
 template <typename T>
 HRESULT TracedLabel::set(const char* member, T value, HRESULT (ILabel::*put)(T)) {
-    return traced_call(sink_, set_line(name_, member, trace_value(value)),
-                       [&] { return (inner_.get()->*put)(value); });
+    return traced_call(
+        sink_, [&] { return set_line(name_, member, trace_value(value)); },
+        [&] { return (inner_.get()->*put)(value); });
 }
 
 HRESULT TracedLabel::get(const char* member, float* out, HRESULT (ILabel::*get)(float*)) {
@@ -20,13 +21,15 @@ HRESULT TracedLabel::get(const char* member, float* out, HRESULT (ILabel::*get)(
 HRESULT TracedLabel::put_Caption(const char* text) {
     if (!text)
         return E_POINTER;
-    return traced_call(sink_, set_line(name_, "Caption", trace_value(text)),
-                       [&] { return inner_->put_Caption(text); });
+    return traced_call(
+        sink_, [&] { return set_line(name_, "Caption", trace_value(text)); },
+        [&] { return inner_->put_Caption(text); });
 }
 
 HRESULT TracedLabel::put_Visible(VARIANT_BOOL v) {
-    return traced_call(sink_, set_line(name_, "Visible", trace_bool(v)),
-                       [&] { return inner_->put_Visible(v); });
+    return traced_call(
+        sink_, [&] { return set_line(name_, "Visible", trace_bool(v)); },
+        [&] { return inner_->put_Visible(v); });
 }
 
 HRESULT TracedLabel::put_ForeColor(OLE_COLOR v) {

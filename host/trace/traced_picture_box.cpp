@@ -21,8 +21,9 @@ TracedPictureBox::TracedPictureBox(IPictureBox* inner, TraceSink& sink, std::str
 
 template <typename T>
 HRESULT TracedPictureBox::set(const char* member, T value, HRESULT (IPictureBox::*put)(T)) {
-    return traced_call(sink_, set_line(name_, member, trace_value(value)),
-                       [&] { return (inner_.get()->*put)(value); });
+    return traced_call(
+        sink_, [&] { return set_line(name_, member, trace_value(value)); },
+        [&] { return (inner_.get()->*put)(value); });
 }
 
 template <typename T>
@@ -33,24 +34,27 @@ HRESULT TracedPictureBox::get(const char* member, T* out, HRESULT (IPictureBox::
 }
 
 HRESULT TracedPictureBox::Cls() {
-    return traced_call(sink_, call_line(name_, "Cls", {}), [&] { return inner_->Cls(); });
+    return traced_call(
+        sink_, [&] { return call_line(name_, "Cls", {}); }, [&] { return inner_->Cls(); });
 }
 
 HRESULT TracedPictureBox::Circle(float x, float y, float radius, OptionalColor color,
                                  OptionalSingle start, OptionalSingle end, OptionalSingle aspect) {
-    const std::vector<std::optional<std::string>> args = {
-        trace_value(x),  trace_value(y), trace_value(radius), argument(color),
-        argument(start), argument(end),  argument(aspect),
+    const auto line = [&] {
+        return call_line(name_, "Circle",
+                         {trace_value(x), trace_value(y), trace_value(radius), argument(color),
+                          argument(start), argument(end), argument(aspect)});
     };
-    return traced_call(sink_, call_line(name_, "Circle", args),
+    return traced_call(sink_, line,
                        [&] { return inner_->Circle(x, y, radius, color, start, end, aspect); });
 }
 
 HRESULT TracedPictureBox::Line(float x1, float y1, float x2, float y2) {
-    const std::vector<std::optional<std::string>> args = {trace_value(x1), trace_value(y1),
-                                                          trace_value(x2), trace_value(y2)};
-    return traced_call(sink_, call_line(name_, "Line", args),
-                       [&] { return inner_->Line(x1, y1, x2, y2); });
+    const auto line = [&] {
+        return call_line(name_, "Line",
+                         {trace_value(x1), trace_value(y1), trace_value(x2), trace_value(y2)});
+    };
+    return traced_call(sink_, line, [&] { return inner_->Line(x1, y1, x2, y2); });
 }
 
 HRESULT TracedPictureBox::put_ScaleMode(std::int16_t v) {

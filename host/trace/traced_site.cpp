@@ -15,8 +15,9 @@ HRESULT TracedSite::get_Width(float* v) {
 }
 
 HRESULT TracedSite::put_Width(float v) {
-    return traced_call(sink_, set_line(kObject, "Width", trace_value(v)),
-                       [&] { return inner_->put_Width(v); });
+    return traced_call(
+        sink_, [&] { return set_line(kObject, "Width", trace_value(v)); },
+        [&] { return inner_->put_Width(v); });
 }
 
 HRESULT TracedSite::get_Height(float* v) {
@@ -26,15 +27,17 @@ HRESULT TracedSite::get_Height(float* v) {
 }
 
 HRESULT TracedSite::put_Height(float v) {
-    return traced_call(sink_, set_line(kObject, "Height", trace_value(v)),
-                       [&] { return inner_->put_Height(v); });
+    return traced_call(
+        sink_, [&] { return set_line(kObject, "Height", trace_value(v)); },
+        [&] { return inner_->put_Height(v); });
 }
 
 HRESULT TracedSite::PropertyChanged(const char* name) {
     if (!name)
         return E_POINTER;
-    return traced_call(sink_, "PropertyChanged " + trace_value(name),
-                       [&] { return inner_->PropertyChanged(name); });
+    return traced_call(
+        sink_, [&] { return "PropertyChanged " + trace_value(name); },
+        [&] { return inner_->PropertyChanged(name); });
 }
 
 HRESULT TracedSite::get_picBox(IPictureBox** out) {

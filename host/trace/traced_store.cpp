@@ -21,8 +21,9 @@ HRESULT TracedStore::ReadProperty(const char* key, const Variant* default_value,
 HRESULT TracedStore::WriteProperty(const char* key, const Variant& value) {
     if (!key)
         return E_POINTER;
-    const std::string line =
-        call_line("store", "WriteProperty", {trace_value(key), trace_value(value)});
+    const auto line = [&] {
+        return call_line("store", "WriteProperty", {trace_value(key), trace_value(value)});
+    };
     return traced_call(sink_, line, [&] { return inner_->WriteProperty(key, value); });
 }
 

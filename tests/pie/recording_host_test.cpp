@@ -178,3 +178,36 @@ TEST(ControlSiteNotifications, ALongLivedSiteStopsKeepingNamesButStillReportsThe
 
 }  // namespace
 }  // namespace qd::host
+
+namespace qd::host {
+namespace {
+
+// Tracing off: the decorators forward every call without forming its line.
+class QuietSink final : public TraceSink {
+  public:
+    HRESULT on_call(std::string_view) override {
+        ++calls;
+        return E_FAIL;  // would fail every call, were it asked
+    }
+    bool wants_lines() const override { return false; }
+    int calls = 0;
+};
+
+TEST(TracedObjects, ASinkThatWantsNoLinesIsNeverAskedAndCallsGoThrough) {
+    QuietSink sink;
+    ComPtr<ModelPictureBox> box(new ModelPictureBox(3000, 1500));
+    ComPtr<IPictureBox> traced(new TracedPictureBox(box.get(), sink));
+    EXPECT_EQ(traced->put_ScaleMode(3), S_OK);
+    EXPECT_EQ(box->scale_mode(), 3);
+    float w = 0;
+    EXPECT_EQ(traced->get_ScaleWidth(&w), S_OK);
+    EXPECT_EQ(w, 200.0f);
+    EXPECT_EQ(traced->put_FillStyle(9), runtime_error_code(ErrorNumber::InvalidPropertyValue));
+    EXPECT_EQ(traced->Circle(100, 50, 40, OptionalColor::none(), OptionalSingle::none(),
+                             OptionalSingle::none(), OptionalSingle::of(0.5f)),
+              S_OK);
+    EXPECT_EQ(sink.calls, 0);
+}
+
+}  // namespace
+}  // namespace qd::host
