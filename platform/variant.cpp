@@ -23,28 +23,6 @@ char* copy_text(std::string_view text) {
 
 }  // namespace
 
-const char* var_type_name(VarType t) {
-    switch (t) {
-        case VarType::Empty:
-            return "Empty";
-        case VarType::Int16:
-            return "Integer";
-        case VarType::Int32:
-            return "Long";
-        case VarType::Single:
-            return "Single";
-        case VarType::Double:
-            return "Double";
-        case VarType::String:
-            return "String";
-        case VarType::Object:
-            return "Object";
-        case VarType::Boolean:
-            return "Boolean";
-    }
-    return "Unknown";
-}
-
 Variant::Variant(std::string_view text) : type_(VarType::String) {
     u_.s = copy_text(text);
 }
@@ -179,30 +157,6 @@ std::string Variant::to_text() const {
         case VarType::String:
             return std::string(str());
         case VarType::Object:
-            break;
-    }
-    raise(ErrorNumber::TypeMismatch);
-}
-
-Variant Variant::converted(VarType t) const {
-    switch (t) {
-        case VarType::Empty:
-            return Variant();
-        case VarType::Int16:
-            return Variant(to_int16());
-        case VarType::Int32:
-            return Variant(to_int32());
-        case VarType::Single:
-            return Variant(to_single());
-        case VarType::Double:
-            return Variant(to_double());
-        case VarType::Boolean:
-            return boolean(to_bool() != 0);
-        case VarType::String:
-            return Variant(std::string_view(to_text()));
-        case VarType::Object:
-            if (type_ == VarType::Object)
-                return *this;
             break;
     }
     raise(ErrorNumber::TypeMismatch);

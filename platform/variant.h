@@ -32,9 +32,6 @@ enum class VarType : std::int16_t {
     Boolean = 11,
 };
 
-// Name of a type as the type-library dump and messages print it ("Single", "Integer", ...).
-const char* var_type_name(VarType t);
-
 class Variant {
   public:
     Variant() = default;
@@ -73,9 +70,6 @@ class Variant {
     double to_double() const;
     VARIANT_BOOL to_bool() const;
     std::string to_text() const;  // numbers as the host's text of a number
-
-    // The same value coerced to `t` (raises like the coercions above).
-    Variant converted(VarType t) const;
 
     friend bool operator==(const Variant& a, const Variant& b);
 

@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake make g++ pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev
+packages=(cmake make g++ binutils pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev
           libpng-dev libfreetype-dev libfontconfig1-dev fontconfig fonts-dejavu-core libgif-dev
           libcairo2-dev)
 missing=()
