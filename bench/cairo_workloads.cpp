@@ -146,7 +146,8 @@ std::vector<Workload> make_cairo_workloads() {
     std::vector<Workload> all;
     const std::pair<int, int> pie_sizes[] = {{200, 200},  {200, 150},   {1000, 1000},
                                              {1000, 750}, {4000, 4000}, {4000, 3000}};
-    for (const auto& [w, h] : pie_sizes) {
+    for (const auto& extent : pie_sizes) {
+        const int w = extent.first, h = extent.second;  // lambdas capture these
         all.push_back({"cairo_pie_full/" + size_name(w, h), w, h, [w, h] {
                            auto pie = std::make_shared<CairoPie>(w, h);
                            return Instance{[pie] { pie->full(); }, {}, 0};
@@ -154,7 +155,8 @@ std::vector<Workload> make_cairo_workloads() {
         all.push_back({"cairo_pie_update/" + size_name(w, h), w, h,
                        [w, h] { return update_instance<CairoPie>(w, h); }});
     }
-    for (const auto& [w, h] : {std::pair{354, 26}, std::pair{2000, 100}}) {
+    for (const auto& extent : {std::pair{354, 26}, std::pair{2000, 100}}) {
+        const int w = extent.first, h = extent.second;  // lambdas capture these
         all.push_back({"cairo_bar_full/" + size_name(w, h), w, h, [w, h] {
                            auto bar = std::make_shared<CairoBar>(w, h);
                            return Instance{[bar] { bar->full(); }, {}, 0};

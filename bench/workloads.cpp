@@ -157,7 +157,8 @@ std::vector<Workload> make_workloads() {
     // Aspect 1 and 0.75 (the pie's ellipse follows the picture's shape).
     const std::pair<int, int> pie_sizes[] = {{200, 200},  {200, 150},   {1000, 1000},
                                              {1000, 750}, {4000, 4000}, {4000, 3000}};
-    for (const auto& [w, h] : pie_sizes) {
+    for (const auto& extent : pie_sizes) {
+        const int w = extent.first, h = extent.second;  // lambdas capture these
         const std::string size = size_name(w, h);
         fill(w, h);
         all.push_back({"surface_full/" + size, w, h, [w, h] {
@@ -177,7 +178,8 @@ std::vector<Workload> make_workloads() {
                                               10);
                        }});
     }
-    for (const auto& [w, h] : {std::pair{354, 26}, std::pair{2000, 100}}) {
+    for (const auto& extent : {std::pair{354, 26}, std::pair{2000, 100}}) {
+        const int w = extent.first, h = extent.second;  // lambdas capture these
         const std::string size = size_name(w, h);
         fill(w, h);
         all.push_back({"bar_full/" + size, w, h, [w, h] { return full_redraw(bar(w, h)); },

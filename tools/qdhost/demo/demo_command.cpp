@@ -85,9 +85,10 @@ std::string save_animation(const fs::path& dir, const std::vector<host::Image>& 
     return path.string();
 #else
     for (std::size_t f = 0; f < frames.size(); ++f) {
-        char name[32];
-        std::snprintf(name, sizeof name, "progress-%03zu.png", f);
-        if (!save_png(dir / name, frames[f]))
+        std::string number = std::to_string(f);
+        if (number.size() < 3)
+            number.insert(0, 3 - number.size(), '0');
+        if (!save_png(dir / ("progress-" + number + ".png"), frames[f]))
             return {};
     }
     return (dir / "progress-000.png").string();
