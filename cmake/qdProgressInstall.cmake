@@ -52,22 +52,25 @@ target_include_directories(qdprogress_host INTERFACE
 target_link_libraries(qdprogress_host PRIVATE PNG::PNG Freetype::Freetype Fontconfig::Fontconfig
                       ${CMAKE_DL_LIBS})
 
-install(TARGETS qdprogress_host EXPORT qdProgressTargets ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
+install(TARGETS qdprogress_host EXPORT qdProgressTargets ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+        COMPONENT dev)
 install(TARGETS qdProgressControls qdxProgressPie EXPORT qdProgressTargets
-        LIBRARY DESTINATION ${QD_INSTALL_MODULEDIR})
-install(TARGETS qdhost EXPORT qdProgressTargets RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+        LIBRARY DESTINATION ${QD_INSTALL_MODULEDIR} COMPONENT runtime)
+install(TARGETS qdhost EXPORT qdProgressTargets RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+        COMPONENT runtime)
 
 # Only the public tree: every header there includes nothing but the standard library and its
 # neighbours, so no internal folder is part of the installed interface.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/qdprogress DESTINATION ${QD_INSTALL_INCLUDEDIR}
-        FILES_MATCHING PATTERN "*.h")
+        COMPONENT dev FILES_MATCHING PATTERN "*.h")
 
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/scripts ${PROJECT_SOURCE_DIR}/examples/forms
                   ${PROJECT_SOURCE_DIR}/examples/embed
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/qdprogress/examples)
-install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/ DESTINATION ${CMAKE_INSTALL_DOCDIR})
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/qdprogress/examples COMPONENT runtime)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/ DESTINATION ${CMAKE_INSTALL_DOCDIR} COMPONENT runtime)
 
-install(EXPORT qdProgressTargets NAMESPACE qdProgress:: DESTINATION ${QD_INSTALL_CMAKEDIR})
+install(EXPORT qdProgressTargets NAMESPACE qdProgress:: DESTINATION ${QD_INSTALL_CMAKEDIR}
+        COMPONENT dev)
 configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/qdProgressConfig.cmake.in
   ${PROJECT_BINARY_DIR}/qdProgressConfig.cmake INSTALL_DESTINATION ${QD_INSTALL_CMAKEDIR}
   PATH_VARS QD_INSTALL_MODULEDIR QD_INSTALL_INCLUDEDIR)
@@ -75,7 +78,7 @@ write_basic_package_version_file(${PROJECT_BINARY_DIR}/qdProgressConfigVersion.c
   COMPATIBILITY SameMajorVersion)
 install(FILES ${PROJECT_BINARY_DIR}/qdProgressConfig.cmake
               ${PROJECT_BINARY_DIR}/qdProgressConfigVersion.cmake
-        DESTINATION ${QD_INSTALL_CMAKEDIR})
+        DESTINATION ${QD_INSTALL_CMAKEDIR} COMPONENT dev)
 
 # The pkg-config file finds its prefix from its own place, so the installed tree can be moved.
 # (`cmake --install --prefix` may choose another prefix than the configured one).
@@ -86,4 +89,5 @@ if(CMAKE_DL_LIBS)
   set(QD_PC_EXTRA_LIBS -l${CMAKE_DL_LIBS})
 endif()
 configure_file(${CMAKE_CURRENT_LIST_DIR}/qdprogress.pc.in ${PROJECT_BINARY_DIR}/qdprogress.pc @ONLY)
-install(FILES ${PROJECT_BINARY_DIR}/qdprogress.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+install(FILES ${PROJECT_BINARY_DIR}/qdprogress.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig
+        COMPONENT dev)

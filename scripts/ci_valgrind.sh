@@ -14,8 +14,8 @@ if ! command -v valgrind >/dev/null; then
   $sudo apt-get install -y -qq valgrind
 fi
 
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQD_BUILD_TESTS=OFF \
-  -DQD_BUILD_BENCH=OFF >/dev/null
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQD_TESTS=OFF \
+  -DQD_BENCH=OFF >/dev/null
 cmake --build "$build" -j2 --target qdhost qdProgressControls qdxProgressPie
 
 work=$(mktemp -d)

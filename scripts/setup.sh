@@ -1,12 +1,20 @@
 #!/usr/bin/env bash
-# Installs the build's Debian packages (when missing) and builds the project into ./build.
+# Installs the Debian packages the build needs (when missing) and builds what the main job runs:
+# the two component modules and qdhost, registered in the build tree's registry. The test suite
+# and the benchmarks are built by scripts/test.sh, which needs this first.
 # Usage: scripts/setup.sh [extra cmake arguments]
+#   QD_BUILD_DIR  the build folder (default ./build)
+#   QD_BENCH=ON   configure the benchmarks too (installs Google Benchmark and Cairo, their peer)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake make g++ binutils pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev
-          libpng-dev libfreetype-dev libfontconfig1-dev fontconfig fonts-dejavu-core libgif-dev
-          libcairo2-dev)
+# Required to build and to draw; GoogleTest is small and lets scripts/test.sh run offline.
+packages=(cmake make g++ binutils pkg-config libpng-dev libfreetype-dev libfontconfig1-dev
+          fontconfig fonts-dejavu-core libgif-dev googletest libgtest-dev libgmock-dev)
+bench=${QD_BENCH:-OFF}
+if [[ $bench == ON ]]; then
+  packages+=(libbenchmark-dev libcairo2-dev)
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -14,10 +22,12 @@ done
 if ((${#missing[@]})); then
   echo "setup: installing ${missing[*]}"
   apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
 build_dir=${QD_BUILD_DIR:-build}
-cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-cmake --build "$build_dir" -j"$(nproc)"
-echo "setup: built into $build_dir"
+jobs=$(nproc)
+cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQD_BENCH="$bench" "$@" >/dev/null
+cmake --build "$build_dir" -j"$jobs" --target qdProgressControls qdxProgressPie qdhost \
+  qd_register_modules
+echo "setup: built the modules and qdhost into $build_dir"
