@@ -11,11 +11,9 @@
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
-set(QD_INSTALL_MODULEDIR ${CMAKE_INSTALL_LIBDIR}/qd)
 set(QD_INSTALL_INCLUDEDIR ${CMAKE_INSTALL_INCLUDEDIR})
 set(QD_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/qdProgress)
 # An installed qdhost finds the installed modules from its own place (registry_location.h).
-file(RELATIVE_PATH QD_MODULE_DIR_FROM_BIN /prefix/${CMAKE_INSTALL_BINDIR} /prefix/${QD_INSTALL_MODULEDIR})
 target_compile_definitions(qdhost_core PRIVATE QD_MODULE_DIR_FROM_BIN="${QD_MODULE_DIR_FROM_BIN}")
 set(QD_CONTROLS_MODULE_NAME qdProgressControls${CMAKE_SHARED_MODULE_SUFFIX})
 set(QD_SINGLEPIE_MODULE_NAME qdxProgressPie${CMAKE_SHARED_MODULE_SUFFIX})

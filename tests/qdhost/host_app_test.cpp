@@ -239,6 +239,44 @@ Outcome qdhost(const std::string& args, const std::string& cwd) {
     return o;
 }
 
+// An installed tree (PREFIX/bin/qdhost, the modules in the installed module folder) works with
+// no registry at all, leaves nothing behind, and register still writes the per-user registry.
+TEST(RegistryLocation, AnInstalledQdhostFindsItsModulesWithoutARegisterStep) {
+    namespace fs = std::filesystem;
+    char tmpl[] = "/tmp/qdhost-installed-XXXXXX";
+    const fs::path root = ::mkdtemp(tmpl);
+    const fs::path prefix = root / "prefix", home = root / "home", tmp = root / "tmp";
+    const fs::path modules = prefix / "bin" / QD_MODULE_DIR_FROM_BIN;
+    fs::create_directories(modules);
+    fs::create_directories(home);
+    fs::create_directories(tmp);
+    fs::copy_file(QD_QDHOST_PATH, prefix / "bin" / "qdhost");
+    fs::copy_file(QD_MODULE_PATH, modules / fs::path(QD_MODULE_PATH).filename());
+    fs::copy_file(QD_SINGLE_MODULE_PATH, modules / fs::path(QD_SINGLE_MODULE_PATH).filename());
+    const std::string env = "env -u QD_REGISTRY -u XDG_CONFIG_HOME HOME='" + home.string() +
+                            "' TMPDIR='" + tmp.string() + "' '" + (prefix / "bin/qdhost").string() +
+                            "' ";
+    const std::string script =
+        "printf 'new pie qdProgressControls.qdProgressPie\\n"
+        "new single qdxProgressPieControl.qdxProgressPie\\n"
+        "pie.Value = 5\\n' | ";
+    const auto run = [&](const std::string& args) {
+        const std::string command = script + env + args + " >/dev/null 2>&1";
+        const int status = std::system(command.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    };
+    EXPECT_EQ(run("run -"), 0);
+    EXPECT_TRUE(fs::is_empty(tmp)) << "the run's registry is left behind";
+    EXPECT_FALSE(fs::exists(home / ".config/qd/registry"));
+
+    // register keeps its lasting meaning; once the per-user registry exists it is the one read.
+    EXPECT_EQ(run("register '" + (modules / fs::path(QD_MODULE_PATH).filename()).string() + "'"),
+              0);
+    EXPECT_TRUE(fs::exists(home / ".config/qd/registry"));
+    EXPECT_EQ(run("run -"), 1) << "the single pie is not in the per-user registry";
+    fs::remove_all(root);
+}
+
 TEST_F(HostApp, RenderAndResourcesAnswerWithPicturesAndExitStatus) {
     std::ofstream(file("dash.qdf")) << kForm;
     const Outcome damaged = qdhost("render dash.qdf", dir_);

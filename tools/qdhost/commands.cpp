@@ -44,7 +44,9 @@ constexpr const char* kUsage =
     "The registry is the file named by QD_REGISTRY; when that is unset, the build tree's\n"
     "registry (the file 'registry' in the folder above the one holding this qdhost, where a\n"
     "build registers its own libraries) when it exists; else $XDG_CONFIG_HOME/qd/registry,\n"
-    "else ~/.config/qd/registry.\n"
+    "else ~/.config/qd/registry, when that exists. An installed qdhost with none of these\n"
+    "registers the modules of its installed module folder (lib/qd beside its bin) into a\n"
+    "registry of this run alone, so it needs no 'register' step.\n"
     "Run 'qdhost COMMAND --help' for a command's details.\n"
     "Exit status: 0 success, 1 a statement or step failed, 2 bad usage or unreadable input.\n";
 
