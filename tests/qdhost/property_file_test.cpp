@@ -153,7 +153,7 @@ TEST(PropertyFile, KeepsWriteOrderAndReportsDamagedLinesByFileLineAndKey) {
         "Max = float32 1OO\n"
         "just text\n"
         "Min = float32 5\n"
-        "= Long 1\n"
+        "= int32 1\n"
         "Aspect = float32 0.75\n";
     try {
         parse_property_file(damaged, "pie.qdp");
