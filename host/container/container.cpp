@@ -160,6 +160,12 @@ void HostedControl::call(const std::string& method) {
 
 // ---- Container -------------------------------------------------------------------------------
 
+Container::Container(TraceSink& sink, DeviceOptions device) : sink_(sink), device_(device) {
+    if (!is_device_scale(device.scale))
+        throw ContainerError(E_INVALIDARG,
+                             "device scale " + double_to_text(device.scale) + " is outside 1 to 4");
+}
+
 Container::~Container() = default;
 
 HostedControl& Container::site_new(const std::string& name, const std::string& what,
@@ -177,7 +183,8 @@ HostedControl& Container::site_new(const std::string& name, const std::string& w
         throw ContainerError(E_NOINTERFACE, what + " is not a control");
 
     Surfaces surfaces;
-    if (const HRESULT hr = make_surfaces(extent.width, extent.height, &surfaces); failed(hr))
+    if (const HRESULT hr = make_surfaces(extent.width, extent.height, device_, &surfaces);
+        failed(hr))
         throw ContainerError(hr, "no picture box of " + single_to_text(extent.width) + " x " +
                                      single_to_text(extent.height) + " twips");
     ComPtr<IPictureBox> picture(new TracedPictureBox(surfaces.picture.get(), sink_));

@@ -6,6 +6,8 @@
 //   HostedControl& pie = form.add("pie", module_class(controls_module, "qdProgressPie"), 0, 0);
 //   pie.put("Value", 40);
 //   form.render_png("form.png");
+//   pie.put("Value", 41);
+//   PixelRect changed = form.take_damage();  // the new band and the caption, in pixels
 #pragma once
 
 #include <optional>
@@ -34,6 +36,10 @@ std::string module_class(const std::string& module_path, const std::string& clas
 // need, plus a margin.
 class EmbeddedForm {
   public:
+    // The controls are drawn for `device`: its scale (device pixels per 96-dpi pixel, see
+    // is_device_scale) and whether edges and text are smoothed.
+    explicit EmbeddedForm(DeviceOptions device = {}) : container_(sink_, device) {}
+
     // Creates control `name` of class `what` (ProgID, {CLSID} or PATH:CLASS) with its top-left
     // corner at (left, top) twips, at `extent` or the class's design extent. Throws
     // ContainerError, as Container::create does; nothing is placed then.
@@ -48,6 +54,10 @@ class EmbeddedForm {
     // The form as one picture: the button-face background and each control's view at its
     // place, in the order they were added.
     Image render() const { return render_form(container_, layout_); }
+    // What changed since the last take, in render()'s device pixels; empty when nothing did.
+    // A control's own HostedControl::take_damage() gives the same in its view's pixels; each
+    // take consumes what it reports, so a host uses one or the other.
+    PixelRect take_damage() const { return take_form_damage(container_, layout_); }
     // Writes render() as a PNG, replacing an older file atomically. False, with the reason in
     // *error when given, on failure.
     bool render_png(const std::string& path, std::string* error = nullptr) const;
@@ -58,7 +68,7 @@ class EmbeddedForm {
 
   private:
     SilentSink sink_;  // declared before the container, which reports to it until it goes
-    Container container_{sink_};
+    Container container_;
     FormLayout layout_;
 };
 

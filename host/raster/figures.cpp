@@ -114,7 +114,60 @@ void fill_rect(Image& image, long long x0, long long y0, long long x1, long long
         fill_pixels(p, n, pixel);
 }
 
+// The pixels within `pad` of the points (x[i], y[i]).
+PixelRect bounds_of(const double* xs, const double* ys, int n, double pad) {
+    static constexpr double kReach = 1 << 24;  // beyond any picture, within int
+    double x0 = kReach, y0 = kReach, x1 = -kReach, y1 = -kReach;
+    for (int i = 0; i < n; ++i) {
+        x0 = std::min(x0, xs[i]), x1 = std::max(x1, xs[i]);
+        y0 = std::min(y0, ys[i]), y1 = std::max(y1, ys[i]);
+    }
+    const auto clamp = [](double v) { return std::clamp(v, -kReach, kReach); };
+    return PixelRect::spanning(static_cast<long long>(std::floor(clamp(x0 - pad))),
+                               static_cast<long long>(std::floor(clamp(y0 - pad))),
+                               static_cast<long long>(std::ceil(clamp(x1 + pad))),
+                               static_cast<long long>(std::ceil(clamp(y1 + pad))));
+}
+
+// A pen's reach beyond the figure's edge, with a pixel to spare for rounding.
+double pen_pad(const Pen& pen) {
+    return (pen.draws() ? pen.width : 0) + 1.0;
+}
+
 }  // namespace
+
+PixelRect ellipse_bounds(const EllipseFigure& f, const Pen& pen) {
+    if (!(f.a >= 0 && f.b >= 0))
+        return {};
+    if (f.whole) {
+        const double xs[] = {f.cx - f.a, f.cx + f.a}, ys[] = {f.cy - f.b, f.cy + f.b};
+        return bounds_of(xs, ys, 2, pen_pad(pen));
+    }
+    // The centre, both ends of the arc, and each axis end the arc passes.
+    double xs[7] = {f.cx}, ys[7] = {f.cy};
+    ray_end(f, f.start, &xs[1], &ys[1]);
+    ray_end(f, f.end, &xs[2], &ys[2]);
+    int n = 3;
+    double sweep = f.end - f.start;
+    if (sweep < 0)
+        sweep += kTwoPi;
+    for (int quarter = 0; quarter < 4 && !f.empty_sector; ++quarter) {
+        double d = quarter * (kTwoPi / 4) - f.start;
+        if (d < 0)
+            d += kTwoPi;
+        if (d > sweep)
+            continue;
+        xs[n] = f.cx + (quarter == 0 ? f.a : quarter == 2 ? -f.a : 0);
+        ys[n] = f.cy + (quarter == 1 ? -f.b : quarter == 3 ? f.b : 0);
+        ++n;
+    }
+    return bounds_of(xs, ys, n, pen_pad(pen));
+}
+
+PixelRect box_bounds(double x1, double y1, double x2, double y2, const Pen& pen) {
+    const double xs[] = {x1, x2}, ys[] = {y1, y2};
+    return bounds_of(xs, ys, 2, pen_pad(pen) + 0.5);
+}
 
 bool pen_pattern_on(int style, double pos) {
     // Runs of on, off, on, off ... pixels, repeating.

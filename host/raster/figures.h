@@ -6,6 +6,7 @@
 
 #include "host/raster/image.h"
 #include "host/raster/paint.h"
+#include "host/raster/pixel_rect.h"
 
 namespace qd::host {
 
@@ -53,6 +54,10 @@ void draw_ellipse(Image& image, const EllipseFigure& f, const Pen& pen, const Br
 // The box with corners (x1, y1) and (x2, y2), both corners included.
 void draw_box(Image& image, double x1, double y1, double x2, double y2, const Pen& pen,
               const Brush& brush);
+
+// The pixels draw_ellipse and draw_box may change (a little generous, never short), unclipped.
+PixelRect ellipse_bounds(const EllipseFigure& f, const Pen& pen);
+PixelRect box_bounds(double x1, double y1, double x2, double y2, const Pen& pen);
 
 // Whether a patterned pen is on at `pos` pixels along its path.
 bool pen_pattern_on(int style, double pos);

@@ -17,11 +17,12 @@ constexpr HRESULT kInvalidProcedureCall = runtime_error_code(ErrorNumber::Invali
 // Angles are compared as single-precision numbers, the type they arrive in.
 constexpr float kTwoPiSingle = static_cast<float>(2 * std::numbers::pi);
 
-// Pixels of an extent in twips, to the nearest pixel; -1 when it is refused.
-int pixels_of_twips(float twips) {
+// Pixels of an extent in twips, to the nearest pixel; -1 when it is refused. The division is
+// in single precision, as the extent arrives.
+int pixels_of_twips(float twips, double twips_per_pixel) {
     if (!(twips >= 0))
         return -1;
-    const double px = std::floor(twips / kTwipsPerPixel + 0.5);
+    const double px = std::floor(twips / static_cast<float>(twips_per_pixel) + 0.5);
     return px > kMaxPictureSide ? -1 : static_cast<int>(px);
 }
 
@@ -35,24 +36,43 @@ HRESULT store_colour(OLE_COLOR c, std::uint32_t* slot) {
 
 }  // namespace
 
-ComPtr<RasterPictureBox> RasterPictureBox::make() {
-    return ComPtr<RasterPictureBox>(new RasterPictureBox());
+ComPtr<RasterPictureBox> RasterPictureBox::make(DeviceOptions device) {
+    return ComPtr<RasterPictureBox>(new RasterPictureBox(device));
 }
 
-RasterPictureBox::RasterPictureBox() {
+RasterPictureBox::RasterPictureBox(DeviceOptions device)
+    : device_(device), edge_pixels_(static_cast<int>(std::lround(2 * device.scale))) {
     resolve_colour(kSysButtonFace, &background_);
     resolve_colour(kSysButtonText, &fore_color_);
 }
 
 bool RasterPictureBox::set_background(OLE_COLOR c) {
-    return succeeded(store_colour(c, &background_));
+    if (failed(store_colour(c, &background_)))
+        return false;
+    damage_view();
+    return true;
+}
+
+PixelRect RasterPictureBox::take_damage() {
+    const PixelRect taken = damage_;
+    damage_ = {};
+    return taken;
+}
+
+void RasterPictureBox::add_damage(const PixelRect& rect) {
+    const int edge = border_pixels();
+    damage_.unite(rect.clipped(picture_.width, picture_.height).moved(edge, edge));
+}
+
+void RasterPictureBox::damage_view() {
+    damage_.unite(PixelRect{0, 0, outer_w_px_, outer_h_px_});
 }
 
 bool RasterPictureBox::resize_pixels(int width, int height) {
     if (width < 0 || height < 0 || width > kMaxPictureSide || height > kMaxPictureSide)
         return false;
-    width_ = static_cast<float>(width * kTwipsPerPixel);
-    height_ = static_cast<float>(height * kTwipsPerPixel);
+    width_ = static_cast<float>(width * device_.twips_per_pixel());
+    height_ = static_cast<float>(height * device_.twips_per_pixel());
     outer_w_px_ = width;
     outer_h_px_ = height;
     reallocate();
@@ -62,6 +82,7 @@ bool RasterPictureBox::resize_pixels(int width, int height) {
 void RasterPictureBox::reallocate() {
     const int w = std::max(0, outer_w_px_ - 2 * border_pixels());
     const int h = std::max(0, outer_h_px_ - 2 * border_pixels());
+    damage_view();  // the view moved or changed size: all of it is new to the host
     if (w == picture_.width && h == picture_.height)
         return;
     Image next(w, h, background_);
@@ -76,6 +97,7 @@ void RasterPictureBox::reallocate() {
 
 HRESULT RasterPictureBox::Cls() {
     std::fill(picture_.pixels.begin(), picture_.pixels.end(), background_);
+    add_damage({0, 0, picture_.width, picture_.height});
     return S_OK;
 }
 
@@ -118,6 +140,7 @@ HRESULT RasterPictureBox::Circle(float x, float y, float radius, OptionalColor c
     Pen pen{Paint::make(line_pixel, draw_mode_), draw_width_, draw_style_};
     Brush brush{Paint::make(fill_color_, draw_mode_, fill_style_), fill_style_ != 1};
     draw_ellipse(picture_, f, pen, brush, &ellipse_rows_);
+    add_damage(ellipse_bounds(f, pen));
     return S_OK;
 }
 
@@ -128,6 +151,7 @@ HRESULT RasterPictureBox::Line(float x1, float y1, float x2, float y2) {
     Pen pen{Paint::make(fore_color_, draw_mode_), draw_width_, draw_style_};
     Brush brush{Paint::make(fill_color_, draw_mode_, fill_style_), fill_style_ != 1};
     draw_box(picture_, x1 / unit, y1 / unit, x2 / unit, y2 / unit, pen, brush);
+    add_damage(box_bounds(x1 / unit, y1 / unit, x2 / unit, y2 / unit, pen));
     return S_OK;
 }
 
@@ -260,7 +284,7 @@ HRESULT RasterPictureBox::get_Width(float* v) {
 }
 
 HRESULT RasterPictureBox::put_Width(float v) {
-    const int px = pixels_of_twips(v);
+    const int px = pixels_of_twips(v, device_.twips_per_pixel());
     if (px < 0)
         return kInvalidPropertyValue;
     return guard([&] {
@@ -284,7 +308,7 @@ HRESULT RasterPictureBox::get_Height(float* v) {
 }
 
 HRESULT RasterPictureBox::put_Height(float v) {
-    const int px = pixels_of_twips(v);
+    const int px = pixels_of_twips(v, device_.twips_per_pixel());
     if (px < 0)
         return kInvalidPropertyValue;
     return guard([&] {

@@ -22,6 +22,7 @@
 #include "foundation/host.h"
 #include "host/raster/ellipse_rows.h"
 #include "host/raster/image.h"
+#include "host/raster/pixel_rect.h"
 #include "host/twips.h"
 #include "platform/object.h"
 
@@ -32,7 +33,7 @@ inline constexpr int kMaxPictureSide = 16384;
 
 class RasterPictureBox : public ComObject<RasterPictureBox, IPictureBox> {
   public:
-    static ComPtr<RasterPictureBox> make();
+    static ComPtr<RasterPictureBox> make(DeviceOptions device = {});
 
     // ---- IPictureBox ----
     HRESULT Cls() override;
@@ -65,24 +66,36 @@ class RasterPictureBox : public ComObject<RasterPictureBox, IPictureBox> {
     const Image& picture() const { return picture_; }
     Image& picture() { return picture_; }
     std::int16_t border_style() const { return border_style_; }
-    int border_pixels() const { return border_style_ == 1 ? 2 : 0; }
+    int border_pixels() const { return border_style_ == 1 ? edge_pixels_ : 0; }
     int outer_width_px() const { return outer_w_px_; }
     int outer_height_px() const { return outer_h_px_; }
-    // Scale units per pixel in the current ScaleMode (15 for twips, 1 for pixels).
-    double units_per_pixel() const { return scale_mode_ == 1 ? kTwipsPerPixel : 1.0; }
+    // Scale units per pixel in the current ScaleMode (15 / scale for twips, 1 for pixels).
+    double units_per_pixel() const { return scale_mode_ == 1 ? device_.twips_per_pixel() : 1.0; }
     std::uint32_t background_pixel() const { return background_; }
     // The colour Cls clears to (default: the button face system colour). False if refused.
     bool set_background(OLE_COLOR c);
     // Sets the outer size in pixels directly (tests, benchmarks); false beyond the size limit.
     bool resize_pixels(int width, int height);
 
+    // ---- Device and damage ----
+    const DeviceOptions& device() const { return device_; }
+    // The union of what changed since the last take, in pixels of the view (the outer extent,
+    // edge included, as compose_view draws it); empty when nothing changed. Taking it resets it.
+    PixelRect take_damage();
+    // Marks `rect`, in pixels of the picture (the inner area), as changed; clipped to it.
+    void add_damage(const PixelRect& rect);
+
   private:
-    RasterPictureBox();
+    explicit RasterPictureBox(DeviceOptions device);
+    void damage_view();
 
     void reallocate();
 
     Image picture_;
     EllipseRows ellipse_rows_;  // the last filled ellipse's spans, sized with the picture
+    DeviceOptions device_;
+    int edge_pixels_ = 2;  // the sunken edge's width at this scale
+    PixelRect damage_;     // in view pixels
     std::uint32_t background_;
     std::int16_t scale_mode_ = 1;
     std::int16_t border_style_ = 0;
