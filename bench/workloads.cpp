@@ -65,6 +65,7 @@ struct PieSurface {
             band(i, 100, a);
             a = i * kBeta + 0.0001;
         }
+        box->flush();
     }
 };
 
@@ -94,9 +95,13 @@ struct Hosted {
     // so the record is emptied (keeping its capacity) rather than left to grow.
     void put(const char* name, const Variant& v) {
         dispatch_put(dispatch.get(), name, v);
+        box->flush();  // as a container does when a call ends
         site->clear_changes();
     }
-    void refresh() { dispatch_call(dispatch.get(), "Refresh"); }
+    void refresh() {
+        dispatch_call(dispatch.get(), "Refresh");
+        box->flush();
+    }
     void set_value(float v) {
         value = v;
         put("Value", Variant(v));
@@ -151,7 +156,12 @@ std::vector<Workload> make_workloads() {
     const auto fill = [&](int w, int h) {
         all.push_back({"fill/" + size_name(w, h), w, h, [w, h] {
                            auto fill = std::make_shared<PieSurface>(w, h);
-                           return Instance{[fill] { fill->box->Cls(); }, {}, 0};
+                           return Instance{[fill] {
+                                               fill->box->Cls();
+                                               fill->box->flush();
+                                           },
+                                           {},
+                                           0};
                        }});
     };
     // Aspect 1 and 0.75 (the pie's ellipse follows the picture's shape).

@@ -37,6 +37,7 @@ HRESULT make_surfaces(float width, float height, const DeviceOptions& device, Su
     };
     s.view = [picture, label] { return compose_view(*picture.get(), label.get()); };
     s.take_damage = [picture] { return picture->take_damage(); };
+    s.flush = [picture] { picture->flush(); };
     *out = std::move(s);
     return S_OK;
 }

@@ -29,6 +29,8 @@ struct Surfaces {
     std::function<Image()> view;
     // What changed in the view since the last take, in its pixels; empty when nothing did.
     std::function<PixelRect()> take_damage;
+    // Writes what the picture box holds back; called when each of the control's calls ends.
+    std::function<void()> flush;
 };
 
 // A picture box of the given extent (twips) with its label, drawn for `device`; the picture

@@ -45,6 +45,7 @@ struct EllipseFigure {
 };
 
 class EllipseRows;
+class DeferredRun;
 
 // `rows`, when given, keeps the ellipse's spans between calls: a picture box's pie bands all
 // share one ellipse.
@@ -54,6 +55,14 @@ void draw_ellipse(Image& image, const EllipseFigure& f, const Pen& pen, const Br
 // The box with corners (x1, y1) and (x2, y2), both corners included.
 void draw_box(Image& image, double x1, double y1, double x2, double y2, const Pen& pen,
               const Brush& brush);
+
+// Queues the figure on `run` when it is a plain copy the run can hold (a filled sector or
+// ellipse of one colour through the cached rows, a solid outline of a whole ellipse, a box of
+// plain colours); false, having queued nothing, when it must be drawn now (after a flush).
+bool defer_ellipse(DeferredRun& run, EllipseRows& rows, const Image& image, const EllipseFigure& f,
+                   const Pen& pen, const Brush& brush);
+bool defer_box(DeferredRun& run, const Image& image, double x1, double y1, double x2, double y2,
+               const Pen& pen, const Brush& brush);
 
 // The pixels draw_ellipse and draw_box may change (a little generous, never short), unclipped.
 PixelRect ellipse_bounds(const EllipseFigure& f, const Pen& pen);

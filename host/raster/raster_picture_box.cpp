@@ -53,6 +53,30 @@ bool RasterPictureBox::set_background(OLE_COLOR c) {
     return true;
 }
 
+RasterPictureBox::~RasterPictureBox() {
+    DeferredRun& run = DeferredRun::shared();
+    if (run.owner() == this) {
+        run.discard();
+        run.set_owner(nullptr);
+    }
+}
+
+DeferredRun& RasterPictureBox::run() {
+    DeferredRun& run = DeferredRun::shared();
+    if (run.owner() != this) {
+        if (run.owner())
+            static_cast<const RasterPictureBox*>(run.owner())->flush();
+        run.set_owner(this);
+    }
+    return run;
+}
+
+void RasterPictureBox::flush() const {
+    DeferredRun& run = DeferredRun::shared();
+    if (run.owner() == this)
+        run.flush(picture_, ellipse_rows_);
+}
+
 PixelRect RasterPictureBox::take_damage() {
     const PixelRect taken = damage_;
     damage_ = {};
@@ -85,6 +109,7 @@ void RasterPictureBox::reallocate() {
     damage_view();  // the view moved or changed size: all of it is new to the host
     if (w == picture_.width && h == picture_.height)
         return;
+    flush();
     Image next(w, h, background_);
     EllipseRows rows;
     rows.reserve(h);
@@ -96,7 +121,7 @@ void RasterPictureBox::reallocate() {
 }
 
 HRESULT RasterPictureBox::Cls() {
-    std::fill(picture_.pixels.begin(), picture_.pixels.end(), background_);
+    run().clear(background_);  // written with the figures that follow
     add_damage({0, 0, picture_.width, picture_.height});
     return S_OK;
 }
@@ -139,7 +164,10 @@ HRESULT RasterPictureBox::Circle(float x, float y, float radius, OptionalColor c
     }
     Pen pen{Paint::make(line_pixel, draw_mode_), draw_width_, draw_style_};
     Brush brush{Paint::make(fill_color_, draw_mode_, fill_style_), fill_style_ != 1};
-    draw_ellipse(picture_, f, pen, brush, &ellipse_rows_);
+    if (!defer_ellipse(run(), ellipse_rows_, picture_, f, pen, brush)) {
+        flush();
+        draw_ellipse(picture_, f, pen, brush, &ellipse_rows_);
+    }
     add_damage(ellipse_bounds(f, pen));
     return S_OK;
 }
@@ -150,7 +178,10 @@ HRESULT RasterPictureBox::Line(float x1, float y1, float x2, float y2) {
     const double unit = units_per_pixel();
     Pen pen{Paint::make(fore_color_, draw_mode_), draw_width_, draw_style_};
     Brush brush{Paint::make(fill_color_, draw_mode_, fill_style_), fill_style_ != 1};
-    draw_box(picture_, x1 / unit, y1 / unit, x2 / unit, y2 / unit, pen, brush);
+    if (!defer_box(run(), picture_, x1 / unit, y1 / unit, x2 / unit, y2 / unit, pen, brush)) {
+        flush();
+        draw_box(picture_, x1 / unit, y1 / unit, x2 / unit, y2 / unit, pen, brush);
+    }
     add_damage(box_bounds(x1 / unit, y1 / unit, x2 / unit, y2 / unit, pen));
     return S_OK;
 }

@@ -20,6 +20,7 @@
 #include <cstdint>
 
 #include "foundation/host.h"
+#include "host/raster/deferred_run.h"
 #include "host/raster/ellipse_rows.h"
 #include "host/raster/image.h"
 #include "host/raster/pixel_rect.h"
@@ -34,6 +35,7 @@ inline constexpr int kMaxPictureSide = 16384;
 class RasterPictureBox : public ComObject<RasterPictureBox, IPictureBox> {
   public:
     static ComPtr<RasterPictureBox> make(DeviceOptions device = {});
+    ~RasterPictureBox() override;
 
     // ---- IPictureBox ----
     HRESULT Cls() override;
@@ -63,8 +65,15 @@ class RasterPictureBox : public ComObject<RasterPictureBox, IPictureBox> {
     HRESULT put_Height(float v) override;
 
     // ---- The host's side ----
-    const Image& picture() const { return picture_; }
-    Image& picture() { return picture_; }
+    // The picture, with every figure still held back written into it.
+    const Image& picture() const {
+        flush();
+        return picture_;
+    }
+    Image& picture() {
+        flush();
+        return picture_;
+    }
     std::int16_t border_style() const { return border_style_; }
     int border_pixels() const { return border_style_ == 1 ? edge_pixels_ : 0; }
     int outer_width_px() const { return outer_w_px_; }
@@ -84,14 +93,19 @@ class RasterPictureBox : public ComObject<RasterPictureBox, IPictureBox> {
     PixelRect take_damage();
     // Marks `rect`, in pixels of the picture (the inner area), as changed; clipped to it.
     void add_damage(const PixelRect& rect);
+    // Writes the figures held back for one pass (see DeferredRun); a host calls it when a
+    // control's call ends, before it reads the pixels directly.
+    void flush() const;
 
   private:
     explicit RasterPictureBox(DeviceOptions device);
+    // The thread's run of held-back figures, claimed for this picture.
+    DeferredRun& run();
     void damage_view();
 
     void reallocate();
 
-    Image picture_;
+    mutable Image picture_;     // written late: reads flush the run first
     EllipseRows ellipse_rows_;  // the last filled ellipse's spans, sized with the picture
     DeviceOptions device_;
     int edge_pixels_ = 2;  // the sunken edge's width at this scale
