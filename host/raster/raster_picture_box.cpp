@@ -41,7 +41,9 @@ ComPtr<RasterPictureBox> RasterPictureBox::make(DeviceOptions device) {
 }
 
 RasterPictureBox::RasterPictureBox(DeviceOptions device)
-    : device_(device), edge_pixels_(static_cast<int>(std::lround(2 * device.scale))) {
+    : device_(device),
+      smooth_(device.smooth ? std::make_unique<SmoothCanvas>() : nullptr),
+      edge_pixels_(static_cast<int>(std::lround(2 * device.scale))) {
     resolve_colour(kSysButtonFace, &background_);
     resolve_colour(kSysButtonText, &fore_color_);
 }
@@ -72,9 +74,21 @@ DeferredRun& RasterPictureBox::run() {
 }
 
 void RasterPictureBox::flush() const {
+    if (smooth_) {
+        smooth_->flush(picture_);
+        return;
+    }
     DeferredRun& run = DeferredRun::shared();
     if (run.owner() == this)
         run.flush(picture_, ellipse_rows_);
+}
+
+template <typename Draw>
+void RasterPictureBox::draw_now(Draw&& draw) {
+    flush();
+    draw();
+    if (smooth_)
+        smooth_->forget();  // the canvas no longer knows every pixel under its figures
 }
 
 PixelRect RasterPictureBox::take_damage() {
@@ -118,10 +132,15 @@ void RasterPictureBox::reallocate() {
         std::copy_n(picture_.row(y), keep_w, next.row(y));
     picture_ = std::move(next);
     ellipse_rows_ = std::move(rows);
+    if (smooth_)
+        smooth_->forget();
 }
 
 HRESULT RasterPictureBox::Cls() {
-    run().clear(background_);  // written with the figures that follow
+    if (smooth_)
+        smooth_->clear(background_);
+    else
+        run().clear(background_);  // written with the figures that follow
     add_damage({0, 0, picture_.width, picture_.height});
     return S_OK;
 }
@@ -164,10 +183,10 @@ HRESULT RasterPictureBox::Circle(float x, float y, float radius, OptionalColor c
     }
     Pen pen{Paint::make(line_pixel, draw_mode_), draw_width_, draw_style_};
     Brush brush{Paint::make(fill_color_, draw_mode_, fill_style_), fill_style_ != 1};
-    if (!defer_ellipse(run(), ellipse_rows_, picture_, f, pen, brush)) {
-        flush();
-        draw_ellipse(picture_, f, pen, brush, &ellipse_rows_);
-    }
+    const bool held = smooth_ ? smooth_->add_ellipse(f, pen, brush)
+                              : defer_ellipse(run(), ellipse_rows_, picture_, f, pen, brush);
+    if (!held)
+        draw_now([&] { draw_ellipse(picture_, f, pen, brush, &ellipse_rows_); });
     add_damage(ellipse_bounds(f, pen));
     return S_OK;
 }
@@ -178,11 +197,12 @@ HRESULT RasterPictureBox::Line(float x1, float y1, float x2, float y2) {
     const double unit = units_per_pixel();
     Pen pen{Paint::make(fore_color_, draw_mode_), draw_width_, draw_style_};
     Brush brush{Paint::make(fill_color_, draw_mode_, fill_style_), fill_style_ != 1};
-    if (!defer_box(run(), picture_, x1 / unit, y1 / unit, x2 / unit, y2 / unit, pen, brush)) {
-        flush();
-        draw_box(picture_, x1 / unit, y1 / unit, x2 / unit, y2 / unit, pen, brush);
-    }
-    add_damage(box_bounds(x1 / unit, y1 / unit, x2 / unit, y2 / unit, pen));
+    const double px1 = x1 / unit, py1 = y1 / unit, px2 = x2 / unit, py2 = y2 / unit;
+    const bool held = smooth_ ? smooth_->add_box(px1, py1, px2, py2, pen, brush)
+                              : defer_box(run(), picture_, px1, py1, px2, py2, pen, brush);
+    if (!held)
+        draw_now([&] { draw_box(picture_, px1, py1, px2, py2, pen, brush); });
+    add_damage(box_bounds(px1, py1, px2, py2, pen));
     return S_OK;
 }
 

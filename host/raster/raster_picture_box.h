@@ -18,12 +18,14 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "foundation/host.h"
 #include "host/raster/deferred_run.h"
 #include "host/raster/ellipse_rows.h"
 #include "host/raster/image.h"
 #include "host/raster/pixel_rect.h"
+#include "host/raster/smooth_canvas.h"
 #include "host/twips.h"
 #include "platform/object.h"
 
@@ -101,6 +103,9 @@ class RasterPictureBox : public ComObject<RasterPictureBox, IPictureBox> {
     explicit RasterPictureBox(DeviceOptions device);
     // The thread's run of held-back figures, claimed for this picture.
     DeferredRun& run();
+    // Draws what neither the run nor the smooth canvas takes, after writing what they hold.
+    template <typename Draw>
+    void draw_now(Draw&& draw);
     void damage_view();
 
     void reallocate();
@@ -108,8 +113,9 @@ class RasterPictureBox : public ComObject<RasterPictureBox, IPictureBox> {
     mutable Image picture_;     // written late: reads flush the run first
     EllipseRows ellipse_rows_;  // the last filled ellipse's spans, sized with the picture
     DeviceOptions device_;
-    int edge_pixels_ = 2;  // the sunken edge's width at this scale
-    PixelRect damage_;     // in view pixels
+    std::unique_ptr<SmoothCanvas> smooth_;  // smooth mode only
+    int edge_pixels_ = 2;                   // the sunken edge's width at this scale
+    PixelRect damage_;                      // in view pixels
     std::uint32_t background_;
     std::int16_t scale_mode_ = 1;
     std::int16_t border_style_ = 0;

@@ -1,0 +1,215 @@
+#include "host/raster/smooth_canvas.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace qd::host {
+
+namespace {
+
+bool plain(const Paint& p) {
+    return p.pattern == kFillSolid && p.m == 0;
+}
+
+// The sample columns k (sample x = (k + 0.5) / grid - 0.5) inside lo..hi.
+bool sample_range(double lo, double hi, int grid, int limit, int* k0, int* k1) {
+    const double a = std::ceil((lo + 0.5) * grid - 0.5), b = std::floor((hi + 0.5) * grid - 0.5);
+    if (!(a <= b) || b < 0 || a > limit)
+        return false;
+    *k0 = static_cast<int>(std::max(a, 0.0));
+    *k1 = static_cast<int>(std::min(b, static_cast<double>(limit)));
+    return *k0 <= *k1;
+}
+
+}  // namespace
+
+void SmoothCanvas::clear(std::uint32_t pixel) {
+    figures_.clear();
+    written_ = 0;
+    cleared_ = true;
+    clear_pending_ = true;
+    clear_pixel_ = pixel;
+}
+
+void SmoothCanvas::forget() {
+    figures_.clear();
+    written_ = 0;
+    cleared_ = false;
+    clear_pending_ = false;
+}
+
+bool SmoothCanvas::keep(const Figure& f) {
+    if (figures_.size() >= kMaxFigures)
+        return false;
+    figures_.push_back(f);
+    return true;
+}
+
+bool SmoothCanvas::add_ellipse(const EllipseFigure& f, const Pen& pen, const Brush& brush) {
+    if (!(f.a >= 0 && f.b >= 0))
+        return true;
+    const bool closed = f.whole || (f.start_radius && f.end_radius);
+    const bool fills = brush.visible && closed && !f.empty_sector;
+    const bool outlines = pen.draws();
+    if ((outlines && !(f.whole && !pen.patterned() && plain(pen.paint))) ||
+        (fills && !plain(brush.paint)) || figures_.size() + 2 > kMaxFigures)
+        return false;
+    const PixelRect bounds = ellipse_bounds(f, pen);
+    if (fills && f.a > 0 && f.b > 0) {
+        Figure s{Kind::Sector, brush.paint.a, bounds};
+        s.cx = f.cx, s.cy = f.cy, s.a = f.a, s.b = f.b;
+        s.wedge = f.whole ? Wedge::full() : Wedge::between(f.start, f.end);
+        keep(s);
+    }
+    if (outlines) {
+        const double w = pen.width;
+        const double out = pen.style == kDrawInsideSolid ? 0 : w / 2;
+        const double in = pen.style == kDrawInsideSolid ? w : w / 2;
+        Figure r{Kind::Ring, pen.paint.a, bounds};
+        r.cx = f.cx, r.cy = f.cy, r.a = f.a + out, r.b = f.b + out;
+        r.ai = f.a - in, r.bi = f.b - in;
+        keep(r);
+    }
+    return true;
+}
+
+bool SmoothCanvas::add_box(double x1, double y1, double x2, double y2, const Pen& pen,
+                           const Brush& brush) {
+    const bool outline = pen.draws();
+    if ((outline && (pen.patterned() || !plain(pen.paint))) ||
+        (brush.visible && !plain(brush.paint)) || figures_.size() + 2 > kMaxFigures)
+        return false;
+    // The box covers its corner pixels whole: its edges lie half a pixel outside the corners.
+    const double l = std::min(x1, x2) - 0.5, r = std::max(x1, x2) + 0.5;
+    const double t = std::min(y1, y2) - 0.5, b = std::max(y1, y2) + 0.5;
+    if (outline && !brush.visible)
+        return false;  // a hollow box: drawn at once (its hole keeps what is under it)
+    const PixelRect bounds = box_bounds(x1, y1, x2, y2, pen);
+    const double w = pen.width;
+    const double grow = outline && pen.style != kDrawInsideSolid ? (w - 1) / 2 : 0;
+    Figure box{Kind::Rect, outline ? pen.paint.a : brush.paint.a, bounds};
+    box.x0 = l - grow, box.y0 = t - grow, box.x1 = r + grow, box.y1 = b + grow;
+    if (outline || brush.visible)
+        keep(box);
+    if (outline && brush.visible && brush.paint.a != pen.paint.a) {
+        Figure hole = box;
+        hole.pixel = brush.paint.a;
+        hole.x0 += w, hole.y0 += w, hole.x1 -= w, hole.y1 -= w;
+        if (hole.x0 < hole.x1 && hole.y0 < hole.y1)
+            keep(hole);
+    }
+    return true;
+}
+
+int SmoothCanvas::sample_spans(const Figure& f, double y, int out[4]) const {
+    const int limit = 1 << 30;
+    int n = 0, k0, k1;
+    const auto add = [&](double lo, double hi) {
+        if (sample_range(lo, hi, kGrid, limit, &k0, &k1))
+            out[n++] = k0, out[n++] = k1;
+    };
+    switch (f.kind) {
+        case Kind::Rect:
+            if (y >= f.y0 && y <= f.y1)
+                add(f.x0, f.x1);
+            return n / 2;
+        case Kind::Sector: {
+            const double hw = ellipse_half_width(f.a, f.b, y - f.cy);
+            if (hw < 0)
+                return 0;
+            Interval parts[2];
+            const int np = f.wedge.row(f.cy - y, parts);
+            for (int i = 0; i < np; ++i) {
+                const Interval iv = intersect(parts[i], {-hw, hw});
+                if (!iv.empty())
+                    add(f.cx + iv.lo, f.cx + iv.hi);
+            }
+            return n / 2;
+        }
+        case Kind::Ring: {
+            const double ho = ellipse_half_width(f.a, f.b, y - f.cy);
+            if (ho < 0)
+                return 0;
+            const double hi = f.ai > 0 && f.bi > 0 ? ellipse_half_width(f.ai, f.bi, y - f.cy) : -1;
+            if (hi <= 0) {
+                add(f.cx - ho, f.cx + ho);
+            } else {
+                add(f.cx - ho, f.cx - hi);
+                add(f.cx + hi, f.cx + ho);
+            }
+            return n / 2;
+        }
+    }
+    return 0;
+}
+
+void SmoothCanvas::flush(Image& image) {
+    if (!pending())
+        return;
+    PixelRect region;
+    if (clear_pending_) {
+        region = {0, 0, image.width, image.height};
+    } else {
+        for (std::size_t i = written_; i < figures_.size(); ++i)
+            region.unite(figures_[i].bounds);
+    }
+    region = region.clipped(image.width, image.height);
+    // After a clear every figure since is known: the region is drawn afresh from all of them.
+    // Without one, the new figures are blended over what the picture holds.
+    if (!region.empty())
+        render(image, region, cleared_ ? 0 : written_, cleared_);
+    written_ = figures_.size();
+    clear_pending_ = false;
+}
+
+void SmoothCanvas::render(Image& image, const PixelRect& region, std::size_t from,
+                          bool over_clear) {
+    const int w = region.width;
+    const int row_samples = w * kGrid;
+    owners_.assign(static_cast<std::size_t>(row_samples) * kGrid, kNone);
+    const int k_base = region.x * kGrid;
+    for (int y = region.y; y < region.bottom(); ++y) {
+        std::fill(owners_.begin(), owners_.end(), kNone);
+        for (std::size_t i = from; i < figures_.size(); ++i) {
+            const Figure& f = figures_[i];
+            if (y < f.bounds.y || y >= f.bounds.bottom())
+                continue;
+            for (int s = 0; s < kGrid; ++s) {
+                const double ys = y - 0.5 + (s + 0.5) / kGrid;
+                int spans[4];
+                const int n = sample_spans(f, ys, spans);
+                std::uint16_t* sub = owners_.data() + static_cast<std::size_t>(s) * row_samples;
+                for (int k = 0; k < n; ++k) {
+                    const int a = std::max(spans[2 * k] - k_base, 0);
+                    const int b = std::min(spans[2 * k + 1] - k_base, row_samples - 1);
+                    if (a <= b)
+                        std::fill(sub + a, sub + b + 1, static_cast<std::uint16_t>(i));
+                }
+            }
+        }
+        std::uint32_t* row = image.row(y) + region.x;
+        for (int x = 0; x < w; ++x) {
+            const std::uint32_t under = over_clear ? clear_pixel_ : row[x];
+            const std::uint16_t first = owners_[static_cast<std::size_t>(x) * kGrid];
+            bool uniform = true;
+            unsigned r = 0, g = 0, b = 0;
+            for (int s = 0; s < kGrid; ++s) {
+                const std::uint16_t* sub =
+                    owners_.data() + static_cast<std::size_t>(s) * row_samples + x * kGrid;
+                for (int k = 0; k < kGrid; ++k) {
+                    uniform = uniform && sub[k] == first;
+                    const std::uint32_t p = sub[k] == kNone ? under : figures_[sub[k]].pixel;
+                    r += p & 0xFF, g += (p >> 8) & 0xFF, b += (p >> 16) & 0xFF;
+                }
+            }
+            if (uniform) {
+                row[x] = first == kNone ? under : figures_[first].pixel;
+                continue;
+            }
+            constexpr unsigned n = kGrid * kGrid;
+            row[x] = ((r + n / 2) / n) | (((g + n / 2) / n) << 8) | (((b + n / 2) / n) << 16);
+        }
+    }
+}
+
+}  // namespace qd::host
