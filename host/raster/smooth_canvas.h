@@ -45,7 +45,7 @@ class SmoothCanvas {
         Wedge wedge = Wedge::full();
     };
     static constexpr std::size_t kMaxFigures = 1024;
-    static constexpr int kGrid = 4;  // samples a side of a pixel
+    static constexpr int kGrid = 8;  // samples a side of a pixel
     static constexpr std::uint16_t kNone = 0xFFFF;
 
     bool keep(const Figure& f);
