@@ -74,14 +74,16 @@ struct PieSurface {
 using Creator = HRESULT (*)(const Guid&, void**);
 
 struct Hosted {
-    ComPtr<RasterPictureBox> box = RasterPictureBox::make();
-    ComPtr<host::RasterLabel> label = host::RasterLabel::make(box.get());
+    ComPtr<RasterPictureBox> box;
+    ComPtr<host::RasterLabel> label;
     ComPtr<host::ControlSite> site;
     ComPtr<IControl> events;
     ComPtr<IDispatch> dispatch;
     float value = 0;
 
-    Hosted(Creator create, int w, int h) {
+    // w x h pixels at scale 1: the picture is scale times larger on each side.
+    Hosted(Creator create, int w, int h, host::DeviceOptions device = {})
+        : box(RasterPictureBox::make(device)), label(host::RasterLabel::make(box.get())) {
         const auto twips = [](int px) { return static_cast<float>(px * host::kTwipsPerPixel); };
         site = ComPtr<host::ControlSite>(
             new host::ControlSite(twips(w), twips(h), box.get(), label.get()));
@@ -109,8 +111,8 @@ struct Hosted {
 };
 
 // A three-colour pie (the bar's default fill is the three-colour gradient already).
-std::shared_ptr<Hosted> three_colour_pie(int w, int h) {
-    auto pie = std::make_shared<Hosted>(&progress::create_progress_pie, w, h);
+std::shared_ptr<Hosted> three_colour_pie(int w, int h, host::DeviceOptions device = {}) {
+    auto pie = std::make_shared<Hosted>(&progress::create_progress_pie, w, h, device);
     pie->put("FillType", Variant(std::int32_t{2}));
     return pie;
 }
@@ -180,6 +182,21 @@ std::vector<Workload> make_workloads() {
         all.push_back({"pie_update/" + size, w, h,
                        [w, h] { return update_from(three_colour_pie(w, h), 0, 99); },
                        "cairo_pie_update/" + size});
+    }
+    // Smooth mode and scale 2 at the pie's sizes, each against the exact pie of the same extent.
+    for (int side : {200, 1000}) {
+        const std::string size = size_name(side, side);
+        all.push_back({"smooth_pie_full/" + size, side, side,
+                       [side] {
+                           return full_redraw(three_colour_pie(side, side, {1, true}));
+                       },
+                       "cairo_smooth_pie_full/" + size});
+        all.push_back({"smooth_pie_update/" + size, side, side, [side] {
+                           return update_from(three_colour_pie(side, side, {1, true}), 0, 99);
+                       }});
+        all.push_back({"scale2_pie_full/" + size, side, side, [side] {
+                           return full_redraw(three_colour_pie(side, side, {2, false}));
+                       }});
     }
     for (int from : {0, 45, 89}) {
         all.push_back({"pie_update_from/200x200/" + std::to_string(from), 200, 200, [from] {
