@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace qd::host {
 
@@ -101,7 +102,7 @@ bool SmoothCanvas::add_box(double x1, double y1, double x2, double y2, const Pen
     return true;
 }
 
-int SmoothCanvas::sample_spans(const Figure& f, double y, int out[4]) const {
+int SmoothCanvas::sample_spans(const Figure& f, double y, double sector_hw, int out[4]) const {
     const int limit = 1 << 30;
     int n = 0, k0, k1;
     const auto add = [&](double lo, double hi) {
@@ -114,7 +115,7 @@ int SmoothCanvas::sample_spans(const Figure& f, double y, int out[4]) const {
                 add(f.x0, f.x1);
             return n / 2;
         case Kind::Sector: {
-            const double hw = ellipse_half_width(f.a, f.b, y - f.cy);
+            const double hw = sector_hw;
             if (hw < 0)
                 return 0;
             Interval parts[2];
@@ -162,6 +163,22 @@ void SmoothCanvas::flush(Image& image) {
     clear_pending_ = false;
 }
 
+bool SmoothCanvas::uniform(int x, int row_samples, std::uint16_t owner) const {
+    // Eight samples of a sub-row are two 64-bit words.
+    static_assert(kGrid == 8);
+    const std::uint64_t pattern = owner * 0x0001000100010001ull;
+    for (int s = 0; s < kGrid; ++s) {
+        const std::uint16_t* sub =
+            owners_.data() + static_cast<std::size_t>(s) * row_samples + x * kGrid;
+        std::uint64_t a, b;
+        std::memcpy(&a, sub, 8);
+        std::memcpy(&b, sub + 4, 8);
+        if ((a ^ pattern) | (b ^ pattern))
+            return false;
+    }
+    return true;
+}
+
 void SmoothCanvas::render(Image& image, const PixelRect& region, std::size_t from,
                           bool over_clear) {
     const int w = region.width;
@@ -170,14 +187,25 @@ void SmoothCanvas::render(Image& image, const PixelRect& region, std::size_t fro
     const int k_base = region.x * kGrid;
     for (int y = region.y; y < region.bottom(); ++y) {
         std::fill(owners_.begin(), owners_.end(), kNone);
+        // The sectors of a pie share one ellipse: its half-widths on the sub-rows are worked
+        // out once a row.
+        double hw[kGrid] = {};
+        const Figure* hw_of = nullptr;
         for (std::size_t i = from; i < figures_.size(); ++i) {
             const Figure& f = figures_[i];
-            if (y < f.bounds.y || y >= f.bounds.bottom())
+            if (y < f.bounds.y || y >= f.bounds.bottom() || f.bounds.x >= region.right() ||
+                f.bounds.right() <= region.x)
                 continue;
+            if (f.kind == Kind::Sector && !(hw_of && hw_of->cx == f.cx && hw_of->cy == f.cy &&
+                                            hw_of->a == f.a && hw_of->b == f.b)) {
+                for (int s = 0; s < kGrid; ++s)
+                    hw[s] = ellipse_half_width(f.a, f.b, y - 0.5 + (s + 0.5) / kGrid - f.cy);
+                hw_of = &f;
+            }
             for (int s = 0; s < kGrid; ++s) {
                 const double ys = y - 0.5 + (s + 0.5) / kGrid;
                 int spans[4];
-                const int n = sample_spans(f, ys, spans);
+                const int n = sample_spans(f, ys, hw[s], spans);
                 std::uint16_t* sub = owners_.data() + static_cast<std::size_t>(s) * row_samples;
                 for (int k = 0; k < n; ++k) {
                     const int a = std::max(spans[2 * k] - k_base, 0);
@@ -191,20 +219,18 @@ void SmoothCanvas::render(Image& image, const PixelRect& region, std::size_t fro
         for (int x = 0; x < w; ++x) {
             const std::uint32_t under = over_clear ? clear_pixel_ : row[x];
             const std::uint16_t first = owners_[static_cast<std::size_t>(x) * kGrid];
-            bool uniform = true;
+            if (uniform(x, row_samples, first)) {  // inside one figure or none: no edge here
+                row[x] = first == kNone ? under : figures_[first].pixel;
+                continue;
+            }
             unsigned r = 0, g = 0, b = 0;
             for (int s = 0; s < kGrid; ++s) {
                 const std::uint16_t* sub =
                     owners_.data() + static_cast<std::size_t>(s) * row_samples + x * kGrid;
                 for (int k = 0; k < kGrid; ++k) {
-                    uniform = uniform && sub[k] == first;
                     const std::uint32_t p = sub[k] == kNone ? under : figures_[sub[k]].pixel;
                     r += p & 0xFF, g += (p >> 8) & 0xFF, b += (p >> 16) & 0xFF;
                 }
-            }
-            if (uniform) {
-                row[x] = first == kNone ? under : figures_[first].pixel;
-                continue;
             }
             constexpr unsigned n = kGrid * kGrid;
             row[x] = ((r + n / 2) / n) | (((g + n / 2) / n) << 8) | (((b + n / 2) / n) << 16);

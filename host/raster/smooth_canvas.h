@@ -50,8 +50,10 @@ class SmoothCanvas {
 
     bool keep(const Figure& f);
     // Samples of row `y_sample` (pixel coordinates) that figure `f` covers, as up to two
-    // ranges of sample columns.
-    int sample_spans(const Figure& f, double y_sample, int out[4]) const;
+    // ranges of sample columns; a sector's ellipse is sector_hw wide either side on that row.
+    int sample_spans(const Figure& f, double y_sample, double sector_hw, int out[4]) const;
+    // Whether the samples of pixel x on the current row all belong to `owner`.
+    bool uniform(int x, int row_samples, std::uint16_t owner) const;
     void render(Image& image, const PixelRect& region, std::size_t from, bool over_clear);
 
     std::vector<Figure> figures_;  // since the last clear or forget
