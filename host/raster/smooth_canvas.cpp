@@ -12,14 +12,21 @@ bool plain(const Paint& p) {
     return p.pattern == kFillSolid && p.m == 0;
 }
 
-// The sample columns k (sample x = (k + 0.5) / grid - 0.5) inside lo..hi.
+// The sample columns k (sample x = (k + 0.5) / grid - 0.5) inside lo..hi. The bounds are
+// clamped first, so rounding is a conversion and a compare rather than a library call.
 bool sample_range(double lo, double hi, int grid, int limit, int* k0, int* k1) {
-    const double a = std::ceil((lo + 0.5) * grid - 0.5), b = std::floor((hi + 0.5) * grid - 0.5);
-    if (!(a <= b) || b < 0 || a > limit)
+    const double l = std::clamp((lo + 0.5) * grid - 0.5, -1.0, limit + 1.0);
+    const double h = std::clamp((hi + 0.5) * grid - 0.5, -1.0, limit + 1.0);
+    if (!(l <= h))
         return false;
-    *k0 = static_cast<int>(std::max(a, 0.0));
-    *k1 = static_cast<int>(std::min(b, static_cast<double>(limit)));
-    return *k0 <= *k1;
+    const int tl = static_cast<int>(l), th = static_cast<int>(h);  // toward zero
+    const int first = std::max(tl + (l > tl ? 1 : 0), 0);          // ceil
+    const int last = std::min(th - (h < th ? 1 : 0), limit);       // floor
+    if (first > last)
+        return false;
+    *k0 = first;
+    *k1 = last;
+    return true;
 }
 
 }  // namespace
@@ -103,7 +110,7 @@ bool SmoothCanvas::add_box(double x1, double y1, double x2, double y2, const Pen
 }
 
 int SmoothCanvas::sample_spans(const Figure& f, double y, double sector_hw, int out[4]) const {
-    const int limit = 1 << 30;
+    const int limit = 1 << 28;
     int n = 0, k0, k1;
     const auto add = [&](double lo, double hi) {
         if (sample_range(lo, hi, kGrid, limit, &k0, &k1))
