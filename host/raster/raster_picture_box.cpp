@@ -83,6 +83,13 @@ void RasterPictureBox::flush() const {
         run.flush(picture_, ellipse_rows_);
 }
 
+void RasterPictureBox::make_room() {
+    if (smooth_ && smooth_->full()) {
+        flush();
+        smooth_->forget();
+    }
+}
+
 template <typename Draw>
 void RasterPictureBox::draw_now(Draw&& draw) {
     flush();
@@ -183,6 +190,7 @@ HRESULT RasterPictureBox::Circle(float x, float y, float radius, OptionalColor c
     }
     Pen pen{Paint::make(line_pixel, draw_mode_), draw_width_, draw_style_};
     Brush brush{Paint::make(fill_color_, draw_mode_, fill_style_), fill_style_ != 1};
+    make_room();
     const bool held = smooth_ ? smooth_->add_ellipse(f, pen, brush)
                               : defer_ellipse(run(), ellipse_rows_, picture_, f, pen, brush);
     if (!held)
@@ -198,6 +206,7 @@ HRESULT RasterPictureBox::Line(float x1, float y1, float x2, float y2) {
     Pen pen{Paint::make(fore_color_, draw_mode_), draw_width_, draw_style_};
     Brush brush{Paint::make(fill_color_, draw_mode_, fill_style_), fill_style_ != 1};
     const double px1 = x1 / unit, py1 = y1 / unit, px2 = x2 / unit, py2 = y2 / unit;
+    make_room();
     const bool held = smooth_ ? smooth_->add_box(px1, py1, px2, py2, pen, brush)
                               : defer_box(run(), picture_, px1, py1, px2, py2, pen, brush);
     if (!held)

@@ -103,6 +103,8 @@ class RasterPictureBox : public ComObject<RasterPictureBox, IPictureBox> {
     explicit RasterPictureBox(DeviceOptions device);
     // The thread's run of held-back figures, claimed for this picture.
     DeferredRun& run();
+    // A smooth canvas that keeps too many figures writes them and starts afresh.
+    void make_room();
     // Draws what neither the run nor the smooth canvas takes, after writing what they hold.
     template <typename Draw>
     void draw_now(Draw&& draw);

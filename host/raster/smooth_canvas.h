@@ -31,6 +31,9 @@ class SmoothCanvas {
     void forget();
     // Writes the figures not yet written (and what they touch) into `image`.
     void flush(Image& image);
+    // Whether the kept figures leave no room for another figure's two parts: the host then
+    // flushes and forgets them, and the next figures blend over the picture.
+    bool full() const { return figures_.size() + 2 > kMaxFigures; }
     bool pending() const { return clear_pending_ || written_ < figures_.size(); }
 
   private:
