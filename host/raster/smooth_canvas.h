@@ -49,7 +49,6 @@ class SmoothCanvas {
     };
     static constexpr std::size_t kMaxFigures = 1024;
     static constexpr int kGrid = 8;  // samples a side of a pixel
-    static constexpr std::uint16_t kNone = 0xFFFF;
 
     bool keep(const Figure& f);
     // Samples of row `y_sample` (pixel coordinates) that figure `f` covers, as up to two
@@ -57,6 +56,8 @@ class SmoothCanvas {
     int sample_spans(const Figure& f, double y_sample, double sector_hw, int out[4]) const;
     // Whether the samples of pixel x on the current row all belong to `owner`.
     bool uniform(int x, int row_samples, std::uint16_t owner) const;
+    // Averages the samples of each pixel of one row (the owners filled for it) into `row`.
+    void blend_row(std::uint32_t* row, int w, int row_samples, bool over_clear);
     void render(Image& image, const PixelRect& region, std::size_t from, bool over_clear);
 
     std::vector<Figure> figures_;  // since the last clear or forget
@@ -64,7 +65,8 @@ class SmoothCanvas {
     bool cleared_ = false;         // figures_ start at a clear of clear_pixel_
     bool clear_pending_ = false;
     std::uint32_t clear_pixel_ = 0;
-    std::vector<std::uint16_t> owners_;  // a row's samples: the figure each belongs to
+    std::vector<std::uint16_t> owners_;   // a row's samples: 0 for none, else figure + 1
+    std::vector<std::uint32_t> colours_;  // by owner: what was under, then each figure
 };
 
 }  // namespace qd::host
