@@ -31,9 +31,8 @@ void pen_span(Image& image, const Pen& pen, int y, int x0, int x1, Position&& po
             row[x] = pen.paint.apply(row[x]);
 }
 
-// The end point of the ray at `angle` from the centre on the ellipse.
-void ray_end(const EllipseFigure& f, double angle, double* x, double* y) {
-    const double c = std::cos(angle), s = std::sin(angle);
+// The end point on the ellipse of the ray from the centre in direction (c, s).
+void ray_end(const EllipseFigure& f, double c, double s, double* x, double* y) {
     const double ca = f.a > 0 ? c / f.a : 0, sb = f.b > 0 ? s / f.b : 0;
     const double q = ca * ca + sb * sb;
     const double t = q > 0 ? 1 / std::sqrt(q) : 0;
@@ -41,9 +40,9 @@ void ray_end(const EllipseFigure& f, double angle, double* x, double* y) {
     *y = f.cy - t * s;
 }
 
-void draw_radius(Image& image, const EllipseFigure& f, double angle, const Pen& pen) {
+void draw_radius(Image& image, const EllipseFigure& f, double c, double s, const Pen& pen) {
     double ex, ey;
-    ray_end(f, angle, &ex, &ey);
+    ray_end(f, c, s, &ex, &ey);
     const double half = pen.width / 2.0;
     const double len = std::hypot(ex - f.cx, ey - f.cy);
     const double ux = len > 0 ? (ex - f.cx) / len : 0, uy = len > 0 ? (ey - f.cy) / len : 0;
@@ -146,8 +145,8 @@ PixelRect ellipse_bounds(const EllipseFigure& f, const Pen& pen) {
     }
     // The centre, both ends of the arc, and each axis end the arc passes.
     double xs[7] = {f.cx}, ys[7] = {f.cy};
-    ray_end(f, f.start, &xs[1], &ys[1]);
-    ray_end(f, f.end, &xs[2], &ys[2]);
+    ray_end(f, f.start_cos, f.start_sin, &xs[1], &ys[1]);
+    ray_end(f, f.end_cos, f.end_sin, &xs[2], &ys[2]);
     int n = 3;
     double sweep = f.end - f.start;
     if (sweep < 0)
@@ -212,7 +211,7 @@ void draw_ellipse(Image& image, const EllipseFigure& f, const Pen& pen, const Br
                   EllipseRows* rows) {
     if (image.empty() || !(f.a >= 0 && f.b >= 0))
         return;
-    const Wedge wedge = f.whole ? Wedge::full() : Wedge::between(f.start, f.end);
+    const Wedge wedge = f.wedge();
     const bool closed = f.whole || (f.start_radius && f.end_radius);
     if (brush.visible && closed && !f.empty_sector) {
         if (brush.paint.pattern == kFillSolid && brush.paint.m == 0) {
@@ -234,9 +233,9 @@ void draw_ellipse(Image& image, const EllipseFigure& f, const Pen& pen, const Br
     if (!f.empty_sector)
         draw_arc(image, f, wedge, pen);
     if (!f.whole && f.start_radius)
-        draw_radius(image, f, f.start, pen);
+        draw_radius(image, f, f.start_cos, f.start_sin, pen);
     if (!f.whole && f.end_radius)
-        draw_radius(image, f, f.end, pen);
+        draw_radius(image, f, f.end_cos, f.end_sin, pen);
 }
 
 namespace {
@@ -371,7 +370,7 @@ bool defer_ellipse(DeferredRun& run, EllipseRows& rows, const Image& image, cons
     if (!run.has_room(2))
         return false;
     const Clip clip = clip_of(image);
-    const Wedge wedge = f.whole ? Wedge::full() : Wedge::between(f.start, f.end);
+    const Wedge wedge = f.wedge();
     if (fills) {
         double lo[2], hi[2];
         int nlo, nhi;

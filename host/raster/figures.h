@@ -4,6 +4,9 @@
 // interior is painted first with the brush, then the outline with the pen, each as spans.
 #pragma once
 
+#include <cmath>
+
+#include "host/raster/coverage.h"
 #include "host/raster/image.h"
 #include "host/raster/paint.h"
 #include "host/raster/pixel_rect.h"
@@ -42,6 +45,19 @@ struct EllipseFigure {
     double start = 0, end = 0;  // arc angles, 0..2 pi, counter-clockwise on screen
     bool start_radius = false, end_radius = false;
     bool empty_sector = false;  // draw the radii only (an end of negative zero)
+    // The directions (cos, sin) of start and end, worked out once by aim() for the wedge, the
+    // radii and the bounds alike.
+    double start_cos = 1, start_sin = 0, end_cos = 1, end_sin = 0;
+
+    // Sets the directions from start and end; call it after setting them.
+    void aim() {
+        start_cos = std::cos(start), start_sin = std::sin(start);
+        end_cos = std::cos(end), end_sin = std::sin(end);
+    }
+    Wedge wedge() const {
+        return whole ? Wedge::full()
+                     : Wedge::between(start, end, start_cos, start_sin, end_cos, end_sin);
+    }
 };
 
 class EllipseRows;

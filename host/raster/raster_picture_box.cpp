@@ -187,6 +187,7 @@ HRESULT RasterPictureBox::Circle(float x, float y, float radius, OptionalColor c
         f.start_radius = std::signbit(s);
         f.end_radius = std::signbit(e);
         f.empty_sector = e == 0 && std::signbit(e);
+        f.aim();
     }
     Pen pen{Paint::make(line_pixel, draw_mode_), draw_width_, draw_style_};
     Brush brush{Paint::make(fill_color_, draw_mode_, fill_style_), fill_style_ != 1};

@@ -66,7 +66,7 @@ bool SmoothCanvas::add_ellipse(const EllipseFigure& f, const Pen& pen, const Bru
     if (fills && f.a > 0 && f.b > 0) {
         Figure s{Kind::Sector, brush.paint.a, bounds};
         s.cx = f.cx, s.cy = f.cy, s.a = f.a, s.b = f.b;
-        s.wedge = f.whole ? Wedge::full() : Wedge::between(f.start, f.end);
+        s.wedge = f.wedge();
         keep(s);
     }
     if (outlines) {
