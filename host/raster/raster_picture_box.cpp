@@ -146,8 +146,10 @@ void RasterPictureBox::reallocate() {
 HRESULT RasterPictureBox::Cls() {
     if (smooth_)
         smooth_->clear(background_);
-    else
+    else if (holds_back())
         run().clear(background_);  // written with the figures that follow
+    else
+        std::fill(picture_.pixels.begin(), picture_.pixels.end(), background_);
     add_damage({0, 0, picture_.width, picture_.height});
     return S_OK;
 }
@@ -192,8 +194,9 @@ HRESULT RasterPictureBox::Circle(float x, float y, float radius, OptionalColor c
     Pen pen{Paint::make(line_pixel, draw_mode_), draw_width_, draw_style_};
     Brush brush{Paint::make(fill_color_, draw_mode_, fill_style_), fill_style_ != 1};
     make_room();
-    const bool held = smooth_ ? smooth_->add_ellipse(f, pen, brush)
-                              : defer_ellipse(run(), ellipse_rows_, picture_, f, pen, brush);
+    const bool held =
+        smooth_ ? smooth_->add_ellipse(f, pen, brush)
+                : holds_back() && defer_ellipse(run(), ellipse_rows_, picture_, f, pen, brush);
     if (!held)
         draw_now([&] { draw_ellipse(picture_, f, pen, brush, &ellipse_rows_); });
     add_damage(ellipse_bounds(f, pen));
@@ -208,8 +211,9 @@ HRESULT RasterPictureBox::Line(float x1, float y1, float x2, float y2) {
     Brush brush{Paint::make(fill_color_, draw_mode_, fill_style_), fill_style_ != 1};
     const double px1 = x1 / unit, py1 = y1 / unit, px2 = x2 / unit, py2 = y2 / unit;
     make_room();
-    const bool held = smooth_ ? smooth_->add_box(px1, py1, px2, py2, pen, brush)
-                              : defer_box(run(), picture_, px1, py1, px2, py2, pen, brush);
+    const bool held =
+        smooth_ ? smooth_->add_box(px1, py1, px2, py2, pen, brush)
+                : holds_back() && defer_box(run(), picture_, px1, py1, px2, py2, pen, brush);
     if (!held)
         draw_now([&] { draw_box(picture_, px1, py1, px2, py2, pen, brush); });
     add_damage(box_bounds(px1, py1, px2, py2, pen));

@@ -88,6 +88,10 @@ class RasterPictureBox : public ComObject<RasterPictureBox, IPictureBox> {
     // Sets the outer size in pixels directly (tests, benchmarks); false beyond the size limit.
     bool resize_pixels(int width, int height);
 
+    // Pictures of at least this many pixels hold figures back (deferred_run.h): beyond the
+    // second-level cache, writing each pixel to memory once pays for the bookkeeping.
+    static constexpr std::size_t kHoldBackPixels = 256 * 1024;
+
     // ---- Device and damage ----
     const DeviceOptions& device() const { return device_; }
     // The union of what changed since the last take, in pixels of the view (the outer extent,
@@ -103,6 +107,7 @@ class RasterPictureBox : public ComObject<RasterPictureBox, IPictureBox> {
     explicit RasterPictureBox(DeviceOptions device);
     // The thread's run of held-back figures, claimed for this picture.
     DeferredRun& run();
+    bool holds_back() const { return picture_.pixels.size() >= kHoldBackPixels; }
     // A smooth canvas that keeps too many figures writes them and starts afresh.
     void make_room();
     // Draws what neither the run nor the smooth canvas takes, after writing what they hold.
