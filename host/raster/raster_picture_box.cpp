@@ -83,6 +83,21 @@ void RasterPictureBox::flush() const {
         run.flush(picture_, ellipse_rows_);
 }
 
+template <typename Field, typename Done>
+HRESULT RasterPictureBox::reallocate_with(Field* field, Field value, Done&& done) {
+    return guard([&] {
+        const Field before = *field;
+        *field = value;
+        try {
+            reallocate();
+        } catch (...) {
+            *field = before;  // out of memory: the box stays as it was
+            throw;
+        }
+        done();
+    });
+}
+
 void RasterPictureBox::make_room() {
     if (smooth_ && smooth_->full()) {
         flush();
@@ -228,38 +243,23 @@ HRESULT RasterPictureBox::put_ScaleMode(std::int16_t mode) {
 }
 
 HRESULT RasterPictureBox::get_ScaleMode(std::int16_t* mode) {
-    if (!mode)
-        return E_POINTER;
-    *mode = scale_mode_;
-    return S_OK;
+    return return_value(scale_mode_, mode);
 }
 
 HRESULT RasterPictureBox::get_ScaleLeft(float* v) {
-    if (!v)
-        return E_POINTER;
-    *v = 0;
-    return S_OK;
+    return return_value(0.0f, v);
 }
 
 HRESULT RasterPictureBox::get_ScaleTop(float* v) {
-    if (!v)
-        return E_POINTER;
-    *v = 0;
-    return S_OK;
+    return return_value(0.0f, v);
 }
 
 HRESULT RasterPictureBox::get_ScaleWidth(float* v) {
-    if (!v)
-        return E_POINTER;
-    *v = static_cast<float>(picture_.width * units_per_pixel());
-    return S_OK;
+    return return_value(static_cast<float>(picture_.width * units_per_pixel()), v);
 }
 
 HRESULT RasterPictureBox::get_ScaleHeight(float* v) {
-    if (!v)
-        return E_POINTER;
-    *v = static_cast<float>(picture_.height * units_per_pixel());
-    return S_OK;
+    return return_value(static_cast<float>(picture_.height * units_per_pixel()), v);
 }
 
 HRESULT RasterPictureBox::put_FillColor(OLE_COLOR c) {
@@ -301,23 +301,11 @@ HRESULT RasterPictureBox::put_DrawMode(std::int16_t mode) {
 HRESULT RasterPictureBox::put_BorderStyle(std::int16_t style) {
     if (style != 0 && style != 1)
         return kInvalidPropertyValue;
-    return guard([&] {
-        const std::int16_t before = border_style_;
-        border_style_ = style;
-        try {
-            reallocate();
-        } catch (...) {
-            border_style_ = before;
-            throw;
-        }
-    });
+    return reallocate_with(&border_style_, style, [] {});
 }
 
 HRESULT RasterPictureBox::get_Left(float* v) {
-    if (!v)
-        return E_POINTER;
-    *v = left_;
-    return S_OK;
+    return return_value(left_, v);
 }
 
 HRESULT RasterPictureBox::put_Left(float v) {
@@ -328,10 +316,7 @@ HRESULT RasterPictureBox::put_Left(float v) {
 }
 
 HRESULT RasterPictureBox::get_Top(float* v) {
-    if (!v)
-        return E_POINTER;
-    *v = top_;
-    return S_OK;
+    return return_value(top_, v);
 }
 
 HRESULT RasterPictureBox::put_Top(float v) {
@@ -342,51 +327,25 @@ HRESULT RasterPictureBox::put_Top(float v) {
 }
 
 HRESULT RasterPictureBox::get_Width(float* v) {
-    if (!v)
-        return E_POINTER;
-    *v = width_;
-    return S_OK;
+    return return_value(width_, v);
 }
 
 HRESULT RasterPictureBox::put_Width(float v) {
     const int px = pixels_of_twips(v, device_.twips_per_pixel());
     if (px < 0)
         return kInvalidPropertyValue;
-    return guard([&] {
-        const int before = outer_w_px_;
-        outer_w_px_ = px;
-        try {
-            reallocate();
-        } catch (...) {
-            outer_w_px_ = before;  // out of memory: the box stays as it was
-            throw;
-        }
-        width_ = v;
-    });
+    return reallocate_with(&outer_w_px_, px, [&] { width_ = v; });
 }
 
 HRESULT RasterPictureBox::get_Height(float* v) {
-    if (!v)
-        return E_POINTER;
-    *v = height_;
-    return S_OK;
+    return return_value(height_, v);
 }
 
 HRESULT RasterPictureBox::put_Height(float v) {
     const int px = pixels_of_twips(v, device_.twips_per_pixel());
     if (px < 0)
         return kInvalidPropertyValue;
-    return guard([&] {
-        const int before = outer_h_px_;
-        outer_h_px_ = px;
-        try {
-            reallocate();
-        } catch (...) {
-            outer_h_px_ = before;  // out of memory: the box stays as it was
-            throw;
-        }
-        height_ = v;
-    });
+    return reallocate_with(&outer_h_px_, px, [&] { height_ = v; });
 }
 
 }  // namespace qd::host

@@ -116,6 +116,10 @@ class RasterPictureBox : public ComObject<RasterPictureBox, IPictureBox> {
     void damage_view();
 
     void reallocate();
+    // Sets *field to `value` and reallocates the picture, then runs `done`; when the
+    // reallocation fails *field is restored and the failure is the result.
+    template <typename Field, typename Done>
+    HRESULT reallocate_with(Field* field, Field value, Done&& done);
 
     mutable Image picture_;     // written late: reads flush the run first
     EllipseRows ellipse_rows_;  // the last filled ellipse's spans, sized with the picture
