@@ -1,6 +1,6 @@
 // The peer: the pie's and the bar's figures drawn by Cairo on an image surface of the same size,
-// without anti-aliasing, so that each run prints our time next to a general-purpose
-// rasteriser's.
+// without anti-aliasing (and the pie with it, as the smooth mode's peer), so that each run prints
+// our time next to a general-purpose rasteriser's.
 #include <cairo.h>
 
 #include <memory>
@@ -20,12 +20,12 @@ struct CairoSurface {
     cairo_t* cr;
     int width, height;
 
-    CairoSurface(int w, int h)
+    CairoSurface(int w, int h, bool smooth = false)
         : surface(cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h)),
           cr(cairo_create(surface)),
           width(w),
           height(h) {
-        cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+        cairo_set_antialias(cr, smooth ? CAIRO_ANTIALIAS_DEFAULT : CAIRO_ANTIALIAS_NONE);
         cairo_set_line_width(cr, 1);
     }
     ~CairoSurface() {
@@ -45,7 +45,7 @@ struct CairoSurface {
 struct CairoPie : CairoSurface {
     double cx, cy, r, aspect;
 
-    CairoPie(int w, int h) : CairoSurface(w, h) {
+    CairoPie(int w, int h, bool smooth = false) : CairoSurface(w, h, smooth) {
         cx = w / 2;
         cy = h / 2;
         r = (cx > cy ? cx : cy) - 6;
@@ -154,6 +154,12 @@ std::vector<Workload> make_cairo_workloads() {
                        }});
         all.push_back({"cairo_pie_update/" + size_name(w, h), w, h,
                        [w, h] { return update_instance<CairoPie>(w, h); }});
+    }
+    for (int side : {200, 1000}) {
+        all.push_back({"cairo_smooth_pie_full/" + size_name(side, side), side, side, [side] {
+                           auto pie = std::make_shared<CairoPie>(side, side, true);
+                           return Instance{[pie] { pie->full(); }, {}, 0};
+                       }});
     }
     for (const auto& extent : {std::pair{354, 26}, std::pair{2000, 100}}) {
         const int w = extent.first, h = extent.second;  // lambdas capture these

@@ -65,6 +65,7 @@ struct PieSurface {
             band(i, 100, a);
             a = i * kBeta + 0.0001;
         }
+        box->flush();
     }
 };
 
@@ -73,14 +74,16 @@ struct PieSurface {
 using Creator = HRESULT (*)(const Guid&, void**);
 
 struct Hosted {
-    ComPtr<RasterPictureBox> box = RasterPictureBox::make();
-    ComPtr<host::RasterLabel> label = host::RasterLabel::make(box.get());
+    ComPtr<RasterPictureBox> box;
+    ComPtr<host::RasterLabel> label;
     ComPtr<host::ControlSite> site;
     ComPtr<IControl> events;
     ComPtr<IDispatch> dispatch;
     float value = 0;
 
-    Hosted(Creator create, int w, int h) {
+    // w x h pixels at scale 1: the picture is scale times larger on each side.
+    Hosted(Creator create, int w, int h, host::DeviceOptions device = {})
+        : box(RasterPictureBox::make(device)), label(host::RasterLabel::make(box.get())) {
         const auto twips = [](int px) { return static_cast<float>(px * host::kTwipsPerPixel); };
         site = ComPtr<host::ControlSite>(
             new host::ControlSite(twips(w), twips(h), box.get(), label.get()));
@@ -94,9 +97,13 @@ struct Hosted {
     // so the record is emptied (keeping its capacity) rather than left to grow.
     void put(const char* name, const Variant& v) {
         dispatch_put(dispatch.get(), name, v);
+        box->flush();  // as a container does when a call ends
         site->clear_changes();
     }
-    void refresh() { dispatch_call(dispatch.get(), "Refresh"); }
+    void refresh() {
+        dispatch_call(dispatch.get(), "Refresh");
+        box->flush();
+    }
     void set_value(float v) {
         value = v;
         put("Value", Variant(v));
@@ -104,8 +111,8 @@ struct Hosted {
 };
 
 // A three-colour pie (the bar's default fill is the three-colour gradient already).
-std::shared_ptr<Hosted> three_colour_pie(int w, int h) {
-    auto pie = std::make_shared<Hosted>(&progress::create_progress_pie, w, h);
+std::shared_ptr<Hosted> three_colour_pie(int w, int h, host::DeviceOptions device = {}) {
+    auto pie = std::make_shared<Hosted>(&progress::create_progress_pie, w, h, device);
     pie->put("FillType", Variant(std::int32_t{2}));
     return pie;
 }
@@ -151,7 +158,12 @@ std::vector<Workload> make_workloads() {
     const auto fill = [&](int w, int h) {
         all.push_back({"fill/" + size_name(w, h), w, h, [w, h] {
                            auto fill = std::make_shared<PieSurface>(w, h);
-                           return Instance{[fill] { fill->box->Cls(); }, {}, 0};
+                           return Instance{[fill] {
+                                               fill->box->Cls();
+                                               fill->box->flush();
+                                           },
+                                           {},
+                                           0};
                        }});
     };
     // Aspect 1 and 0.75 (the pie's ellipse follows the picture's shape).
@@ -171,6 +183,21 @@ std::vector<Workload> make_workloads() {
         all.push_back({"pie_update/" + size, w, h,
                        [w, h] { return update_from(three_colour_pie(w, h), 0, 99); },
                        "cairo_pie_update/" + size});
+    }
+    // Smooth mode and scale 2 at the pie's sizes, each against the exact pie of the same extent.
+    for (int side : {200, 1000}) {
+        const std::string size = size_name(side, side);
+        all.push_back({"smooth_pie_full/" + size, side, side,
+                       [side] {
+                           return full_redraw(three_colour_pie(side, side, {1, true}));
+                       },
+                       "cairo_smooth_pie_full/" + size});
+        all.push_back({"smooth_pie_update/" + size, side, side, [side] {
+                           return update_from(three_colour_pie(side, side, {1, true}), 0, 99);
+                       }});
+        all.push_back({"scale2_pie_full/" + size, side, side, [side] {
+                           return full_redraw(three_colour_pie(side, side, {2, false}));
+                       }});
     }
     for (int from : {0, 45, 89}) {
         all.push_back({"pie_update_from/200x200/" + std::to_string(from), 200, 200, [from] {

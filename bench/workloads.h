@@ -43,9 +43,12 @@ struct Workload {
 //   bar_full/WxH          Refresh of a three-colour bar at Value = Max
 //   bar_update/WxH        the bar's Value up by 1 %, by name, label included
 //   single_full/WxH       Refresh of a single pie (qdxProgressPie) at Value = Max
+//   smooth_pie_full/WxH   pie_full in smooth mode; smooth_pie_update/WxH likewise
+//   scale2_pie_full/WxH   pie_full of the same extent at device scale 2 (twice the side)
 //   sweep/WxH             Value from 0 to 100 in steps of 0.1, by name: 1001 updates
 //   sweep_full/WxH        the same sweep with a Refresh after every step
 //   cairo_*               the pie's and bar's figures drawn by Cairo, when it is built in
+//                         (cairo_smooth_pie_full anti-aliased)
 std::vector<Workload> make_workloads();
 
 // The Cairo peers (empty when the benchmark is built without Cairo).

@@ -18,6 +18,13 @@ void check_event(HRESULT hr) {
         throw ContainerError(hr, {});
 }
 
+// Ends a control's call: the figures its surface held back are written, so the pixels are
+// whole whenever the host looks, however it looks.
+struct CallEnd {
+    const Surfaces& surfaces;
+    ~CallEnd() { surfaces.flush(); }
+};
+
 ControlExtent extent_of(const ClassDesc& cls) {
     return {cls.design_width, cls.design_height};
 }
@@ -85,10 +92,12 @@ HostedControl::~HostedControl() {
 }
 
 void HostedControl::set_site() {
+    const CallEnd end{surfaces_};
     check_event(events_->SetSite(traced_site_.get()));
 }
 
 void HostedControl::init_properties() {
+    const CallEnd end{surfaces_};
     check_event(events_->InitProperties());
 }
 
@@ -117,6 +126,7 @@ class KeyNotingStore final : public ComObject<KeyNotingStore, IPropertyStore> {
 }  // namespace
 
 void HostedControl::read_properties(const PropertyList& properties, std::string* last_key) {
+    const CallEnd end{surfaces_};
     ComPtr<PropertyBag> bag(new PropertyBag());
     for (const Property& p : properties)
         bag->set(p.key, p.value);
@@ -136,6 +146,7 @@ PropertyList HostedControl::write_properties() {
 }
 
 void HostedControl::resize() {
+    const CallEnd end{surfaces_};
     check_event(events_->Resize());
 }
 
@@ -145,20 +156,29 @@ void HostedControl::resize(float width, float height) {
 }
 
 Variant HostedControl::get(const std::string& property) {
+    const CallEnd end{surfaces_};
     Variant v;
     check_event(dispatch_get(control_.get(), property.c_str(), &v));
     return v;
 }
 
 void HostedControl::put(const std::string& property, const Variant& value) {
+    const CallEnd end{surfaces_};
     check_event(dispatch_put(control_.get(), property.c_str(), value));
 }
 
 void HostedControl::call(const std::string& method) {
+    const CallEnd end{surfaces_};
     check_event(dispatch_call(control_.get(), method.c_str()));
 }
 
 // ---- Container -------------------------------------------------------------------------------
+
+Container::Container(TraceSink& sink, DeviceOptions device) : sink_(sink), device_(device) {
+    if (!is_device_scale(device.scale))
+        throw ContainerError(E_INVALIDARG,
+                             "device scale " + double_to_text(device.scale) + " is outside 1 to 4");
+}
 
 Container::~Container() = default;
 
@@ -177,7 +197,8 @@ HostedControl& Container::site_new(const std::string& name, const std::string& w
         throw ContainerError(E_NOINTERFACE, what + " is not a control");
 
     Surfaces surfaces;
-    if (const HRESULT hr = make_surfaces(extent.width, extent.height, &surfaces); failed(hr))
+    if (const HRESULT hr = make_surfaces(extent.width, extent.height, device_, &surfaces);
+        failed(hr))
         throw ContainerError(hr, "no picture box of " + single_to_text(extent.width) + " x " +
                                      single_to_text(extent.height) + " twips");
     ComPtr<IPictureBox> picture(new TracedPictureBox(surfaces.picture.get(), sink_));

@@ -44,6 +44,9 @@ class HostedControl {
     LabelState label() const { return surfaces_.label_state(); }
     // What the control shows now: its picture with the label drawn over it.
     Image view() const { return surfaces_.view(); }
+    // The part of view() that changed since the last take (any drawing call, label change or
+    // resize), in its device pixels; empty when nothing changed. Taking it resets it.
+    PixelRect take_damage() const { return surfaces_.take_damage(); }
 
     // The host events; each throws ContainerError with the control's failure code.
     void set_site();
@@ -73,8 +76,10 @@ class HostedControl {
 
 class Container {
   public:
-    // `sink` receives every host call of every control and must outlive the container.
-    explicit Container(TraceSink& sink) : sink_(sink) {}
+    // `sink` receives every host call of every control and must outlive the container. The
+    // controls' surfaces are drawn for `device` (scale and smoothing); a scale outside
+    // is_device_scale throws ContainerError.
+    explicit Container(TraceSink& sink, DeviceOptions device = {});
     ~Container();
 
     // Creates control `name` of class `what` (ProgID, {CLSID} or PATH:CLASS), sites it, raises
@@ -88,6 +93,8 @@ class Container {
                         std::optional<ControlExtent> extent = std::nullopt,
                         std::string* last_key = nullptr);
 
+    const DeviceOptions& device() const { return device_; }
+
     // The control of that name, or null.
     HostedControl* find(const std::string& name) const;
     // Releases the control of that name; false when there is none.
@@ -97,6 +104,7 @@ class Container {
     HostedControl& site_new(const std::string& name, const std::string& what, ControlExtent extent);
 
     TraceSink& sink_;
+    DeviceOptions device_;
     std::map<std::string, std::unique_ptr<HostedControl>> controls_;
 };
 

@@ -28,6 +28,9 @@ LabelState HostedControl::label() const {
 Image HostedControl::view() const {
     return control_->view();
 }
+PixelRect HostedControl::take_damage() const {
+    return control_->take_damage();
+}
 Variant HostedControl::get(const std::string& property) {
     return control_->get(property);
 }
@@ -39,13 +42,14 @@ void HostedControl::call(const std::string& method) {
 }
 
 struct EmbeddedForm::State {
+    explicit State(DeviceOptions device) : container(sink, device) {}
     host::SilentSink sink;  // declared before the container, which reports to it until it goes
-    host::Container container{sink};
+    host::Container container;
     host::FormLayout layout;
     std::map<std::string, std::unique_ptr<HostedControl>> controls;
 };
 
-EmbeddedForm::EmbeddedForm() : state_(std::make_unique<State>()) {}
+EmbeddedForm::EmbeddedForm(DeviceOptions device) : state_(std::make_unique<State>(device)) {}
 EmbeddedForm::~EmbeddedForm() = default;
 
 HostedControl& EmbeddedForm::add(const std::string& name, const std::string& what, float left,
@@ -67,6 +71,10 @@ bool EmbeddedForm::remove(const std::string& name) {
 HostedControl* EmbeddedForm::find(const std::string& name) const {
     const auto it = state_->controls.find(name);
     return it == state_->controls.end() ? nullptr : it->second.get();
+}
+
+PixelRect EmbeddedForm::take_damage() const {
+    return host::take_form_damage(state_->container, state_->layout);
 }
 
 Image EmbeddedForm::render() const {

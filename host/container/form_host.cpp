@@ -16,8 +16,9 @@ namespace {
 // The space left around the controls of a form that gives no extent of its own.
 constexpr float kMarginTwips = 120;
 
-int to_pixels(float twips) {
-    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+// Device pixels of a place or extent in twips, in single precision as the twips come.
+int to_pixels(float twips, const DeviceOptions& device) {
+    return static_cast<int>(std::lround(twips / static_cast<float>(device.twips_per_pixel())));
 }
 
 std::string failure_text(HRESULT hr) {
@@ -85,15 +86,26 @@ Image render_form(const Container& container, const FormLayout& layout) {
     const FormExtent extent = form_extent(container, layout);
     std::uint32_t background = 0;
     resolve_colour(kSysButtonFace, &background);
-    const int width = std::clamp(to_pixels(extent.width), 1, kMaxPictureSide);
-    const int height = std::clamp(to_pixels(extent.height), 1, kMaxPictureSide);
+    const DeviceOptions& device = container.device();
+    const int width = std::clamp(to_pixels(extent.width, device), 1, kMaxPictureSide);
+    const int height = std::clamp(to_pixels(extent.height, device), 1, kMaxPictureSide);
     Image form(width, height, background);
     for (const PlacedControl& p : layout.controls) {
         const Image view = placed(container, p).view();
         if (!view.empty())
-            blit(form, view, to_pixels(p.left), to_pixels(p.top));
+            blit(form, view, to_pixels(p.left, device), to_pixels(p.top, device));
     }
     return form;
+}
+
+PixelRect take_form_damage(const Container& container, const FormLayout& layout) {
+    const DeviceOptions& device = container.device();
+    PixelRect damage;
+    for (const PlacedControl& p : layout.controls)
+        damage.unite(placed(container, p)
+                         .take_damage()
+                         .moved(to_pixels(p.left, device), to_pixels(p.top, device)));
+    return damage;
 }
 
 Form snapshot_form(const Container& container, const FormLayout& layout) {

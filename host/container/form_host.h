@@ -45,6 +45,11 @@ FormExtent form_extent(const Container& container, const FormLayout& layout);
 // in form order (later controls on top).
 Image render_form(const Container& container, const FormLayout& layout);
 
+// The union of what changed in the form's controls since the last take, in device pixels of
+// render_form's picture (not clipped to it); empty when nothing changed. It takes each control's
+// own damage, which then starts afresh.
+PixelRect take_form_damage(const Container& container, const FormLayout& layout);
+
 // Every control's current extent and WriteProperties, in form order; throws ContainerError
 // when a control cannot write its properties (nothing is to be saved then).
 Form snapshot_form(const Container& container, const FormLayout& layout);

@@ -9,8 +9,8 @@ namespace qd::host {
 // Pixel surfaces: the picture box keeps a real picture and the label measures its caption with a
 // real font, so the host can show what the control drew. The label reports its colour resolved
 // to a pixel (0x00BBGGRR): a system colour reads as the colour it stands for.
-HRESULT make_surfaces(float width, float height, Surfaces* out) {
-    ComPtr<RasterPictureBox> picture = RasterPictureBox::make();
+HRESULT make_surfaces(float width, float height, const DeviceOptions& device, Surfaces* out) {
+    ComPtr<RasterPictureBox> picture = RasterPictureBox::make(device);
     HRESULT hr = picture->put_Width(width);
     if (succeeded(hr))
         hr = picture->put_Height(height);
@@ -36,6 +36,8 @@ HRESULT make_surfaces(float width, float height, Surfaces* out) {
                           label->font_size()};
     };
     s.view = [picture, label] { return compose_view(*picture.get(), label.get()); };
+    s.take_damage = [picture] { return picture->take_damage(); };
+    s.flush = [picture] { picture->flush(); };
     *out = std::move(s);
     return S_OK;
 }

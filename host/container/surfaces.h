@@ -9,6 +9,7 @@
 
 #include "foundation/host.h"
 #include "host/raster/image.h"
+#include "host/raster/pixel_rect.h"
 
 namespace qd::host {
 
@@ -20,10 +21,14 @@ struct Surfaces {
     std::function<LabelState()> label_state;
     // The control as a person sees it: the picture inside its edge, with the label on top.
     std::function<Image()> view;
+    // What changed in the view since the last take, in its pixels; empty when nothing did.
+    std::function<PixelRect()> take_damage;
+    // Writes what the picture box holds back; called when each of the control's calls ends.
+    std::function<void()> flush;
 };
 
-// A picture box of the given extent (twips) with its label; the picture box's failure code when
-// it refuses the extent.
-HRESULT make_surfaces(float width, float height, Surfaces* out);
+// A picture box of the given extent (twips) with its label, drawn for `device`; the picture
+// box's failure code when it refuses the extent.
+HRESULT make_surfaces(float width, float height, const DeviceOptions& device, Surfaces* out);
 
 }  // namespace qd::host

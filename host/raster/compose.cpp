@@ -25,8 +25,9 @@ void fill_rect(Image& image, int x0, int y0, int x1, int y1, std::uint32_t pixel
         std::fill(image.row(y) + x0, image.row(y) + x1 + 1, pixel);
 }
 
-// Two one-pixel frames: shadow above and left, light below and right, as a sunken well.
-void draw_sunken_edge(Image& image) {
+// Two frames, each half the edge's width: shadow above and left, light below and right, as a
+// sunken well.
+void draw_sunken_edge(Image& image, int edge) {
     const int r = image.width - 1, b = image.height - 1;
     const auto frame = [&](int inset, std::uint32_t top_left, std::uint32_t bottom_right) {
         const int x0 = inset, y0 = inset, x1 = r - inset, y1 = b - inset;
@@ -37,8 +38,13 @@ void draw_sunken_edge(Image& image) {
         fill_rect(image, x0, y0, x1 - 1, y0, top_left);
         fill_rect(image, x0, y0, x0, y1 - 1, top_left);
     };
-    frame(0, system_pixel(kSysButtonShadow), system_pixel(kSysButtonHighlight));
-    frame(1, system_pixel(kSys3DDarkShadow), system_pixel(kSys3DLight));
+    const int outer = (edge + 1) / 2;
+    for (int inset = 0; inset < edge; ++inset) {
+        if (inset < outer)
+            frame(inset, system_pixel(kSysButtonShadow), system_pixel(kSysButtonHighlight));
+        else
+            frame(inset, system_pixel(kSys3DDarkShadow), system_pixel(kSys3DLight));
+    }
 }
 
 }  // namespace
@@ -67,14 +73,14 @@ void draw_label(Image& image, const RasterLabel& label, const RasterPictureBox& 
         return;
     if (label.back_style() == 1)
         fill_rect(image, cx0, cy0, cx1, cy1, box.background_pixel());
-    const double room = label.width_px() - 2 * RasterLabel::kPadX - label.text_width_px();
-    double x = left + RasterLabel::kPadX;
+    const double room = label.width_px() - 2 * label.pad_x() - label.text_width_px();
+    double x = left + label.pad_x();
     if (label.alignment() == 1)
         x += room;
     else if (label.alignment() == 2)
         x += room / 2;
-    FontFace::shared().draw(image, x, top + RasterLabel::kPadY + label.ascent_px(), label.caption(),
-                            label.font_size(), label.fore_pixel(), cx0, cy0, cx1, cy1);
+    FontFace::shared().draw(image, x, top + label.pad_y() + label.ascent_px(), label.caption(),
+                            label.device_points(), label.fore_pixel(), cx0, cy0, cx1, cy1);
 }
 
 Image compose_view(const RasterPictureBox& box, const RasterLabel* label) {
@@ -83,7 +89,7 @@ Image compose_view(const RasterPictureBox& box, const RasterLabel* label) {
         return view;
     const int edge = box.border_pixels();
     if (edge > 0)
-        draw_sunken_edge(view);
+        draw_sunken_edge(view, edge);
     blit(view, box.picture(), edge, edge);
     if (label)
         draw_label(view, *label, box, edge, edge, box.picture().width, box.picture().height);

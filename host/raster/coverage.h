@@ -42,6 +42,11 @@ class Wedge {
     static Wedge none() { return Wedge(Kind::None); }
     // Angles in radians within 0..2 pi; start > end runs through 0. Equal angles give no wedge.
     static Wedge between(double start, double end) {
+        return between(start, end, std::cos(start), std::sin(start), std::cos(end), std::sin(end));
+    }
+    // The same with the rays' directions given: (cos, sin) of start and of end.
+    static Wedge between(double start, double end, double start_cos, double start_sin,
+                         double end_cos, double end_sin) {
         double sweep = end - start;
         if (sweep == 0)
             return none();
@@ -50,10 +55,10 @@ class Wedge {
         Wedge w(sweep <= std::numbers::pi ? Kind::Both : Kind::Either);
         w.start_ = start;
         w.sweep_ = sweep;
-        w.sx_ = std::cos(start);
-        w.sy_ = std::sin(start);
-        w.ex_ = std::cos(end);
-        w.ey_ = std::sin(end);
+        w.sx_ = start_cos;
+        w.sy_ = start_sin;
+        w.ex_ = end_cos;
+        w.ey_ = end_sin;
         // Counter-clockwise of the start ray: sx * up - sy * x >= 0.
         w.after_start_ = HalfPlane::of(-w.sy_, w.sx_);
         // Clockwise of the end ray: ey * x - ex * up >= 0.

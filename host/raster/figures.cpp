@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "host/raster/coverage.h"
+#include "host/raster/deferred_run.h"
 #include "host/raster/ellipse_rows.h"
 
 namespace qd::host {
@@ -30,9 +31,8 @@ void pen_span(Image& image, const Pen& pen, int y, int x0, int x1, Position&& po
             row[x] = pen.paint.apply(row[x]);
 }
 
-// The end point of the ray at `angle` from the centre on the ellipse.
-void ray_end(const EllipseFigure& f, double angle, double* x, double* y) {
-    const double c = std::cos(angle), s = std::sin(angle);
+// The end point on the ellipse of the ray from the centre in direction (c, s).
+void ray_end(const EllipseFigure& f, double c, double s, double* x, double* y) {
     const double ca = f.a > 0 ? c / f.a : 0, sb = f.b > 0 ? s / f.b : 0;
     const double q = ca * ca + sb * sb;
     const double t = q > 0 ? 1 / std::sqrt(q) : 0;
@@ -40,9 +40,9 @@ void ray_end(const EllipseFigure& f, double angle, double* x, double* y) {
     *y = f.cy - t * s;
 }
 
-void draw_radius(Image& image, const EllipseFigure& f, double angle, const Pen& pen) {
+void draw_radius(Image& image, const EllipseFigure& f, double c, double s, const Pen& pen) {
     double ex, ey;
-    ray_end(f, angle, &ex, &ey);
+    ray_end(f, c, s, &ex, &ey);
     const double half = pen.width / 2.0;
     const double len = std::hypot(ex - f.cx, ey - f.cy);
     const double ux = len > 0 ? (ex - f.cx) / len : 0, uy = len > 0 ? (ey - f.cy) / len : 0;
@@ -114,7 +114,60 @@ void fill_rect(Image& image, long long x0, long long y0, long long x1, long long
         fill_pixels(p, n, pixel);
 }
 
+// The pixels within `pad` of the points (x[i], y[i]).
+PixelRect bounds_of(const double* xs, const double* ys, int n, double pad) {
+    static constexpr double kReach = 1 << 24;  // beyond any picture, within int
+    double x0 = kReach, y0 = kReach, x1 = -kReach, y1 = -kReach;
+    for (int i = 0; i < n; ++i) {
+        x0 = std::min(x0, xs[i]), x1 = std::max(x1, xs[i]);
+        y0 = std::min(y0, ys[i]), y1 = std::max(y1, ys[i]);
+    }
+    const auto clamp = [](double v) { return std::clamp(v, -kReach, kReach); };
+    return PixelRect::spanning(static_cast<long long>(std::floor(clamp(x0 - pad))),
+                               static_cast<long long>(std::floor(clamp(y0 - pad))),
+                               static_cast<long long>(std::ceil(clamp(x1 + pad))),
+                               static_cast<long long>(std::ceil(clamp(y1 + pad))));
+}
+
+// A pen's reach beyond the figure's edge, with a pixel to spare for rounding.
+double pen_pad(const Pen& pen) {
+    return (pen.draws() ? pen.width : 0) + 1.0;
+}
+
 }  // namespace
+
+PixelRect ellipse_bounds(const EllipseFigure& f, const Pen& pen) {
+    if (!(f.a >= 0 && f.b >= 0))
+        return {};
+    if (f.whole) {
+        const double xs[] = {f.cx - f.a, f.cx + f.a}, ys[] = {f.cy - f.b, f.cy + f.b};
+        return bounds_of(xs, ys, 2, pen_pad(pen));
+    }
+    // The centre, both ends of the arc, and each axis end the arc passes.
+    double xs[7] = {f.cx}, ys[7] = {f.cy};
+    ray_end(f, f.start_cos, f.start_sin, &xs[1], &ys[1]);
+    ray_end(f, f.end_cos, f.end_sin, &xs[2], &ys[2]);
+    int n = 3;
+    double sweep = f.end - f.start;
+    if (sweep < 0)
+        sweep += kTwoPi;
+    for (int quarter = 0; quarter < 4 && !f.empty_sector; ++quarter) {
+        double d = quarter * (kTwoPi / 4) - f.start;
+        if (d < 0)
+            d += kTwoPi;
+        if (d > sweep)
+            continue;
+        xs[n] = f.cx + (quarter == 0 ? f.a : quarter == 2 ? -f.a : 0);
+        ys[n] = f.cy + (quarter == 1 ? -f.b : quarter == 3 ? f.b : 0);
+        ++n;
+    }
+    return bounds_of(xs, ys, n, pen_pad(pen));
+}
+
+PixelRect box_bounds(double x1, double y1, double x2, double y2, const Pen& pen) {
+    const double xs[] = {x1, x2}, ys[] = {y1, y2};
+    return bounds_of(xs, ys, 2, pen_pad(pen) + 0.5);
+}
 
 bool pen_pattern_on(int style, double pos) {
     // Runs of on, off, on, off ... pixels, repeating.
@@ -158,7 +211,7 @@ void draw_ellipse(Image& image, const EllipseFigure& f, const Pen& pen, const Br
                   EllipseRows* rows) {
     if (image.empty() || !(f.a >= 0 && f.b >= 0))
         return;
-    const Wedge wedge = f.whole ? Wedge::full() : Wedge::between(f.start, f.end);
+    const Wedge wedge = f.wedge();
     const bool closed = f.whole || (f.start_radius && f.end_radius);
     if (brush.visible && closed && !f.empty_sector) {
         if (brush.paint.pattern == kFillSolid && brush.paint.m == 0) {
@@ -180,77 +233,161 @@ void draw_ellipse(Image& image, const EllipseFigure& f, const Pen& pen, const Br
     if (!f.empty_sector)
         draw_arc(image, f, wedge, pen);
     if (!f.whole && f.start_radius)
-        draw_radius(image, f, f.start, pen);
+        draw_radius(image, f, f.start_cos, f.start_sin, pen);
     if (!f.whole && f.end_radius)
-        draw_radius(image, f, f.end, pen);
+        draw_radius(image, f, f.end_cos, f.end_sin, pen);
 }
+
+namespace {
+
+// A box's rows and columns: the corners rounded and ordered, the outline's outer edge (centred
+// on the corners, or inside them for the inside style) and the hole inside the outline.
+struct BoxEdges {
+    long long left, top, right, bottom;  // the corners
+    long long ol, ot, orr, ob;           // outside of the outline
+    long long il, it, ir, ib;            // inside of the outline (the hole)
+
+    BoxEdges(double x1, double y1, double x2, double y2, const Pen& pen) {
+        left = to_pixel(x1), right = to_pixel(x2);
+        top = to_pixel(y1), bottom = to_pixel(y2);
+        if (left > right)
+            std::swap(left, right);
+        if (top > bottom)
+            std::swap(top, bottom);
+        const long long w = pen.width;
+        const long long grow_lo = pen.style == kDrawInsideSolid ? 0 : (w - 1) / 2;
+        const long long grow_hi = pen.style == kDrawInsideSolid ? 0 : w / 2;
+        ol = left - grow_lo, ot = top - grow_lo;
+        orr = right + grow_hi, ob = bottom + grow_hi;
+        il = ol + w, it = ot + w, ir = orr - w, ib = ob - w;
+    }
+    bool has_hole() const { return il <= ir && it <= ib; }
+};
+
+// The bar's case: a solid pen over a solid fill, both plain colours. The hole lies inside the
+// fill, so the box is the outline's colour with the fill's in the hole: each pixel written once.
+bool plain_outline_and_fill(const Pen& pen, const Brush& brush) {
+    return brush.visible && pen.draws() && !pen.patterned() && plain(pen.paint) &&
+           plain(brush.paint);
+}
+
+void draw_plain_box(Image& image, const BoxEdges& e, std::uint32_t edge, std::uint32_t inner) {
+    if (edge == inner || !e.has_hole()) {
+        fill_rect(image, e.ol, e.ot, e.orr, e.ob, edge);
+        return;
+    }
+    fill_rect(image, e.ol, e.ot, e.orr, e.it - 1, edge);
+    rect_spans(image, e.ol, e.it, e.orr, e.ib, [&](int y, int a, int b) {
+        std::uint32_t* row = image.row(y);
+        const int hole_a = static_cast<int>(std::max<long long>(e.il, a));
+        const int hole_b = static_cast<int>(std::min<long long>(e.ir, b));
+        fill_pixels(row + a, std::max(0, std::min(b + 1, hole_a) - a), edge);
+        if (hole_a <= hole_b)
+            fill_pixels(row + hole_a, hole_b - hole_a + 1, inner);
+        const int right_a = std::max(a, hole_b + 1);
+        fill_pixels(row + right_a, std::max(0, b - right_a + 1), edge);
+    });
+    fill_rect(image, e.ol, e.ib + 1, e.orr, e.ob, edge);
+}
+
+// The outline of a box in any pen: four strips, or the whole box when there is no hole.
+void draw_box_outline(Image& image, const BoxEdges& e, const Pen& pen) {
+    const auto along_x = [&](int x, int) { return static_cast<double>(x - e.ol); };
+    const auto along_y = [&](int, int y) { return static_cast<double>(y - e.ot); };
+    const auto strip = [&](long long x0, long long y0, long long x1, long long y1, auto along) {
+        rect_spans(image, x0, y0, x1, y1,
+                   [&](int y, int a, int b) { pen_span(image, pen, y, a, b, along); });
+    };
+    if (!e.has_hole()) {
+        strip(e.ol, e.ot, e.orr, e.ob, along_x);
+        return;
+    }
+    strip(e.ol, e.ot, e.orr, e.it - 1, along_x);
+    strip(e.ol, e.ib + 1, e.orr, e.ob, along_x);
+    strip(e.ol, e.it, e.il - 1, e.ib, along_y);
+    strip(e.ir + 1, e.it, e.orr, e.ib, along_y);
+}
+
+// Columns x0..x1 of rows y0..y1 clipped to the picture, queued; false when the run is full.
+bool defer_rect(DeferredRun& run, const Image& image, long long x0, long long y0, long long x1,
+                long long y1, std::uint32_t pixel) {
+    const long long cx0 = std::max(x0, 0LL), cx1 = std::min<long long>(x1, image.width - 1);
+    const long long cy0 = std::max(y0, 0LL), cy1 = std::min<long long>(y1, image.height - 1);
+    if (cx0 > cx1 || cy0 > cy1)
+        return true;
+    return run.add_rect(static_cast<int>(cx0), static_cast<int>(cy0), static_cast<int>(cx1),
+                        static_cast<int>(cy1), pixel);
+}
+
+}  // namespace
 
 void draw_box(Image& image, double x1, double y1, double x2, double y2, const Pen& pen,
               const Brush& brush) {
     if (image.empty())
         return;
-    long long left = to_pixel(x1), right = to_pixel(x2);
-    long long top = to_pixel(y1), bottom = to_pixel(y2);
-    if (left > right)
-        std::swap(left, right);
-    if (top > bottom)
-        std::swap(top, bottom);
-    // The outline: centred on the box's edges, or wholly inside them for the inside style.
-    const long long w = pen.width;
-    const long long grow_lo = pen.style == kDrawInsideSolid ? 0 : (w - 1) / 2;
-    const long long grow_hi = pen.style == kDrawInsideSolid ? 0 : w / 2;
-    const long long ol = left - grow_lo, ot = top - grow_lo;
-    const long long orr = right + grow_hi, ob = bottom + grow_hi;
-    const long long il = ol + w, it = ot + w, ir = orr - w, ib = ob - w;
-    if (brush.visible && pen.draws() && !pen.patterned() && plain(pen.paint) &&
-        plain(brush.paint)) {
-        // The bar's case: solid pen over a solid fill, both plain colours. The hole of the
-        // outline lies inside the fill, so each row is the outline's colour at its edges and the
-        // fill's between, written once.
-        if (pen.paint.a == brush.paint.a) {
-            fill_rect(image, ol, ot, orr, ob, pen.paint.a);
-            return;
-        }
-        fill_rect(image, ol, ot, orr, std::min(it - 1, ob), pen.paint.a);
-        if (it <= ib && il <= ir) {
-            const std::uint32_t edge = pen.paint.a, inner = brush.paint.a;
-            rect_spans(image, ol, it, orr, ib, [&](int y, int a, int b) {
-                std::uint32_t* row = image.row(y);
-                const int hole_a = static_cast<int>(std::max<long long>(il, a));
-                const int hole_b = static_cast<int>(std::min<long long>(ir, b));
-                fill_pixels(row + a, std::max(0, std::min(b + 1, hole_a) - a), edge);
-                if (hole_a <= hole_b)
-                    fill_pixels(row + hole_a, hole_b - hole_a + 1, inner);
-                const int right_a = std::max(a, hole_b + 1);
-                fill_pixels(row + right_a, std::max(0, b - right_a + 1), edge);
-            });
-        } else if (it <= ib) {
-            fill_rect(image, ol, it, orr, ib, pen.paint.a);
-        }
-        fill_rect(image, ol, std::max(ib + 1, ot), orr, ob, pen.paint.a);
+    const BoxEdges e(x1, y1, x2, y2, pen);
+    if (plain_outline_and_fill(pen, brush)) {
+        draw_plain_box(image, e, pen.paint.a, brush.paint.a);
         return;
     }
     if (brush.visible) {
-        rect_spans(image, left, top, right, bottom,
+        rect_spans(image, e.left, e.top, e.right, e.bottom,
                    [&](int y, int a, int b) { paint_span(image.row(y), y, a, b, brush.paint); });
     }
-    if (!pen.draws())
-        return;
-    const auto along_x = [&](int x, int) { return static_cast<double>(x - ol); };
-    const auto along_y = [&](int, int y) { return static_cast<double>(y - ot); };
-    if (il > ir || it > ib) {  // too small for a hole: solid
-        rect_spans(image, ol, ot, orr, ob,
-                   [&](int y, int a, int b) { pen_span(image, pen, y, a, b, along_x); });
-        return;
+    if (pen.draws())
+        draw_box_outline(image, e, pen);
+}
+
+bool defer_box(DeferredRun& run, const Image& image, double x1, double y1, double x2, double y2,
+               const Pen& pen, const Brush& brush) {
+    if (image.empty())
+        return true;
+    const BoxEdges e(x1, y1, x2, y2, pen);
+    if (plain_outline_and_fill(pen, brush)) {
+        if (!run.has_room(2))
+            return false;
+        defer_rect(run, image, e.ol, e.ot, e.orr, e.ob, pen.paint.a);
+        if (e.has_hole() && pen.paint.a != brush.paint.a)
+            defer_rect(run, image, e.il, e.it, e.ir, e.ib, brush.paint.a);
+        return true;
     }
-    rect_spans(image, ol, ot, orr, it - 1,
-               [&](int y, int a, int b) { pen_span(image, pen, y, a, b, along_x); });
-    rect_spans(image, ol, ib + 1, orr, ob,
-               [&](int y, int a, int b) { pen_span(image, pen, y, a, b, along_x); });
-    rect_spans(image, ol, it, il - 1, ib,
-               [&](int y, int a, int b) { pen_span(image, pen, y, a, b, along_y); });
-    rect_spans(image, ir + 1, it, orr, ib,
-               [&](int y, int a, int b) { pen_span(image, pen, y, a, b, along_y); });
+    if (!pen.draws() && brush.visible && plain(brush.paint))
+        return defer_rect(run, image, e.left, e.top, e.right, e.bottom, brush.paint.a);
+    return !pen.draws() && !brush.visible;  // nothing to draw
+}
+
+bool defer_ellipse(DeferredRun& run, EllipseRows& rows, const Image& image, const EllipseFigure& f,
+                   const Pen& pen, const Brush& brush) {
+    if (image.empty() || !(f.a >= 0 && f.b >= 0))
+        return true;  // draws nothing
+    const bool closed = f.whole || (f.start_radius && f.end_radius);
+    const bool fills = brush.visible && closed && !f.empty_sector;
+    const bool outlines = pen.draws();
+    if (outlines && !(f.whole && !pen.patterned() && plain(pen.paint)))
+        return false;  // arcs, radii and patterned or mixing pens are drawn at once
+    if (fills && !(plain(brush.paint) && f.a > 0 && f.b > 0))
+        return false;
+    if (!run.has_room(2))
+        return false;
+    const Clip clip = clip_of(image);
+    const Wedge wedge = f.wedge();
+    if (fills) {
+        double lo[2], hi[2];
+        int nlo, nhi;
+        if (!rows.fits(clip) || !run.takes_ellipse(f.cx, f.cy, f.a, f.b) ||
+            !wedge.linear_bounds(lo, &nlo, hi, &nhi))
+            return false;
+        if (rows.prepare(f.cx, f.cy, f.a, f.b, clip) &&
+            !run.add_sector(rows, f.cx, f.cy, f.a, f.b, wedge, clip, brush.paint.a))
+            return false;
+    }
+    if (outlines) {
+        const double w = pen.width;
+        const double out = pen.style == kDrawInsideSolid ? 0 : w / 2;
+        const double in = pen.style == kDrawInsideSolid ? w : w / 2;
+        run.add_ring(f.cx, f.cy, f.a + out, f.b + out, f.a - in, f.b - in, clip, pen.paint.a);
+    }
+    return true;
 }
 
 }  // namespace qd::host

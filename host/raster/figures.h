@@ -4,8 +4,12 @@
 // interior is painted first with the brush, then the outline with the pen, each as spans.
 #pragma once
 
+#include <cmath>
+
+#include "host/raster/coverage.h"
 #include "host/raster/image.h"
 #include "host/raster/paint.h"
+#include "host/raster/pixel_rect.h"
 
 namespace qd::host {
 
@@ -41,9 +45,23 @@ struct EllipseFigure {
     double start = 0, end = 0;  // arc angles, 0..2 pi, counter-clockwise on screen
     bool start_radius = false, end_radius = false;
     bool empty_sector = false;  // draw the radii only (an end of negative zero)
+    // The directions (cos, sin) of start and end, worked out once by aim() for the wedge, the
+    // radii and the bounds alike.
+    double start_cos = 1, start_sin = 0, end_cos = 1, end_sin = 0;
+
+    // Sets the directions from start and end; call it after setting them.
+    void aim() {
+        start_cos = std::cos(start), start_sin = std::sin(start);
+        end_cos = std::cos(end), end_sin = std::sin(end);
+    }
+    Wedge wedge() const {
+        return whole ? Wedge::full()
+                     : Wedge::between(start, end, start_cos, start_sin, end_cos, end_sin);
+    }
 };
 
 class EllipseRows;
+class DeferredRun;
 
 // `rows`, when given, keeps the ellipse's spans between calls: a picture box's pie bands all
 // share one ellipse.
@@ -53,6 +71,18 @@ void draw_ellipse(Image& image, const EllipseFigure& f, const Pen& pen, const Br
 // The box with corners (x1, y1) and (x2, y2), both corners included.
 void draw_box(Image& image, double x1, double y1, double x2, double y2, const Pen& pen,
               const Brush& brush);
+
+// Queues the figure on `run` when it is a plain copy the run can hold (a filled sector or
+// ellipse of one colour through the cached rows, a solid outline of a whole ellipse, a box of
+// plain colours); false, having queued nothing, when it must be drawn now (after a flush).
+bool defer_ellipse(DeferredRun& run, EllipseRows& rows, const Image& image, const EllipseFigure& f,
+                   const Pen& pen, const Brush& brush);
+bool defer_box(DeferredRun& run, const Image& image, double x1, double y1, double x2, double y2,
+               const Pen& pen, const Brush& brush);
+
+// The pixels draw_ellipse and draw_box may change (a little generous, never short), unclipped.
+PixelRect ellipse_bounds(const EllipseFigure& f, const Pen& pen);
+PixelRect box_bounds(double x1, double y1, double x2, double y2, const Pen& pen);
 
 // Whether a patterned pen is on at `pos` pixels along its path.
 bool pen_pattern_on(int style, double pos);

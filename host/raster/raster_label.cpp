@@ -20,25 +20,46 @@ ComPtr<RasterLabel> RasterLabel::make(RasterPictureBox* parent) {
 
 RasterLabel::RasterLabel(RasterPictureBox* parent) : parent_(parent) {
     resolve_colour(kSysButtonText, &fore_);
+    const double scale = parent->device().scale;
+    pad_x_ = static_cast<int>(std::lround(kPadX * scale));
+    pad_y_ = static_cast<int>(std::lround(kPadY * scale));
     measure();
 }
 
+float RasterLabel::device_points() const {
+    return static_cast<float>(font_size_ * parent_->device().scale);
+}
+
+PixelRect RasterLabel::covered() const {
+    if (!visible_)
+        return {};
+    const auto at = [](double px) { return static_cast<int>(std::floor(px + 0.5)); };
+    return PixelRect{at(left_px_), at(top_px_), width_px_, height_px_};
+}
+
+void RasterLabel::damage_since(const PixelRect& before) {
+    parent_->add_damage(before);
+    parent_->add_damage(covered());
+}
+
 void RasterLabel::measure() {
-    const TextMetrics m = FontFace::shared().measure(caption_, font_size_);
+    const TextMetrics m = FontFace::shared().measure(caption_, device_points());
     text_width_ = m.width;
     ascent_ = m.ascent;
-    width_px_ = static_cast<int>(std::ceil(m.width)) + 2 * kPadX;
-    height_px_ = m.height + 2 * kPadY;
+    width_px_ = static_cast<int>(std::ceil(m.width)) + 2 * pad_x_;
+    height_px_ = m.height + 2 * pad_y_;
 }
 
 HRESULT RasterLabel::put_Caption(const char* text) {
     if (!text)
         return E_POINTER;
+    if (caption_ == text)
+        return S_OK;
+    const PixelRect before = covered();
     return guard([&] {
-        if (caption_ == text)
-            return;
         caption_.assign(text);  // reuses the capacity: no allocation for short captions
         measure();
+        damage_since(before);
     });
 }
 
@@ -46,7 +67,10 @@ HRESULT RasterLabel::put_ForeColor(OLE_COLOR c) {
     std::uint32_t pixel;
     if (!resolve_colour(c, &pixel))
         return kInvalidPropertyValue;
-    fore_ = pixel;
+    if (pixel != fore_) {
+        fore_ = pixel;
+        damage_since(covered());
+    }
     return S_OK;
 }
 
@@ -55,42 +79,64 @@ HRESULT RasterLabel::put_FontSize(float points) {
         return kInvalidPropertyValue;
     if (points == font_size_)
         return S_OK;
+    const PixelRect before = covered();
     return guard([&] {
         font_size_ = points;
         measure();
+        damage_since(before);
     });
 }
 
 HRESULT RasterLabel::put_Alignment(std::int16_t a) {
     if (a < 0 || a > 2)
         return kInvalidPropertyValue;
-    alignment_ = a;
+    if (a != alignment_) {
+        alignment_ = a;
+        damage_since(covered());
+    }
     return S_OK;
 }
 
 HRESULT RasterLabel::put_BackStyle(std::int16_t s) {
     if (s != 0 && s != 1)
         return kInvalidPropertyValue;
-    back_style_ = s;
+    if (s != back_style_) {
+        back_style_ = s;
+        damage_since(covered());
+    }
     return S_OK;
 }
 
 HRESULT RasterLabel::put_Visible(VARIANT_BOOL v) {
-    visible_ = v != 0;
+    const PixelRect before = covered();
+    if ((v != 0) != visible_) {
+        visible_ = v != 0;
+        damage_since(before);
+    }
     return S_OK;
 }
 
 HRESULT RasterLabel::put_Left(float v) {
     if (!std::isfinite(v))
         return kInvalidPropertyValue;
-    left_px_ = v / parent_->units_per_pixel();
+    const double px = v / parent_->units_per_pixel();
+    if (px != left_px_) {
+        const PixelRect before = covered();
+        left_px_ = px;
+        damage_since(before);
+    }
     return S_OK;
 }
 
 HRESULT RasterLabel::put_Top(float v) {
     if (!std::isfinite(v))
         return kInvalidPropertyValue;
-    top_px_ = v / parent_->units_per_pixel();
+    const double px = v / parent_->units_per_pixel();
+    if (px != top_px_) {
+        const PixelRect before = covered();
+        top_px_ = px;
+        damage_since(before);
+    }
     return S_OK;
 }
 

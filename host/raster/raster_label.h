@@ -18,7 +18,7 @@ namespace qd::host {
 
 class RasterLabel : public ComObject<RasterLabel, ILabel> {
   public:
-    // Padding around the caption's text, pixels.
+    // Padding around the caption's text, pixels at scale 1.
     static constexpr int kPadX = 2;
     static constexpr int kPadY = 1;
 
@@ -51,10 +51,19 @@ class RasterLabel : public ComObject<RasterLabel, ILabel> {
     double text_width_px() const { return text_width_; }
     int ascent_px() const { return ascent_; }
     RasterPictureBox* parent() const { return parent_.get(); }
+    // The font size and padding on the device: FontSize and the padding times its scale.
+    float device_points() const;
+    int pad_x() const { return pad_x_; }
+    int pad_y() const { return pad_y_; }
+    // The pixels of the parent's picture the label covers when drawn (empty when hidden).
+    PixelRect covered() const;
 
   private:
     explicit RasterLabel(RasterPictureBox* parent);
     void measure();
+    // Tells the parent that the label's rectangle `before` a change and its present one
+    // changed.
+    void damage_since(const PixelRect& before);
 
     ComPtr<RasterPictureBox> parent_;
     std::string caption_ = "lblText";
@@ -67,6 +76,7 @@ class RasterLabel : public ComObject<RasterLabel, ILabel> {
     double text_width_ = 0;
     int ascent_ = 0;
     int width_px_ = 0, height_px_ = 0;
+    int pad_x_ = kPadX, pad_y_ = kPadY;
 };
 
 }  // namespace qd::host

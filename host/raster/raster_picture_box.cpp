@@ -17,11 +17,12 @@ constexpr HRESULT kInvalidProcedureCall = runtime_error_code(ErrorNumber::Invali
 // Angles are compared as single-precision numbers, the type they arrive in.
 constexpr float kTwoPiSingle = static_cast<float>(2 * std::numbers::pi);
 
-// Pixels of an extent in twips, to the nearest pixel; -1 when it is refused.
-int pixels_of_twips(float twips) {
+// Pixels of an extent in twips, to the nearest pixel; -1 when it is refused. The division is
+// in single precision, as the extent arrives.
+int pixels_of_twips(float twips, double twips_per_pixel) {
     if (!(twips >= 0))
         return -1;
-    const double px = std::floor(twips / kTwipsPerPixel + 0.5);
+    const double px = std::floor(twips / static_cast<float>(twips_per_pixel) + 0.5);
     return px > kMaxPictureSide ? -1 : static_cast<int>(px);
 }
 
@@ -35,24 +36,103 @@ HRESULT store_colour(OLE_COLOR c, std::uint32_t* slot) {
 
 }  // namespace
 
-ComPtr<RasterPictureBox> RasterPictureBox::make() {
-    return ComPtr<RasterPictureBox>(new RasterPictureBox());
+ComPtr<RasterPictureBox> RasterPictureBox::make(DeviceOptions device) {
+    return ComPtr<RasterPictureBox>(new RasterPictureBox(device));
 }
 
-RasterPictureBox::RasterPictureBox() {
+RasterPictureBox::RasterPictureBox(DeviceOptions device)
+    : device_(device),
+      smooth_(device.smooth ? std::make_unique<SmoothCanvas>() : nullptr),
+      edge_pixels_(static_cast<int>(std::lround(2 * device.scale))) {
     resolve_colour(kSysButtonFace, &background_);
     resolve_colour(kSysButtonText, &fore_color_);
 }
 
 bool RasterPictureBox::set_background(OLE_COLOR c) {
-    return succeeded(store_colour(c, &background_));
+    if (failed(store_colour(c, &background_)))
+        return false;
+    damage_view();
+    return true;
+}
+
+RasterPictureBox::~RasterPictureBox() {
+    DeferredRun& run = DeferredRun::shared();
+    if (run.owner() == this) {
+        run.discard();
+        run.set_owner(nullptr);
+    }
+}
+
+DeferredRun& RasterPictureBox::run() {
+    DeferredRun& run = DeferredRun::shared();
+    if (run.owner() != this) {
+        if (run.owner())
+            static_cast<const RasterPictureBox*>(run.owner())->flush();
+        run.set_owner(this);
+    }
+    return run;
+}
+
+void RasterPictureBox::flush() const {
+    if (smooth_) {
+        smooth_->flush(picture_);
+        return;
+    }
+    DeferredRun& run = DeferredRun::shared();
+    if (run.owner() == this)
+        run.flush(picture_, ellipse_rows_);
+}
+
+template <typename Field, typename Done>
+HRESULT RasterPictureBox::reallocate_with(Field* field, Field value, Done&& done) {
+    return guard([&] {
+        const Field before = *field;
+        *field = value;
+        try {
+            reallocate();
+        } catch (...) {
+            *field = before;  // out of memory: the box stays as it was
+            throw;
+        }
+        done();
+    });
+}
+
+void RasterPictureBox::make_room() {
+    if (smooth_ && smooth_->full()) {
+        flush();
+        smooth_->forget();
+    }
+}
+
+template <typename Draw>
+void RasterPictureBox::draw_now(Draw&& draw) {
+    flush();
+    draw();
+    if (smooth_)
+        smooth_->forget();  // the canvas no longer knows every pixel under its figures
+}
+
+PixelRect RasterPictureBox::take_damage() {
+    const PixelRect taken = damage_;
+    damage_ = {};
+    return taken;
+}
+
+void RasterPictureBox::add_damage(const PixelRect& rect) {
+    const int edge = border_pixels();
+    damage_.unite(rect.clipped(picture_.width, picture_.height).moved(edge, edge));
+}
+
+void RasterPictureBox::damage_view() {
+    damage_.unite(PixelRect{0, 0, outer_w_px_, outer_h_px_});
 }
 
 bool RasterPictureBox::resize_pixels(int width, int height) {
     if (width < 0 || height < 0 || width > kMaxPictureSide || height > kMaxPictureSide)
         return false;
-    width_ = static_cast<float>(width * kTwipsPerPixel);
-    height_ = static_cast<float>(height * kTwipsPerPixel);
+    width_ = static_cast<float>(width * device_.twips_per_pixel());
+    height_ = static_cast<float>(height * device_.twips_per_pixel());
     outer_w_px_ = width;
     outer_h_px_ = height;
     reallocate();
@@ -62,8 +142,10 @@ bool RasterPictureBox::resize_pixels(int width, int height) {
 void RasterPictureBox::reallocate() {
     const int w = std::max(0, outer_w_px_ - 2 * border_pixels());
     const int h = std::max(0, outer_h_px_ - 2 * border_pixels());
+    damage_view();  // the view moved or changed size: all of it is new to the host
     if (w == picture_.width && h == picture_.height)
         return;
+    flush();
     Image next(w, h, background_);
     EllipseRows rows;
     rows.reserve(h);
@@ -72,10 +154,18 @@ void RasterPictureBox::reallocate() {
         std::copy_n(picture_.row(y), keep_w, next.row(y));
     picture_ = std::move(next);
     ellipse_rows_ = std::move(rows);
+    if (smooth_)
+        smooth_->forget();
 }
 
 HRESULT RasterPictureBox::Cls() {
-    std::fill(picture_.pixels.begin(), picture_.pixels.end(), background_);
+    if (smooth_)
+        smooth_->clear(background_);
+    else if (holds_back())
+        run().clear(background_);  // written with the figures that follow
+    else
+        std::fill(picture_.pixels.begin(), picture_.pixels.end(), background_);
+    add_damage({0, 0, picture_.width, picture_.height});
     return S_OK;
 }
 
@@ -114,10 +204,17 @@ HRESULT RasterPictureBox::Circle(float x, float y, float radius, OptionalColor c
         f.start_radius = std::signbit(s);
         f.end_radius = std::signbit(e);
         f.empty_sector = e == 0 && std::signbit(e);
+        f.aim();
     }
     Pen pen{Paint::make(line_pixel, draw_mode_), draw_width_, draw_style_};
     Brush brush{Paint::make(fill_color_, draw_mode_, fill_style_), fill_style_ != 1};
-    draw_ellipse(picture_, f, pen, brush, &ellipse_rows_);
+    make_room();
+    const bool held =
+        smooth_ ? smooth_->add_ellipse(f, pen, brush)
+                : holds_back() && defer_ellipse(run(), ellipse_rows_, picture_, f, pen, brush);
+    if (!held)
+        draw_now([&] { draw_ellipse(picture_, f, pen, brush, &ellipse_rows_); });
+    add_damage(ellipse_bounds(f, pen));
     return S_OK;
 }
 
@@ -127,7 +224,14 @@ HRESULT RasterPictureBox::Line(float x1, float y1, float x2, float y2) {
     const double unit = units_per_pixel();
     Pen pen{Paint::make(fore_color_, draw_mode_), draw_width_, draw_style_};
     Brush brush{Paint::make(fill_color_, draw_mode_, fill_style_), fill_style_ != 1};
-    draw_box(picture_, x1 / unit, y1 / unit, x2 / unit, y2 / unit, pen, brush);
+    const double px1 = x1 / unit, py1 = y1 / unit, px2 = x2 / unit, py2 = y2 / unit;
+    make_room();
+    const bool held =
+        smooth_ ? smooth_->add_box(px1, py1, px2, py2, pen, brush)
+                : holds_back() && defer_box(run(), picture_, px1, py1, px2, py2, pen, brush);
+    if (!held)
+        draw_now([&] { draw_box(picture_, px1, py1, px2, py2, pen, brush); });
+    add_damage(box_bounds(px1, py1, px2, py2, pen));
     return S_OK;
 }
 
@@ -139,38 +243,23 @@ HRESULT RasterPictureBox::put_ScaleMode(std::int16_t mode) {
 }
 
 HRESULT RasterPictureBox::get_ScaleMode(std::int16_t* mode) {
-    if (!mode)
-        return E_POINTER;
-    *mode = scale_mode_;
-    return S_OK;
+    return return_value(scale_mode_, mode);
 }
 
 HRESULT RasterPictureBox::get_ScaleLeft(float* v) {
-    if (!v)
-        return E_POINTER;
-    *v = 0;
-    return S_OK;
+    return return_value(0.0f, v);
 }
 
 HRESULT RasterPictureBox::get_ScaleTop(float* v) {
-    if (!v)
-        return E_POINTER;
-    *v = 0;
-    return S_OK;
+    return return_value(0.0f, v);
 }
 
 HRESULT RasterPictureBox::get_ScaleWidth(float* v) {
-    if (!v)
-        return E_POINTER;
-    *v = static_cast<float>(picture_.width * units_per_pixel());
-    return S_OK;
+    return return_value(static_cast<float>(picture_.width * units_per_pixel()), v);
 }
 
 HRESULT RasterPictureBox::get_ScaleHeight(float* v) {
-    if (!v)
-        return E_POINTER;
-    *v = static_cast<float>(picture_.height * units_per_pixel());
-    return S_OK;
+    return return_value(static_cast<float>(picture_.height * units_per_pixel()), v);
 }
 
 HRESULT RasterPictureBox::put_FillColor(OLE_COLOR c) {
@@ -212,23 +301,11 @@ HRESULT RasterPictureBox::put_DrawMode(std::int16_t mode) {
 HRESULT RasterPictureBox::put_BorderStyle(std::int16_t style) {
     if (style != 0 && style != 1)
         return kInvalidPropertyValue;
-    return guard([&] {
-        const std::int16_t before = border_style_;
-        border_style_ = style;
-        try {
-            reallocate();
-        } catch (...) {
-            border_style_ = before;
-            throw;
-        }
-    });
+    return reallocate_with(&border_style_, style, [] {});
 }
 
 HRESULT RasterPictureBox::get_Left(float* v) {
-    if (!v)
-        return E_POINTER;
-    *v = left_;
-    return S_OK;
+    return return_value(left_, v);
 }
 
 HRESULT RasterPictureBox::put_Left(float v) {
@@ -239,10 +316,7 @@ HRESULT RasterPictureBox::put_Left(float v) {
 }
 
 HRESULT RasterPictureBox::get_Top(float* v) {
-    if (!v)
-        return E_POINTER;
-    *v = top_;
-    return S_OK;
+    return return_value(top_, v);
 }
 
 HRESULT RasterPictureBox::put_Top(float v) {
@@ -253,51 +327,25 @@ HRESULT RasterPictureBox::put_Top(float v) {
 }
 
 HRESULT RasterPictureBox::get_Width(float* v) {
-    if (!v)
-        return E_POINTER;
-    *v = width_;
-    return S_OK;
+    return return_value(width_, v);
 }
 
 HRESULT RasterPictureBox::put_Width(float v) {
-    const int px = pixels_of_twips(v);
+    const int px = pixels_of_twips(v, device_.twips_per_pixel());
     if (px < 0)
         return kInvalidPropertyValue;
-    return guard([&] {
-        const int before = outer_w_px_;
-        outer_w_px_ = px;
-        try {
-            reallocate();
-        } catch (...) {
-            outer_w_px_ = before;  // out of memory: the box stays as it was
-            throw;
-        }
-        width_ = v;
-    });
+    return reallocate_with(&outer_w_px_, px, [&] { width_ = v; });
 }
 
 HRESULT RasterPictureBox::get_Height(float* v) {
-    if (!v)
-        return E_POINTER;
-    *v = height_;
-    return S_OK;
+    return return_value(height_, v);
 }
 
 HRESULT RasterPictureBox::put_Height(float v) {
-    const int px = pixels_of_twips(v);
+    const int px = pixels_of_twips(v, device_.twips_per_pixel());
     if (px < 0)
         return kInvalidPropertyValue;
-    return guard([&] {
-        const int before = outer_h_px_;
-        outer_h_px_ = px;
-        try {
-            reallocate();
-        } catch (...) {
-            outer_h_px_ = before;  // out of memory: the box stays as it was
-            throw;
-        }
-        height_ = v;
-    });
+    return reallocate_with(&outer_h_px_, px, [&] { height_ = v; });
 }
 
 }  // namespace qd::host

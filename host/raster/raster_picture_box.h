@@ -18,10 +18,14 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "foundation/host.h"
+#include "host/raster/deferred_run.h"
 #include "host/raster/ellipse_rows.h"
 #include "host/raster/image.h"
+#include "host/raster/pixel_rect.h"
+#include "host/raster/smooth_canvas.h"
 #include "host/twips.h"
 #include "platform/object.h"
 
@@ -32,7 +36,8 @@ inline constexpr int kMaxPictureSide = 16384;
 
 class RasterPictureBox : public ComObject<RasterPictureBox, IPictureBox> {
   public:
-    static ComPtr<RasterPictureBox> make();
+    static ComPtr<RasterPictureBox> make(DeviceOptions device = {});
+    ~RasterPictureBox() override;
 
     // ---- IPictureBox ----
     HRESULT Cls() override;
@@ -62,27 +67,66 @@ class RasterPictureBox : public ComObject<RasterPictureBox, IPictureBox> {
     HRESULT put_Height(float v) override;
 
     // ---- The host's side ----
-    const Image& picture() const { return picture_; }
-    Image& picture() { return picture_; }
+    // The picture, with every figure still held back written into it.
+    const Image& picture() const {
+        flush();
+        return picture_;
+    }
+    Image& picture() {
+        flush();
+        return picture_;
+    }
     std::int16_t border_style() const { return border_style_; }
-    int border_pixels() const { return border_style_ == 1 ? 2 : 0; }
+    int border_pixels() const { return border_style_ == 1 ? edge_pixels_ : 0; }
     int outer_width_px() const { return outer_w_px_; }
     int outer_height_px() const { return outer_h_px_; }
-    // Scale units per pixel in the current ScaleMode (15 for twips, 1 for pixels).
-    double units_per_pixel() const { return scale_mode_ == 1 ? kTwipsPerPixel : 1.0; }
+    // Scale units per pixel in the current ScaleMode (15 / scale for twips, 1 for pixels).
+    double units_per_pixel() const { return scale_mode_ == 1 ? device_.twips_per_pixel() : 1.0; }
     std::uint32_t background_pixel() const { return background_; }
     // The colour Cls clears to (default: the button face system colour). False if refused.
     bool set_background(OLE_COLOR c);
     // Sets the outer size in pixels directly (tests, benchmarks); false beyond the size limit.
     bool resize_pixels(int width, int height);
 
+    // Pictures of at least this many pixels hold figures back (deferred_run.h): beyond the
+    // second-level cache, writing each pixel to memory once pays for the bookkeeping.
+    static constexpr std::size_t kHoldBackPixels = 256 * 1024;
+
+    // ---- Device and damage ----
+    const DeviceOptions& device() const { return device_; }
+    // The union of what changed since the last take, in pixels of the view (the outer extent,
+    // edge included, as compose_view draws it); empty when nothing changed. Taking it resets it.
+    PixelRect take_damage();
+    // Marks `rect`, in pixels of the picture (the inner area), as changed; clipped to it.
+    void add_damage(const PixelRect& rect);
+    // Writes the figures held back for one pass (see DeferredRun); a host calls it when a
+    // control's call ends, before it reads the pixels directly.
+    void flush() const;
+
   private:
-    RasterPictureBox();
+    explicit RasterPictureBox(DeviceOptions device);
+    // The thread's run of held-back figures, claimed for this picture.
+    DeferredRun& run();
+    bool holds_back() const { return picture_.pixels.size() >= kHoldBackPixels; }
+    // A smooth canvas that keeps too many figures writes them and starts afresh.
+    void make_room();
+    // Draws what neither the run nor the smooth canvas takes, after writing what they hold.
+    template <typename Draw>
+    void draw_now(Draw&& draw);
+    void damage_view();
 
     void reallocate();
+    // Sets *field to `value` and reallocates the picture, then runs `done`; when the
+    // reallocation fails *field is restored and the failure is the result.
+    template <typename Field, typename Done>
+    HRESULT reallocate_with(Field* field, Field value, Done&& done);
 
-    Image picture_;
+    mutable Image picture_;     // written late: reads flush the run first
     EllipseRows ellipse_rows_;  // the last filled ellipse's spans, sized with the picture
+    DeviceOptions device_;
+    std::unique_ptr<SmoothCanvas> smooth_;  // smooth mode only
+    int edge_pixels_ = 2;                   // the sunken edge's width at this scale
+    PixelRect damage_;                      // in view pixels
     std::uint32_t background_;
     std::int16_t scale_mode_ = 1;
     std::int16_t border_style_ = 0;

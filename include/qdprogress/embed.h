@@ -6,6 +6,8 @@
 //   auto& pie = form.add("pie", qd::embed::module_class(controls_module, "qdProgressPie"), 0, 0);
 //   pie.put("Value", 40);
 //   form.render_png("form.png");
+//   pie.put("Value", 41);
+//   qd::embed::PixelRect changed = form.take_damage();  // the new band and the caption
 #pragma once
 
 #include <memory>
@@ -13,6 +15,7 @@
 #include <string>
 
 #include <qdprogress/control_types.h>
+#include <qdprogress/device.h>
 #include <qdprogress/dispatch.h>
 #include <qdprogress/image.h>
 #include <qdprogress/variant.h>
@@ -25,8 +28,10 @@ namespace qd::embed {
 
 using host::ContainerError;
 using host::ControlExtent;
+using host::DeviceOptions;
 using host::Image;
 using host::LabelState;
+using host::PixelRect;
 
 // The PATH:CLASS form of a class: class `class_name` of the module at `module_path`, created
 // without the registry.
@@ -44,6 +49,9 @@ class HostedControl {
     LabelState label() const;
     // What the control shows now: its picture with the label drawn over it.
     Image view() const;
+    // The part of view() that changed since the last take (a drawing call, a label change, a
+    // resize), in its device pixels; empty when nothing changed. Taking it resets it.
+    PixelRect take_damage() const;
 
     // Late-bound member access by name; each throws ContainerError with the failure code.
     Variant get(const std::string& property);
@@ -59,7 +67,9 @@ class HostedControl {
 // Controls with a place on one form. The form is as large as its controls need, plus a margin.
 class EmbeddedForm {
   public:
-    EmbeddedForm();
+    // The controls are drawn for `device`: its scale (device pixels per 96-dpi pixel, 1 to 4)
+    // and whether edges are smoothed. Throws ContainerError for a scale outside 1 to 4.
+    explicit EmbeddedForm(DeviceOptions device = {});
     ~EmbeddedForm();
     EmbeddedForm(const EmbeddedForm&) = delete;
     EmbeddedForm& operator=(const EmbeddedForm&) = delete;
@@ -77,6 +87,10 @@ class EmbeddedForm {
     // The form as one picture: the button-face background and each control's view at its
     // place, in the order they were added.
     Image render() const;
+    // What changed since the last take, in render()'s device pixels; empty when nothing did.
+    // It takes each control's own damage too (HostedControl::take_damage), so a host uses one
+    // or the other.
+    PixelRect take_damage() const;
     // Writes render() as a PNG, replacing an older file atomically. False, with the reason in
     // *error when given, on failure.
     bool render_png(const std::string& path, std::string* error = nullptr) const;

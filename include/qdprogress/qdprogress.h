@@ -4,6 +4,7 @@
 #include <qdprogress/colour.h>
 #include <qdprogress/com.h>
 #include <qdprogress/control_types.h>
+#include <qdprogress/device.h>
 #include <qdprogress/dispatch.h>
 #include <qdprogress/embed.h>
 #include <qdprogress/image.h>

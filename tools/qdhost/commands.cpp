@@ -17,6 +17,7 @@
 #include "host/loader/loader.h"
 #include "host/loader/typelib_dump.h"
 #include "tools/qdhost/demo/demo_command.h"
+#include "tools/qdhost/demo/device_flags.h"
 #include "tools/qdhost/registry_location.h"
 #include "tools/qdhost/resources.h"
 #include "tools/qdhost/script_runner.h"
@@ -32,10 +33,12 @@ constexpr const char* kUsage =
     "pictures, registers component libraries and shows their type information and resources.\n"
     "\n"
     "commands:\n"
-    "  demo [-o DIR]           render a gallery of every control and option, a contact sheet\n"
+    "  demo [-o DIR] [--scale S] [--smooth]\n"
+    "                          render a gallery of every control and option, a contact sheet\n"
     "                          and an animation (default DIR: ./qd-gallery)\n"
     "  run SCRIPT              run a script of statements (- reads standard input)\n"
-    "  render FORM [-o PNG]    draw every control of a form file as one picture\n"
+    "  render FORM [-o PNG] [--scale S] [--smooth]\n"
+    "                          draw every control of a form file as one picture\n"
     "  resources LIB [-o DIR]  write a library's toolbox bitmaps as PNG, print its version block\n"
     "  register LIB            register a component library in the registry\n"
     "  unregister LIB          remove a component library's entries from the registry\n"
@@ -65,6 +68,9 @@ constexpr const char* kRunHelp =
     "  trace on | trace off            print every host call the controls make\n"
     "  label NAME                      print the label's caption, visibility, alignment,\n"
     "                                  position, size, colour and font size\n"
+    "  damage NAME                     print what changed in the control's view since the last\n"
+    "                                  damage (x, y, width, height in pixels, or none);\n"
+    "                                  'damage form' the open form's\n"
     "  png NAME FILE                   write the control's view (picture, edge, label) as PNG;\n"
     "                                  'png page FILE' draws the open page, 'png form FILE'\n"
     "                                  the open form\n"
@@ -106,11 +112,15 @@ constexpr const char* kTypelibHelp =
     "property pages and resources.\n";
 
 constexpr const char* kRenderHelp =
-    "usage: qdhost render FORM [-o PNG]\n"
+    "usage: qdhost render FORM [-o PNG] [--scale S] [--smooth]\n"
     "\n"
     "Loads every control of the form file FORM (create, ReadProperties, Resize at its extent)\n"
     "and writes the whole form as one PNG picture: the controls at their places on the form's\n"
     "background. PNG defaults to the form's name with .png, in the current folder.\n"
+    "\n"
+    "options:\n"
+    "  -o PNG      the picture to write\n"
+    "%s"
     "\n"
     "A form file holds an optional '[form WIDTH HEIGHT]' line, then for each control a section\n"
     "'[control NAME PROGID LEFT TOP WIDTH HEIGHT]' (twips, 15 to a pixel) followed by its\n"
@@ -291,13 +301,17 @@ int typelib_command(const Arguments& args) {
 
 int render_command(const Arguments& args) {
     if (wants_help(args)) {
-        std::fputs(kRenderHelp, stdout);
+        std::printf(kRenderHelp, kDeviceFlagsHelp);
         return 0;
     }
-    Arguments plain;
+    Arguments flagless, plain;
+    host::DeviceOptions device;
+    std::string flag_error;
+    if (!take_device_flags(args, &flagless, &device, &flag_error))
+        return usage_error("render", flag_error, kRenderHelp);
     std::optional<std::string> output;
     int status = 0;
-    if (!split_output_option("render", args, kRenderHelp, &plain, &output, &status))
+    if (!split_output_option("render", flagless, kRenderHelp, &plain, &output, &status))
         return status;
     if (plain.size() != 1)
         return usage_error("render", plain.empty() ? "missing FORM" : "too many arguments",
@@ -307,7 +321,7 @@ int render_command(const Arguments& args) {
         output ? *output : std::filesystem::path(form_path).stem().string() + ".png";
 
     host::PrintingSink silent([](std::string_view) {});
-    host::Container container(silent);
+    host::Container container(silent, device);
     std::vector<host::FormFileError> problems;
     host::FormLayout layout;
     try {

@@ -219,6 +219,22 @@ void ScriptRunner::execute(const LabelStatement& s) {
          trace_value(l.font_size));
 }
 
+void ScriptRunner::execute(const DamageStatement& s) {
+    host::PixelRect d;
+    if (s.name == kFormName) {
+        if (!form_open_)
+            host_failure(E_INVALIDARG, "no form is open (open FORM opens one)");
+        d = host::take_form_damage(container_, form_);
+    } else {
+        d = control(s.name).take_damage();
+    }
+    using host::trace_value;
+    out_("damage " + s.name + ": " +
+         (d.empty() ? std::string("none")
+                    : "x " + trace_value(d.x) + ", y " + trace_value(d.y) + ", width " +
+                          trace_value(d.width) + ", height " + trace_value(d.height)));
+}
+
 host::PageSite& ScriptRunner::page() {
     if (!page_)
         host_failure(E_INVALIDARG, "no page is open (page NAME [NAME ...] opens one)");

@@ -55,6 +55,7 @@ class ScriptRunner {
     void execute(const PageStatement& s);
     void execute(const OpenStatement& s);
     void execute(const SaveFormStatement& s);
+    void execute(const DamageStatement& s);
     host::HostedControl& control(const std::string& name);
     host::PageSite& page();
     void check_new_name(const std::string& name) const;

@@ -261,13 +261,17 @@ std::optional<Statement> parse_statement(std::string_view line) {
         expect_count(w, 2, "label NAME");
         return LabelStatement{checked_name(w[1], "control name")};
     }
+    if (verb == "damage") {
+        expect_count(w, 2, "damage NAME");
+        return DamageStatement{checked_name(w[1], "control name")};
+    }
     if (w.size() == 1 && verb.find('.') != std::string::npos) {
         auto [name, method] = member_reference(verb);
         return CallStatement{std::move(name), std::move(method)};
     }
     throw SyntaxError("unknown statement '" + verb +
                       "' (new, load, NAME.PROP = VALUE, print, NAME.METHOD, resize, save, trace, "
-                      "label, png, page, open)");
+                      "label, damage, png, page, open)");
 }
 
 }  // namespace qd::qdhost

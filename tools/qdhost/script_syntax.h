@@ -76,6 +76,9 @@ struct TraceStatement {
 struct LabelStatement {
     std::string name;
 };
+struct DamageStatement {
+    std::string name;  // a control, or "form" for the open form
+};
 struct PngStatement {
     std::string name, file;
 };
@@ -92,7 +95,7 @@ struct SaveFormStatement {
 using Statement =
     std::variant<NewStatement, LoadStatement, PutStatement, PrintStatement, CallStatement,
                  ResizeStatement, SaveStatement, TraceStatement, LabelStatement, PngStatement,
-                 PageStatement, OpenStatement, SaveFormStatement>;
+                 PageStatement, OpenStatement, SaveFormStatement, DamageStatement>;
 
 // The statement on `line`, or nothing for a blank or comment line. Throws SyntaxError.
 std::optional<Statement> parse_statement(std::string_view line);

@@ -9,6 +9,7 @@
 #include "host/raster/png_io.h"
 #include "tools/qdhost/demo/animation.h"
 #include "tools/qdhost/demo/contact_sheet.h"
+#include "tools/qdhost/demo/device_flags.h"
 #include "tools/qdhost/demo/gallery_plan.h"
 #ifdef QD_HAVE_GIF
 #include "tools/qdhost/demo/gif_writer.h"
@@ -22,14 +23,19 @@ namespace fs = std::filesystem;
 using namespace demo;
 
 constexpr const char* kDemoHelp =
-    "usage: qdhost demo [-o DIR]\n"
+    "usage: qdhost demo [-o DIR] [--scale S] [--smooth]\n"
     "\n"
     "Renders a gallery of the progress controls into DIR (default ./qd-gallery): a PNG of the\n"
     "pie, the bar and the single pie in every fill kind, fill style, label type and label\n"
     "position, the pie at several extents and the bar with each frame; contact-sheet.png with\n"
     "all of them and their captions; and progress.gif, a pie and a bar filling from Min to Max\n"
     "through Value updates (numbered PNG frames when built without giflib).\n"
-    "The controls are created by ProgID through the registry, as 'qdhost run' creates them.\n";
+    "The controls are created by ProgID through the registry, as 'qdhost run' creates them.\n"
+    "With --smooth the pictures and the animation are anti-aliased, and the contact sheet of\n"
+    "the exact drawing is written beside contact-sheet-smooth.png.\n"
+    "\n"
+    "options:\n"
+    "  -o DIR      the folder to write into\n";
 
 constexpr int kAnimationSteps = 50;
 constexpr int kFrameDelayCs = 6;
@@ -37,7 +43,7 @@ constexpr int kLastFrameDelayCs = 150;
 
 int usage_error(const std::string& message) {
     std::fprintf(stderr,
-                 "qdhost demo: %s\nusage: qdhost demo [-o DIR]\n"
+                 "qdhost demo: %s\nusage: qdhost demo [-o DIR] [--scale S] [--smooth]\n"
                  "Run 'qdhost demo --help' for details.\n",
                  message.c_str());
     return 2;
@@ -101,15 +107,43 @@ constexpr const char* kAnimationName = "progress.gif";
 constexpr const char* kAnimationName = "progress-NNN.png";
 #endif
 
+// Every tile's view drawn for `device`, one after another on `form`; a tile that fails is a
+// white pixel, and counts in *failures.
+std::vector<host::Image> render_tiles(host::Container& form, const std::vector<Tile>& tiles,
+                                      int* failures) {
+    std::vector<host::Image> views;
+    views.reserve(tiles.size());
+    for (const Tile& tile : tiles) {
+        try {
+            views.push_back(render_tile(form, tile));
+        } catch (const host::ContainerError& e) {
+            std::fprintf(stderr, "qdhost demo: %s: %s\n", tile.file.c_str(),
+                         hresult_text(e).c_str());
+            form.remove("tile");
+            views.emplace_back(1, 1, 0xFFFFFF);
+            ++*failures;
+        }
+    }
+    return views;
+}
+
 }  // namespace
 
-int demo_command(const std::vector<std::string>& args) {
+int demo_command(const std::vector<std::string>& all_args) {
     fs::path dir = "qd-gallery";
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--help" || args[i] == "-h") {
+    std::vector<std::string> args;
+    host::DeviceOptions device;
+    std::string flag_error;
+    for (const std::string& a : all_args) {
+        if (a == "--help" || a == "-h") {
             std::fputs(kDemoHelp, stdout);
+            std::fputs(kDeviceFlagsHelp, stdout);
             return 0;
         }
+    }
+    if (!take_device_flags(all_args, &args, &device, &flag_error))
+        return usage_error(flag_error);
+    for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "-o" || args[i] == "--output") {
             if (i + 1 == args.size())
                 return usage_error("missing DIR after " + args[i]);
@@ -141,29 +175,32 @@ int demo_command(const std::vector<std::string>& args) {
     const std::vector<Tile> tiles = gallery_tiles();
     const int total = static_cast<int>(tiles.size()) + 2;
     host::PrintingSink quiet([](std::string_view) {});
-    host::Container form(quiet);
-    std::vector<host::Image> views;
-    views.reserve(tiles.size());
+    host::Container form(quiet, device);
     int failures = 0;
+    // With --smooth the exact sheet is drawn first, so that its random fills are the ones a
+    // plain demo draws.
+    std::vector<host::Image> exact_views;
+    if (device.smooth) {
+        host::Container exact(quiet, host::DeviceOptions{device.scale, false});
+        exact_views = render_tiles(exact, tiles, &failures);
+    }
+    const std::vector<host::Image> views = render_tiles(form, tiles, &failures);
     for (std::size_t i = 0; i < tiles.size(); ++i) {
         progress(static_cast<int>(i) + 1, total, tiles[i].file);
-        try {
-            views.push_back(render_tile(form, tiles[i]));
-            if (!save_png(dir / tiles[i].file, views.back()))
-                ++failures;
-        } catch (const host::ContainerError& e) {
-            std::fprintf(stderr, "qdhost demo: %s: %s\n", tiles[i].file.c_str(),
-                         hresult_text(e).c_str());
-            form.remove("tile");
-            views.emplace_back(1, 1, 0xFFFFFF);
+        if (!save_png(dir / tiles[i].file, views[i]))
             ++failures;
-        }
     }
 
     progress(total - 1, total, "contact-sheet.png");
-    const fs::path sheet = dir / "contact-sheet.png";
-    if (!save_png(sheet, contact_sheet(tiles, views)))
+    if (device.smooth) {
+        // The smooth sheet, and beside it the exact one at the same scale for comparison.
+        if (!save_png(dir / "contact-sheet-smooth.png", contact_sheet(tiles, views)))
+            ++failures;
+        if (!save_png(dir / "contact-sheet.png", contact_sheet(tiles, exact_views)))
+            ++failures;
+    } else if (!save_png(dir / "contact-sheet.png", contact_sheet(tiles, views))) {
         ++failures;
+    }
 
     progress(total, total, kAnimationName);
     std::string animation;

@@ -1,0 +1,83 @@
+// Figures held back and written together: one write per pixel for a whole pass.
+//
+// A full redraw of a pie is a clear, a ring and a hundred sectors of one ellipse, each painting
+// over part of the one before; a bar's is a clear and a hundred boxes. Drawn one by one, most
+// pixels are written several times. The picture box instead queues such figures while they
+// are plain copies of one colour (the last one drawn wins at every pixel) and writes them when
+// anything else touches or reads the picture: a block of rows at a time, small enough to stay in
+// the first-level cache, the clear first and then each figure's part in call order, so memory
+// sees each pixel written once. The pixels are exactly those of drawing the figures in order.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "host/raster/ellipse_rows.h"
+#include "host/raster/image.h"
+
+namespace qd::host {
+
+class DeferredRun {
+  public:
+    // The thread's run. One picture at a time holds figures back: a picture that queues while
+    // another owns the run writes the other's first, so a thousand pictures cost one run.
+    static DeferredRun& shared();
+
+    const void* owner() const { return owner_; }
+    void set_owner(const void* owner) { owner_ = owner; }
+    // Drops what is queued without writing it (its picture is going).
+    void discard();
+    bool empty() const { return ops_.empty() && !clear_pending_; }
+    // Whether `n` more figures fit.
+    bool has_room(std::size_t n) const { return ops_.size() + n <= kMaxOps; }
+
+    // A clear of the whole picture to `pixel`: everything queued before it is hidden.
+    void clear(std::uint32_t pixel);
+    // The part of the ellipse cached in `rows` (already prepared) between the rays of `wedge`,
+    // as the cached sector path would fill it. False (nothing queued) when the run is full, the
+    // wedge does not suit the cached path, or queued sectors use another ellipse.
+    bool add_sector(const EllipseRows& rows, double cx, double cy, double a, double b,
+                    const Wedge& wedge, const Clip& clip, std::uint32_t pixel);
+    // Whether a sector of this ellipse may join the queue: no queued sector uses another.
+    bool takes_ellipse(double cx, double cy, double a, double b) const;
+    // The whole ring between the ellipses (ao, bo) and (ai, bi), as ring_spans draws it.
+    bool add_ring(double cx, double cy, double ao, double bo, double ai, double bi,
+                  const Clip& clip, std::uint32_t pixel);
+    // Columns x0..x1 of rows y0..y1, already clipped.
+    bool add_rect(int x0, int y0, int x1, int y1, std::uint32_t pixel);
+
+    // Writes everything queued into `image` (the picture it was queued for) and empties the run.
+    void flush(Image& image, const EllipseRows& rows);
+
+  private:
+    enum class Kind : std::uint8_t { Sector, Ring, Rect };
+    struct Op {
+        Kind kind;
+        std::uint32_t pixel;
+        int y0, y1;  // rows touched, clipped
+        int nlo = 0, nhi = 0;
+        FixedRay lo[2], hi[2];          // a sector's rays
+        double cx, cy, ao, bo, ai, bi;  // a ring
+        int x0, x1;                     // a rect
+    };
+    struct Span {
+        int x0, x1;
+    };
+    static constexpr std::size_t kMaxOps = 512;
+
+    bool room() const { return has_room(1); }
+    int op_spans(const Op& op, int y, const EllipseRows& rows, int width, Span out[2]) const;
+    // Paints rows y0..y1 of the figure.
+    void paint_rows(Image& image, const Op& op, int y0, int y1, const EllipseRows& rows) const;
+
+    DeferredRun();
+
+    const void* owner_ = nullptr;
+    std::vector<Op> ops_;
+    bool clear_pending_ = false;
+    std::uint32_t clear_pixel_ = 0;
+    bool has_sectors_ = false;
+    double ecx_ = 0, ecy_ = 0, ea_ = 0, eb_ = 0;
+};
+
+}  // namespace qd::host

@@ -1,0 +1,73 @@
+// Figures held back and written together give the pixels of drawing them one at a time.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "raster_fixture.h"
+
+namespace qd::host::test {
+namespace {
+
+// A pass as the pie and the bar make them, with figures that cannot be held in between: a
+// clear, an outline, bands of one ellipse, a hatched sector, a dashed box and plain boxes.
+void draw_pass(RasterPictureBox* box, bool read_after_each) {
+    const auto step = [&] {
+        if (read_after_each)
+            box->picture();  // writes what is held: one figure at a time
+    };
+    box->Cls();
+    step();
+    box->put_FillStyle(1);
+    box->put_DrawStyle(0);
+    box->put_DrawWidth(3);
+    box->put_ForeColor(0x203040);
+    ellipse(box, 300.4f, 250.2f, 231, 0.8f);
+    step();
+    box->put_FillStyle(0);
+    box->put_DrawStyle(5);
+    for (int i = 0; i <= 100; ++i) {
+        box->put_FillColor(static_cast<OLE_COLOR>(i * 0x020301));
+        const double start = i == 0 ? 0.0001 : (i - 1) * 2 * kPi / 100 + 0.0001;
+        const double end = std::min(i * 2 * kPi / 100 + 0.05, 2 * kPi);
+        sector(box, 300.4f, 250.2f, 230, -static_cast<float>(start), -static_cast<float>(end),
+               0.8f);
+        step();
+        if (i == 40) {  // a hatch cannot be held: what is held is written first
+            box->put_FillStyle(6);
+            sector(box, 200, 200, 90, 0.5f, 2.5f);
+            box->put_FillStyle(0);
+            step();
+        }
+    }
+    box->put_DrawStyle(0);
+    box->put_DrawWidth(1);
+    for (int i = 0; i < 30; ++i) {
+        box->put_ForeColor(static_cast<OLE_COLOR>(0x405060 + i));
+        box->put_FillColor(static_cast<OLE_COLOR>(0x10F0A0 - i));
+        box->Line(i * 19.3f, 420, i * 19.3f + 25, 480);
+        step();
+    }
+    box->put_DrawStyle(2);
+    box->Line(10, 10, 590, 60);
+    step();
+}
+
+TEST(HeldBack, APassHeldBackEqualsTheSameFiguresWrittenOneByOne) {
+    // Large enough to be held back (a picture beyond the second-level cache).
+    auto held = pixel_box(600, 500);
+    auto one_by_one = pixel_box(600, 500);
+    ASSERT_GE(600u * 500u, RasterPictureBox::kHoldBackPixels);
+    draw_pass(held.get(), false);
+    draw_pass(one_by_one.get(), true);
+    EXPECT_EQ(held->picture().pixels, one_by_one->picture().pixels);
+    // A second box drawing in between writes the first's held figures, not its own, over it.
+    auto other = pixel_box(600, 500);
+    held->Cls();
+    other->Cls();
+    sector(other.get(), 100, 100, 80, -0.1f, -1.0f);
+    EXPECT_EQ(count_pixels(held->picture(), kWhite), 600 * 500);
+    EXPECT_GT(count_pixels(other->picture(), kRed), 0);
+}
+
+}  // namespace
+}  // namespace qd::host::test
