@@ -6,84 +6,6 @@ namespace qd::progress {
 
 namespace {
 
-constexpr TypeDesc kLabelType{VarType::Int32, "ppLabelType"};
-constexpr TypeDesc kLabelPosition{VarType::Int32, "ppLabelPosition"};
-constexpr TypeDesc kBarLabelPosition{VarType::Int32, "ppBarLabelPosition"};
-constexpr TypeDesc kFillType{VarType::Int32, "ppFillType"};
-constexpr TypeDesc kBorderStyle{VarType::Int32, "ppBorderStyle"};
-
-using P = _qdProgressPie;
-constexpr MemberDesc kPieMembers[] = {
-    method<&P::Refresh>("Refresh", 0x60030014),
-    prop_put<&P::put_Aspect>("Aspect", kSingle, 0x6803000F),
-    prop_get<&P::get_Aspect>("Aspect", kSingle, 0x6803000F),
-    prop_put<&P::put_LabelSize>("LabelSize", kInteger, 0x6803000E),
-    prop_get<&P::get_LabelSize>("LabelSize", kInteger, 0x6803000E),
-    prop_put<&P::put_LabelColor>("LabelColor", kOleColor, 0x6803000D),
-    prop_get<&P::get_LabelColor>("LabelColor", kOleColor, 0x6803000D),
-    prop_put<&P::put_LabelType>("LabelType", kLabelType, 0x6803000C),
-    prop_get<&P::get_LabelType>("LabelType", kLabelType, 0x6803000C),
-    prop_put<&P::put_LabelPosition>("LabelPosition", kLabelPosition, 0x6803000B),
-    prop_get<&P::get_LabelPosition>("LabelPosition", kLabelPosition, 0x6803000B),
-    prop_put<&P::put_FillStyle>("FillStyle", kFillStyleConstants, 0x6803000A),
-    prop_get<&P::get_FillStyle>("FillStyle", kFillStyleConstants, 0x6803000A),
-    prop_put<&P::put_FillColorStart>("FillColorStart", kOleColor, 0x68030009),
-    prop_get<&P::get_FillColorStart>("FillColorStart", kOleColor, 0x68030009),
-    prop_put<&P::put_FillColorEnd>("FillColorEnd", kOleColor, 0x68030008),
-    prop_get<&P::get_FillColorEnd>("FillColorEnd", kOleColor, 0x68030008),
-    prop_put<&P::put_FillColorMid>("FillColorMid", kOleColor, 0x68030007),
-    prop_get<&P::get_FillColorMid>("FillColorMid", kOleColor, 0x68030007),
-    prop_put<&P::put_FillType>("FillType", kFillType, 0x68030006),
-    prop_get<&P::get_FillType>("FillType", kFillType, 0x68030006),
-    prop_put<&P::put_BorderColor>("BorderColor", kOleColor, 0x68030005),
-    prop_get<&P::get_BorderColor>("BorderColor", kOleColor, 0x68030005),
-    prop_put<&P::put_BorderWidth>("BorderWidth", kSingle, 0x68030004),
-    prop_get<&P::get_BorderWidth>("BorderWidth", kSingle, 0x68030004),
-    prop_put<&P::put_BorderShow>("BorderShow", kBoolean, 0x68030003),
-    prop_get<&P::get_BorderShow>("BorderShow", kBoolean, 0x68030003),
-    prop_put<&P::put_Max>("Max", kSingle, 0x68030002),
-    prop_get<&P::get_Max>("Max", kSingle, 0x68030002),
-    prop_get<&P::get_Min>("Min", kSingle, 0x68030001),
-    prop_put<&P::put_Min>("Min", kSingle, 0x68030001),
-    prop_get<&P::get_Value>("Value", kSingle, 0x68030000),
-    prop_put<&P::put_Value>("Value", kSingle, 0x68030000),
-};
-
-using B = _qdProgressBar;
-constexpr MemberDesc kBarMembers[] = {
-    method<&B::Refresh>("Refresh", 0x60030011),
-    prop_put<&B::put_LabelSize>("LabelSize", kInteger, 0x6803000C),
-    prop_get<&B::get_LabelSize>("LabelSize", kInteger, 0x6803000C),
-    prop_put<&B::put_LabelColor>("LabelColor", kOleColor, 0x6803000B),
-    prop_get<&B::get_LabelColor>("LabelColor", kOleColor, 0x6803000B),
-    prop_put<&B::put_LabelType>("LabelType", kLabelType, 0x6803000A),
-    prop_get<&B::get_LabelType>("LabelType", kLabelType, 0x6803000A),
-    prop_put<&B::put_LabelPosition>("LabelPosition", kBarLabelPosition, 0x68030009),
-    prop_get<&B::get_LabelPosition>("LabelPosition", kBarLabelPosition, 0x68030009),
-    prop_put<&B::put_FillStyle>("FillStyle", kFillStyleConstants, 0x68030008),
-    prop_get<&B::get_FillStyle>("FillStyle", kFillStyleConstants, 0x68030008),
-    prop_put<&B::put_FillColorStart>("FillColorStart", kOleColor, 0x68030007),
-    prop_get<&B::get_FillColorStart>("FillColorStart", kOleColor, 0x68030007),
-    prop_put<&B::put_FillColorEnd>("FillColorEnd", kOleColor, 0x68030006),
-    prop_get<&B::get_FillColorEnd>("FillColorEnd", kOleColor, 0x68030006),
-    prop_put<&B::put_FillColorMid>("FillColorMid", kOleColor, 0x68030005),
-    prop_get<&B::get_FillColorMid>("FillColorMid", kOleColor, 0x68030005),
-    prop_put<&B::put_FillType>("FillType", kFillType, 0x68030004),
-    prop_get<&B::get_FillType>("FillType", kFillType, 0x68030004),
-    prop_put<&B::put_BorderStyle>("BorderStyle", kBorderStyle, 0x68030003),
-    prop_get<&B::get_BorderStyle>("BorderStyle", kBorderStyle, 0x68030003),
-    prop_put<&B::put_Max>("Max", kSingle, 0x68030002),
-    prop_get<&B::get_Max>("Max", kSingle, 0x68030002),
-    prop_get<&B::get_Min>("Min", kSingle, 0x68030001),
-    prop_put<&B::put_Min>("Min", kSingle, 0x68030001),
-    prop_get<&B::get_Value>("Value", kSingle, 0x68030000),
-    prop_put<&B::put_Value>("Value", kSingle, 0x68030000),
-};
-
-constexpr std::uint32_t kDualFlags =
-    kIfHidden | kIfNonExtensible | kIfDual | kIfDispatchable | kIfOleAutomation;
-constexpr std::uint32_t kEventFlags = kIfHidden | kIfNonExtensible | kIfDispatchable;
-
 #define QD_ENUM_MEMBER(name, value) \
     EnumMemberDesc {                \
 #name, value, #name         \
@@ -106,15 +28,11 @@ constexpr EnumMemberDesc kBarLabelPositionMembers[] = {
 
 }  // namespace
 
-const InterfaceDesc kPieInterface{"_qdProgressPie", _qdProgressPie::iid, kDualFlags, kPieMembers,
-                                  std::size(kPieMembers)};
-const InterfaceDesc kBarInterface{"_qdProgressBar", _qdProgressBar::iid, kDualFlags, kBarMembers,
-                                  std::size(kBarMembers)};
-const InterfaceDesc kDataInterface{"_Data", _Data::iid, kDualFlags, nullptr, 0};
-const InterfaceDesc kPieEventInterface{"__qdProgressPie", DIID___qdProgressPie, kEventFlags,
-                                       nullptr, 0};
-const InterfaceDesc kBarEventInterface{"__qdProgressBar", DIID___qdProgressBar, kEventFlags,
-                                       nullptr, 0};
+const InterfaceDesc kDataInterface{"_Data", _Data::iid, kDualInterfaceFlags, nullptr, 0};
+const InterfaceDesc kPieEventInterface{"__qdProgressPie", DIID___qdProgressPie,
+                                       kEventInterfaceFlags, nullptr, 0};
+const InterfaceDesc kBarEventInterface{"__qdProgressBar", DIID___qdProgressBar,
+                                       kEventInterfaceFlags, nullptr, 0};
 
 const EnumDesc kLabelTypeEnum{
     "ppLabelType",

@@ -1,4 +1,4 @@
-// The label and the layout: SetLabelText (size, colour, caption), PlaceLabel (alignment,
+// The label and the layout: PlaceLabel (alignment,
 // visibility, position by LabelPosition) and the resize handler.
 //
 // lblText lies inside picBox, so its coordinates are in picBox's scale (pixels after any draw).
@@ -12,17 +12,9 @@
 
 namespace qd::progress {
 
-void ProgressPie::SetLabelText() {
-    LabelCalls label = site().lblText();
-    label.FontSize(static_cast<float>(LabelSize));
-    label.ForeColor(LabelColor);
-    if (const auto caption = progress_caption(LabelType, Value, Max))
-        label.Caption(*caption);
-}
-
 void ProgressPie::PlaceLabel() {
-    PictureBoxCalls pic = site().picBox();
-    LabelCalls label = site().lblText();
+    PictureBoxCalls pic = picBox();
+    LabelCalls label = lblText();
     label.BackStyle(0);
 
     // Each coordinate reads what it needs at the moment it is computed, in reading order.
@@ -87,7 +79,7 @@ void ProgressPie::PlaceLabel() {
 
 // Keeps the control at least 500 twips each way (a smaller side becomes 600), stretches picBox
 // over it, draws in full and places the label.
-void ProgressPie::ResizeSteps() {
+void ProgressPie::OnResize() {
     ControlSiteCalls& control = site();
     if (control.Width() < 500)
         control.Width(600);
@@ -98,7 +90,7 @@ void ProgressPie::ResizeSteps() {
     pic.Left(0);
     pic.Width(control.Width());
     pic.Height(control.Height());
-    DrawPie(true);
+    Redraw(true);
     PlaceLabel();
 }
 

@@ -53,6 +53,12 @@ enum InterfaceFlags : std::uint32_t {
     kIfOleAutomation = 16,
 };
 
+// A control's default interface is dual; its event interface only dispatches.
+inline constexpr std::uint32_t kDualInterfaceFlags =
+    kIfHidden | kIfNonExtensible | kIfDual | kIfDispatchable | kIfOleAutomation;
+inline constexpr std::uint32_t kEventInterfaceFlags =
+    kIfHidden | kIfNonExtensible | kIfDispatchable;
+
 struct InterfaceDesc {
     const char* name;
     Guid iid;

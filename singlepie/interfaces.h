@@ -1,5 +1,5 @@
-// The dispatch descriptors of qdxProgressPieControl's interfaces and enumerations, in slot
-// order; dispatch, the type-library dump and the tests read these.
+// The dispatch descriptors of qdxProgressPieControl's interfaces and enumerations; dispatch,
+// the type-library dump and the tests read these.
 #pragma once
 
 #include "platform/typeinfo.h"
@@ -7,7 +7,12 @@
 
 namespace qd::single {
 
-extern const InterfaceDesc kSinglePieInterface;       // _qdxProgressPie
+// The enumerated property types, as the control's property table names them.
+inline constexpr TypeDesc kLabelType{VarType::Int32, "ppLabelType"};
+inline constexpr TypeDesc kLabelPosition{VarType::Int32, "ppLabelPosition"};
+inline constexpr TypeDesc kFillType{VarType::Int32, "ppFillType"};
+
+// The control's own interface is described with its property table (single_pie_properties.cpp).
 extern const InterfaceDesc kSinglePieEventInterface;  // __qdxProgressPie
 
 extern const EnumDesc kLabelTypeEnum;
