@@ -42,23 +42,8 @@ const EnumDesc* const kEnums[] = {
 
 }  // namespace
 
-const LibraryDesc kLibrary = {
-    "qdProgressControls",
-    "qdProgressControls",
-    LIBID_qdProgressControls,
-    1033,
-    9,
-    0,
-    nullptr,
-    kClasses,
-    std::size(kClasses),
-    kInterfaces,
-    std::size(kInterfaces),
-    kEnums,
-    std::size(kEnums),
-    kToolboxBitmaps,
-    std::size(kToolboxBitmaps),
-    &kVersionInfo,
-};
+constinit const LibraryDesc kLibrary =
+    describe_library("qdProgressControls", LIBID_qdProgressControls, 9, 0, kClasses, kInterfaces,
+                     kEnums, kToolboxBitmaps, kVersionInfo);
 
 }  // namespace qd::progress

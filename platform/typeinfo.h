@@ -148,6 +148,19 @@ struct LibraryDesc {
     const VersionDesc* version;
 };
 
+// A module's library descriptor: its name doubles as its help string, the locale is US
+// English and there is no help file; the counts come from the arrays.
+template <std::size_t Classes, std::size_t Interfaces, std::size_t Enums, std::size_t Bitmaps>
+constexpr LibraryDesc describe_library(const char* name, const Guid& libid, std::uint16_t major,
+                                       std::uint16_t minor, const ClassDesc (&classes)[Classes],
+                                       const InterfaceDesc* const (&interfaces)[Interfaces],
+                                       const EnumDesc* const (&enums)[Enums],
+                                       const BitmapDesc (&bitmaps)[Bitmaps],
+                                       const VersionDesc& version) {
+    return {name,    name,       libid,      1033,  major, minor,   nullptr, classes,
+            Classes, interfaces, Interfaces, enums, Enums, bitmaps, Bitmaps, &version};
+}
+
 // Looks up a class by name (case-insensitive); null when the library has none of that name.
 const ClassDesc* find_class(const LibraryDesc& lib, const char* name);
 const ClassDesc* find_class(const LibraryDesc& lib, const Guid& clsid);

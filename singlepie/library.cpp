@@ -23,23 +23,8 @@ const EnumDesc* const kEnums[] = {&kLabelTypeEnum, &kLabelPositionEnum, &kFillTy
 
 }  // namespace
 
-const LibraryDesc kLibrary = {
-    "qdxProgressPieControl",
-    "qdxProgressPieControl",
-    LIBID_qdxProgressPieControl,
-    1033,
-    8,
-    0,
-    nullptr,
-    kClasses,
-    std::size(kClasses),
-    kInterfaces,
-    std::size(kInterfaces),
-    kEnums,
-    std::size(kEnums),
-    kToolboxBitmaps,
-    std::size(kToolboxBitmaps),
-    &kVersionInfo,
-};
+constinit const LibraryDesc kLibrary =
+    describe_library("qdxProgressPieControl", LIBID_qdxProgressPieControl, 8, 0, kClasses,
+                     kInterfaces, kEnums, kToolboxBitmaps, kVersionInfo);
 
 }  // namespace qd::single
