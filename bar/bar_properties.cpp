@@ -14,9 +14,9 @@ using Bar = ProgressBar;
 
 // name, dispid, type, field, new control, store default, key, write rank
 constexpr Row Bar::Properties::rows[13] = {
-    {"Min", 0x68030001, kSingle, &Bar::Min, 0, as_int16(0), "Min", 0},
-    {"Max", 0x68030002, kSingle, &Bar::Max, 100, as_int16(100), "Max", 1},
-    {"Value", 0x68030000, kSingle, &Bar::Value, 75, as_int16(0), "Value", 2},
+    {"Min", 0x68030001, kFloat32, &Bar::Min, 0, as_int16(0), "Min", 0},
+    {"Max", 0x68030002, kFloat32, &Bar::Max, 100, as_int16(100), "Max", 1},
+    {"Value", 0x68030000, kFloat32, &Bar::Value, 75, as_int16(0), "Value", 2},
     {"BorderStyle", 0x68030003, kBorderStyle, &Bar::BorderStyle, p3D, kNoStoredDefault,
      "BorderStyle", 3},
     {"FillType", 0x68030004, kFillType, &Bar::FillType, p3ColorGradient, kNoStoredDefault,
@@ -27,7 +27,7 @@ constexpr Row Bar::Properties::rows[13] = {
      "FillColorMid", 6},
     {"FillColorEnd", 0x68030006, kOleColor, &Bar::FillColorEnd, 0x00FF00, as_int32(0x00FF00),
      "FillColorEnd", 7},
-    {"FillStyle", 0x68030008, kFillStyleConstants, &Bar::FillStyle, vbFSSolid, as_int32(0),
+    {"FillStyle", 0x68030008, kFillStyle, &Bar::FillStyle, fill_style::Solid, as_int32(0),
      "FillStyle", 8},
     {"LabelPosition", 0x68030009, kBarLabelPosition, &Bar::LabelPosition, bar_position::pCenter,
      as_int32(bar_position::pCenter), "LabelPosition", 9},
@@ -35,7 +35,7 @@ constexpr Row Bar::Properties::rows[13] = {
      "LabelType", 10},
     {"LabelColor", 0x6803000B, kOleColor, &Bar::LabelColor, 0x00FFFF, as_int32(0), "LabelColor",
      11},
-    {"LabelSize", 0x6803000C, kInteger, &Bar::LabelSize, 10, as_int16(12), "LabelSize", 12},
+    {"LabelSize", 0x6803000C, kInt16, &Bar::LabelSize, 10, as_int16(12), "LabelSize", 12},
 };
 static_assert(well_formed(Bar::Properties::rows));
 

@@ -28,9 +28,9 @@ struct StoredValue {
                 return Variant(static_cast<std::int16_t>(number));
             case VarType::Int32:
                 return Variant(static_cast<std::int32_t>(number));
-            case VarType::Single:
+            case VarType::Float32:
                 return Variant(static_cast<float>(number));
-            case VarType::Boolean:
+            case VarType::Bool:
                 return Variant::boolean(number != 0);
             default:
                 return Variant();
@@ -45,7 +45,7 @@ constexpr StoredValue as_int32(std::int32_t v) {
     return {VarType::Int32, static_cast<double>(v)};
 }
 constexpr StoredValue as_bool(bool v) {
-    return {VarType::Boolean, v ? 1.0 : 0.0};
+    return {VarType::Bool, v ? 1.0 : 0.0};
 }
 // A read with no default: a missing key comes back Empty.
 inline constexpr StoredValue kNoStoredDefault{VarType::Empty, 0};
@@ -92,8 +92,8 @@ constexpr bool well_formed(const PropertyRow<Control> (&rows)[N]) {
     bool ranked[N] = {};
     for (const auto& row : rows) {
         const VarType var = row.type.var;
-        const bool fits = row.field.single  ? var == VarType::Single
-                          : row.field.int16 ? var == VarType::Int16 || var == VarType::Boolean
+        const bool fits = row.field.single  ? var == VarType::Float32
+                          : row.field.int16 ? var == VarType::Int16 || var == VarType::Bool
                                             : var == VarType::Int32;
         if (!fits || row.write_rank < 0 || static_cast<std::size_t>(row.write_rank) >= N ||
             ranked[row.write_rank])
@@ -126,7 +126,7 @@ void read_properties(Control& c, const PropertyRow<Control> (&rows)[N], Property
                               : bag.Read(row.key, row.read_default.to_variant());
         if (row.field.single)
             c.*row.field.single = v.to_single();
-        else if (row.type.var == VarType::Boolean)
+        else if (row.type.var == VarType::Bool)
             c.*row.field.int16 = v.to_bool();
         else if (row.field.int16)
             c.*row.field.int16 = v.to_int16();
@@ -145,7 +145,7 @@ void write_properties(const Control& c, const PropertyRow<Control> (&rows)[N],
                 continue;
             if (row.field.single)
                 bag.Write(row.key, Variant(c.*row.field.single));
-            else if (row.type.var == VarType::Boolean)
+            else if (row.type.var == VarType::Bool)
                 bag.Write(row.key, Variant::boolean(c.*row.field.int16 != 0));
             else if (row.field.int16)
                 bag.Write(row.key, Variant(c.*row.field.int16));

@@ -15,14 +15,14 @@ using Pie = ProgressPie;
 
 // name, dispid, type, field, new control, store default, key, write rank
 constexpr Row Pie::Properties::rows[16] = {
-    {"Min", 0x68030001, kSingle, &Pie::Min, 0, as_int16(0), "Min", 0},
-    {"Max", 0x68030002, kSingle, &Pie::Max, 100, as_int16(100), "Max", 1},
-    {"Value", 0x68030000, kSingle, &Pie::Value, 75, as_int16(0), "Value", 2},
-    {"BorderShow", 0x68030003, kBoolean, &Pie::BorderShow, VARIANT_TRUE, as_bool(true),
-     "BorderShow", 3},
+    {"Min", 0x68030001, kFloat32, &Pie::Min, 0, as_int16(0), "Min", 0},
+    {"Max", 0x68030002, kFloat32, &Pie::Max, 100, as_int16(100), "Max", 1},
+    {"Value", 0x68030000, kFloat32, &Pie::Value, 75, as_int16(0), "Value", 2},
+    {"BorderShow", 0x68030003, kBool, &Pie::BorderShow, VARIANT_TRUE, as_bool(true), "BorderShow",
+     3},
     {"BorderColor", 0x68030005, kOleColor, &Pie::BorderColor, 0xE0E0E0, as_int32(0xE0E0E0),
      "BorderColor", 5},
-    {"BorderWidth", 0x68030004, kSingle, &Pie::BorderWidth, 1, as_int16(1), "BorderWidth", 4},
+    {"BorderWidth", 0x68030004, kFloat32, &Pie::BorderWidth, 1, as_int16(1), "BorderWidth", 4},
     {"FillType", 0x68030006, kFillType, &Pie::FillType, p3ColorGradient, kNoStoredDefault,
      "FillType", 6},
     {"FillColorStart", 0x68030009, kOleColor, &Pie::FillColorStart, 0x0000FF, as_int32(0x0000FF),
@@ -31,7 +31,7 @@ constexpr Row Pie::Properties::rows[16] = {
      "FillColorMid", 8},
     {"FillColorEnd", 0x68030008, kOleColor, &Pie::FillColorEnd, 0x00FF00, as_int32(0x00FF00),
      "FillColorEnd", 9},
-    {"FillStyle", 0x6803000A, kFillStyleConstants, &Pie::FillStyle, vbFSSolid, as_int32(0),
+    {"FillStyle", 0x6803000A, kFillStyle, &Pie::FillStyle, fill_style::Solid, as_int32(0),
      "FillStyle", 10},
     {"LabelPosition", 0x6803000B, kLabelPosition, &Pie::LabelPosition, pCenter, as_int32(pLowLeft),
      "LabelPosition", 11},
@@ -39,8 +39,8 @@ constexpr Row Pie::Properties::rows[16] = {
      "LabelType", 12},
     {"LabelColor", 0x6803000D, kOleColor, &Pie::LabelColor, 0x00FFFF, as_int32(0), "LabelColor",
      13},
-    {"LabelSize", 0x6803000E, kInteger, &Pie::LabelSize, 18, as_int16(12), "LabelSize", 14},
-    {"Aspect", 0x6803000F, kSingle, &Pie::Aspect, 0.75f, as_int16(12), "Aspect", 15},
+    {"LabelSize", 0x6803000E, kInt16, &Pie::LabelSize, 18, as_int16(12), "LabelSize", 14},
+    {"Aspect", 0x6803000F, kFloat32, &Pie::Aspect, 0.75f, as_int16(12), "Aspect", 15},
 };
 static_assert(well_formed(Pie::Properties::rows));
 

@@ -4,14 +4,23 @@
 # renamed picture still matches) and the dashboard form's render.
 #
 # Usage: scripts/check_identical.sh BASELINE_DIR [BUILD_DIR]
+#        scripts/check_identical.sh --record BASELINE_DIR [BUILD_DIR]
 #   BASELINE_DIR holds NAME.trace per examples/scripts/NAME.qds, script-out/ (what the scripts
 #   wrote), gallery/ (qdhost demo -o) and dashboard.png (qdhost render of the dashboard form).
+#   --record writes that folder from a build (say, of main before a merge) to compare against.
 # Exits 0 when everything matches, 1 with a line per difference otherwise.
 set -uo pipefail
 
 if [[ $# -lt 1 || $1 == --help || $1 == -h ]]; then
-  sed -n '2,9p' "$0" | sed 's/^# \{0,1\}//'
+  sed -n '2,11p' "$0" | sed 's/^# \{0,1\}//'
   [[ $# -lt 1 ]] && exit 2 || exit 0
+fi
+record=0
+if [[ $1 == --record ]]; then
+  record=1
+  shift
+  [[ $# -ge 1 ]] || { echo "check_identical: --record needs BASELINE_DIR" >&2; exit 2; }
+  mkdir -p "$1" || exit 2
 fi
 root=$(cd "$(dirname "$0")/.." && pwd)
 baseline=$(cd "$1" && pwd) || { echo "check_identical: no baseline folder $1" >&2; exit 2; }
@@ -30,9 +39,10 @@ cp -r "$root/examples/scripts" "$work/scripts"
 for script in "$root"/examples/scripts/*.qds; do
   name=$(basename "$script" .qds)
   (cd "$work/scripts" && "$qdhost" run "$name.qds" >"$work/$name.trace" 2>&1)
-  cmp -s "$work/$name.trace" "$baseline/$name.trace" || differ "trace of $name.qds"
+  ((record)) || cmp -s "$work/$name.trace" "$baseline/$name.trace" || differ "trace of $name.qds"
 done
 for expected in "$baseline"/script-out/*; do
+  ((record)) && break
   file=$(basename "$expected")
   cmp -s "$work/scripts/$file" "$expected" || differ "script output $file"
 done
@@ -40,8 +50,21 @@ done
 # Gallery: the sorted content sums must agree, whatever the files are called.
 "$qdhost" demo -o "$work/gallery" >/dev/null 2>&1 || differ "qdhost demo failed"
 sums() { (cd "$1" && sha256sum -- * | awk '{print $1}' | sort); }
-if ! diff <(sums "$baseline/gallery") <(sums "$work/gallery") >/dev/null; then
+if ((!record)) && ! diff <(sums "$baseline/gallery") <(sums "$work/gallery") >/dev/null; then
   differ "gallery content ($(ls "$work/gallery" | wc -l) files against $(ls "$baseline/gallery" | wc -l))"
+fi
+
+if ((record)); then
+  "$qdhost" render "$root/examples/forms/dashboard.qdf" -o "$baseline/dashboard.png" >/dev/null 2>&1
+  rm -rf "$baseline/gallery" "$baseline/script-out"
+  cp -r "$work/gallery" "$baseline/gallery"
+  mkdir -p "$baseline/script-out"
+  (cd "$work/scripts" && for f in *; do
+    [[ -f $root/examples/scripts/$f ]] || cp "$f" "$baseline/script-out/"
+  done)
+  cp "$work"/*.trace "$baseline/"
+  echo "check_identical: recorded $baseline from $build"
+  exit 0
 fi
 
 if [[ -f $baseline/dashboard.png ]]; then

@@ -15,28 +15,28 @@ using Pie = SinglePie;
 
 // name, dispid, type, field, new control, store default, key, write rank
 constexpr Row Pie::Properties::rows[14] = {
-    {"Min", 0x68030001, kSingle, &Pie::Min, 0, as_int16(0), "Min", 0},
-    {"Max", 0x68030002, kSingle, &Pie::Max, 100, as_int16(100), "Max", 1},
-    {"Value", 0x68030000, kSingle, &Pie::Value, 75, as_int16(0), "Value", 2},
-    {"BorderShow", 0x68030003, kBoolean, &Pie::BorderShow, VARIANT_TRUE, as_bool(true),
-     "BorderShow", 3},
+    {"Min", 0x68030001, kFloat32, &Pie::Min, 0, as_int16(0), "Min", 0},
+    {"Max", 0x68030002, kFloat32, &Pie::Max, 100, as_int16(100), "Max", 1},
+    {"Value", 0x68030000, kFloat32, &Pie::Value, 75, as_int16(0), "Value", 2},
+    {"BorderShow", 0x68030003, kBool, &Pie::BorderShow, VARIANT_TRUE, as_bool(true), "BorderShow",
+     3},
     {"BorderColor", 0x68030005, kOleColor, &Pie::BorderColor, 0xC8C8C8, as_int32(0x0000FF),
      "BorderColor", 5},
-    {"BorderWidth", 0x68030004, kSingle, &Pie::BorderWidth, 2, as_int16(2), "BorderWidth", 4},
+    {"BorderWidth", 0x68030004, kFloat32, &Pie::BorderWidth, 2, as_int16(2), "BorderWidth", 4},
     {"FillType", 0x68030006, kFillType, &Pie::FillType, ppGradient, kNoStoredDefault, "FillType",
      6},
     {"StartColor", 0x68030008, kOleColor, &Pie::StartColor, 0xFF0000, as_int32(0xFFFFFF),
      "StartColor", 7},
     {"EndColor", 0x68030007, kOleColor, &Pie::EndColor, 0x00FF00, as_int32(0x0000FF), "EndColor",
      8},
-    {"FillStyle", 0x68030009, kFillStyleConstants, &Pie::FillStyle, 0, as_int32(0), "FillStyle", 9},
+    {"FillStyle", 0x68030009, kFillStyle, &Pie::FillStyle, 0, as_int32(0), "FillStyle", 9},
     {"LabelPosition", 0x6803000A, kLabelPosition, &Pie::LabelPosition, ppCenter,
      as_int32(ppLowLeft), "LabelPosition", 10},
     {"LabelType", 0x6803000B, kLabelType, &Pie::LabelType, ppPercent, as_int32(ppFraction),
      "LabelType", 11},
     {"LabelColor", 0x6803000C, kOleColor, &Pie::LabelColor, 0x00FFFF, as_int32(0), "LabelColor",
      12},
-    {"LabelSize", 0x6803000D, kInteger, &Pie::LabelSize, 18, as_int16(12), "LabelSize", 13},
+    {"LabelSize", 0x6803000D, kInt16, &Pie::LabelSize, 18, as_int16(12), "LabelSize", 13},
 };
 static_assert(well_formed(Pie::Properties::rows));
 
