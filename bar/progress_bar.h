@@ -11,9 +11,9 @@
 
 #include <cstdint>
 
-#include "controls/interfaces.h"
-#include "foundation/host.h"
-#include "foundation/host_calls.h"
+#include "interfaces/progress/interfaces.h"
+#include "platform/host.h"
+#include "platform/host_calls.h"
 #include "kit/control_rules.h"
 #include "platform/object.h"
 #include "qd/progress_controls.h"

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "foundation/host_calls.h"
+#include "platform/host_calls.h"
 #include "platform/dispatch.h"
 #include "platform/typeinfo.h"
 #include "platform/variant.h"

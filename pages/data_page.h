@@ -3,8 +3,8 @@
 // interface, so the same page serves the pie and the bar.
 #pragma once
 
-#include "controls/interfaces.h"
-#include "foundation/host.h"
+#include "interfaces/progress/interfaces.h"
+#include "platform/host.h"
 #include "pages/page_site_calls.h"
 #include "platform/object.h"
 #include "qd/progress_controls.h"

@@ -14,7 +14,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "foundation/host.h"
+#include "platform/host.h"
 #include "host/container/surfaces.h"
 #include "host/model/control_site.h"
 #include "host/persist/property_file.h"

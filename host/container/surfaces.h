@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "foundation/host.h"
+#include "platform/host.h"
 #include "host/raster/image.h"
 
 namespace qd::host {

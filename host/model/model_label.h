@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "foundation/host.h"
+#include "platform/host.h"
 #include "host/model/model_picture_box.h"
 #include "platform/object.h"
 

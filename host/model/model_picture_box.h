@@ -11,7 +11,7 @@
 
 #include <cstdint>
 
-#include "foundation/host.h"
+#include "platform/host.h"
 #include "host/twips.h"
 #include "platform/object.h"
 

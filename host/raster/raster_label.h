@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <string>
 
-#include "foundation/host.h"
+#include "platform/host.h"
 #include "host/raster/raster_picture_box.h"
 #include "platform/object.h"
 

@@ -19,7 +19,7 @@
 
 #include <cstdint>
 
-#include "foundation/host.h"
+#include "platform/host.h"
 #include "host/raster/ellipse_rows.h"
 #include "host/raster/image.h"
 #include "host/twips.h"

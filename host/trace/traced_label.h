@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "foundation/host.h"
+#include "platform/host.h"
 #include "host/trace/trace_sink.h"
 #include "platform/object.h"
 

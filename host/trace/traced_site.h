@@ -3,7 +3,7 @@
 // are handed out untraced by this site: wrap them in their own decorators.
 #pragma once
 
-#include "foundation/host.h"
+#include "platform/host.h"
 #include "host/trace/trace_sink.h"
 #include "platform/object.h"
 

@@ -3,7 +3,7 @@
 //   store.WriteProperty "Min", 0
 #pragma once
 
-#include "foundation/host.h"
+#include "platform/host.h"
 #include "host/trace/trace_sink.h"
 #include "platform/object.h"
 

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "foundation/host.h"
+#include "platform/host.h"
 #include "host/model/control_site.h"
 #include "host/model/model_label.h"
 #include "host/model/model_picture_box.h"

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "foundation/host.h"
+#include "platform/host.h"
 #include "host/loader/library.h"
 #include "host/loader/loader.h"
 #include "host/loader/typelib_dump.h"

@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-#include "foundation/host.h"
+#include "platform/host.h"
 #include "host/model/control_site.h"
 #include "host/model/model_label.h"
 #include "host/model/model_picture_box.h"

@@ -13,7 +13,7 @@
 
 #include "host/container/form_host.h"
 #include "host/container/picture_file.h"
-#include "host/container/printing_sink.h"
+#include "host/trace/printing_sink.h"
 #include "host/loader/loader.h"
 #include "host/loader/typelib_dump.h"
 #include "tools/qdhost/demo/demo_command.h"

@@ -15,7 +15,7 @@
 
 #include "host/container/container.h"
 #include "host/container/form_host.h"
-#include "host/container/printing_sink.h"
+#include "host/trace/printing_sink.h"
 #include "host/page/page_site.h"
 #include "tools/qdhost/script_syntax.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <system_error>
 
-#include "host/container/printing_sink.h"
+#include "host/trace/printing_sink.h"
 #include "host/raster/png_io.h"
 #include "tools/qdhost/demo/animation.h"
 #include "tools/qdhost/demo/contact_sheet.h"

@@ -1,4 +1,4 @@
-#include "singlepie/interfaces.h"
+#include "interfaces/single/interfaces.h"
 
 #include <iterator>
 

@@ -1,10 +1,10 @@
-#include "controls/library.h"
+#include "modules/progress_controls/library.h"
 
 #include <iterator>
 
 #include "bar/progress_bar.h"
-#include "controls/interfaces.h"
-#include "controls/resources.h"
+#include "interfaces/progress/interfaces.h"
+#include "modules/progress_controls/resources.h"
 #include "pages/data_page.h"
 #include "pie/progress_pie.h"
 #include "qd/progress_controls.h"

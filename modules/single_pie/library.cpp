@@ -1,9 +1,9 @@
-#include "singlepie/library.h"
+#include "modules/single_pie/library.h"
 
 #include <iterator>
 
-#include "singlepie/interfaces.h"
-#include "singlepie/resources.h"
+#include "interfaces/single/interfaces.h"
+#include "modules/single_pie/resources.h"
 #include "singlepie/single_pie.h"
 
 namespace qd::single {

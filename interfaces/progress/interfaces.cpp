@@ -1,4 +1,4 @@
-#include "controls/interfaces.h"
+#include "interfaces/progress/interfaces.h"
 
 #include <iterator>
 
