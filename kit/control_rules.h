@@ -11,9 +11,9 @@
 // NaN, Min only refuses v >= Max, so it takes one. A refused value is dropped with success.
 #pragma once
 
-#include "platform/host_calls.h"
 #include "foundation/progress_caption.h"
 #include "kit/property_table.h"
+#include "platform/host_calls.h"
 
 namespace qd {
 

@@ -10,8 +10,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "platform/host_calls.h"
 #include "platform/dispatch.h"
+#include "platform/host_calls.h"
 #include "platform/typeinfo.h"
 #include "platform/variant.h"
 

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "interfaces/progress/interfaces.h"
-#include "platform/host.h"
 #include "pages/page_site_calls.h"
+#include "platform/host.h"
 #include "platform/object.h"
 #include "qd/progress_controls.h"
 

@@ -13,9 +13,9 @@
 #include <cstdint>
 
 #include "interfaces/progress/interfaces.h"
+#include "kit/control_rules.h"
 #include "platform/host.h"
 #include "platform/host_calls.h"
-#include "kit/control_rules.h"
 #include "platform/object.h"
 #include "qd/progress_controls.h"
 

@@ -11,12 +11,12 @@
 
 #include <cstdint>
 
+#include "interfaces/single/interfaces.h"
+#include "kit/control_rules.h"
 #include "platform/host.h"
 #include "platform/host_calls.h"
-#include "kit/control_rules.h"
 #include "platform/object.h"
 #include "qd/single_pie.h"
-#include "interfaces/single/interfaces.h"
 
 namespace qd::single {
 

@@ -5,8 +5,8 @@
 #include <functional>
 #include <string>
 
-#include "platform/host.h"
 #include "host/raster/image.h"
+#include "platform/host.h"
 
 namespace qd::host {
 

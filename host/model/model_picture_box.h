@@ -11,8 +11,8 @@
 
 #include <cstdint>
 
-#include "platform/host.h"
 #include "host/twips.h"
+#include "platform/host.h"
 #include "platform/object.h"
 
 namespace qd::host {

@@ -19,10 +19,10 @@
 
 #include <cstdint>
 
-#include "platform/host.h"
 #include "host/raster/ellipse_rows.h"
 #include "host/raster/image.h"
 #include "host/twips.h"
+#include "platform/host.h"
 #include "platform/object.h"
 
 namespace qd::host {

@@ -13,9 +13,9 @@
 
 #include "host/container/form_host.h"
 #include "host/container/picture_file.h"
-#include "host/trace/printing_sink.h"
 #include "host/loader/loader.h"
 #include "host/loader/typelib_dump.h"
+#include "host/trace/printing_sink.h"
 #include "tools/qdhost/demo/demo_command.h"
 #include "tools/qdhost/registry_location.h"
 #include "tools/qdhost/resources.h"
