@@ -14,7 +14,9 @@ import re
 import sys
 
 # (path prefix, floor); the longest matching prefix decides. Public headers sit with the floor
-# whose code they declare: the controls' dual interfaces with the interface descriptors.
+# whose code they declare: the ABI with foundation and platform, the controls' dual interfaces
+# with the interface descriptors, the embedding API with the host. A new public header falls
+# to the host floor until it is given its own row.
 FLOORS = [
     ("foundation/", 0),
     ("platform/", 1),
@@ -22,7 +24,16 @@ FLOORS = [
     ("interfaces/", 2),
     ("controls/include/", 2),
     ("singlepie/include/", 2),
-    ("include/qdprogress/", 2),
+    # The public tree: each header on the floor of the code it declares.
+    ("include/qdprogress/result.h", 0),
+    ("include/qdprogress/colour.h", 0),
+    ("include/qdprogress/com.h", 1),
+    ("include/qdprogress/variant.h", 1),
+    ("include/qdprogress/dispatch.h", 1),
+    ("include/qdprogress/control_types.h", 1),
+    ("include/qdprogress/progress_controls.h", 2),
+    ("include/qdprogress/single_pie.h", 2),
+    ("include/qdprogress/", 5),  # the embedding API, the picture, the umbrella header
     ("pie/", 3),
     ("bar/", 3),
     ("pages/", 3),
