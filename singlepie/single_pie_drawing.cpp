@@ -3,6 +3,7 @@
 #include "foundation/colour.h"
 #include "foundation/numeric.h"
 #include "kit/band_colours.h"
+#include "kit/pie_label.h"
 #include "singlepie/single_pie.h"
 
 namespace qd::single {
@@ -103,67 +104,8 @@ void SinglePie::DrawPieBorder(std::int32_t cx, std::int32_t cy, std::int32_t r) 
     pic.Circle(cx, cy, add_i32(r, 1), none, none, none);
 }
 
-// Transparent always; then hidden, or aligned, shown and placed. Left and top positions keep a
-// margin of 3, right and bottom ones touch the edge. Each extent is read at its step, in the
-// order the sums name them.
 void SinglePie::PlaceLabel() {
-    LabelCalls label = lblText();
-    PictureBoxCalls pic = picBox();
-    // ScaleWidth + ScaleLeft - label Width, and the same downwards; read one by one so the
-    // host sees the reads in this order.
-    const auto right = [&] {
-        const float width = pic.ScaleWidth();
-        const float left = pic.ScaleLeft();
-        return to_single(fsub(fadd(width, left), label.Width()));
-    };
-    const auto bottom = [&] {
-        const float height = pic.ScaleHeight();
-        const float top = pic.ScaleTop();
-        return to_single(fsub(fadd(height, top), label.Height()));
-    };
-    label.BackStyle(0);
-    switch (LabelPosition) {
-        case ppNone:
-            label.Visible(false);
-            break;
-        case ppUpLeft:
-            label.Alignment(0);
-            label.Visible(true);
-            label.Left(to_single(fadd(pic.Left(), 3)));
-            label.Top(to_single(fadd(pic.Top(), 3)));
-            break;
-        case ppUpRight:
-            label.Alignment(1);
-            label.Visible(true);
-            label.Left(right());
-            label.Top(to_single(fadd(pic.ScaleTop(), 3)));
-            break;
-        case ppLowLeft:
-            label.Alignment(0);
-            label.Visible(true);
-            label.Left(to_single(fadd(pic.ScaleLeft(), 3)));
-            label.Top(bottom());
-            break;
-        case ppLowRight:
-            label.Alignment(1);
-            label.Visible(true);
-            label.Left(right());
-            label.Top(bottom());
-            break;
-        case ppCenter: {
-            label.Alignment(2);
-            label.Visible(true);
-            const float width = pic.ScaleWidth();
-            const double left = fadd(width / 2.0, pic.ScaleLeft());
-            label.Left(to_single(fsub(left, label.Width() / 2.0)));
-            const float height = pic.ScaleHeight();
-            const double top = fadd(height / 2.0, pic.ScaleTop());
-            label.Top(to_single(fsub(top, label.Height() / 2.0)));
-            break;
-        }
-        default:
-            break;  // only transparent
-    }
+    place_pie_label(picBox(), lblText(), LabelPosition);
 }
 
 // Square with the shorter side; below 50 the control only grows to 50 x 50 and this run draws
