@@ -28,23 +28,12 @@ class ProgressBar final
     using Self = ProgressBar;
 
   public:
+    QD_SHARED_CONTROL_MEMBERS
+
     struct Properties;
     ProgressBar();
 
     // _qdProgressBar
-    HRESULT Refresh() override {
-        return guard([&] { Redraw(true); });
-    }
-    HRESULT put_LabelSize(std::int16_t v) override { return Rules::put_LabelSize(*this, v); }
-    HRESULT get_LabelSize(std::int16_t* v) override { return return_value(LabelSize, v); }
-    HRESULT put_LabelColor(OLE_COLOR v) override { return Rules::put_LabelColor(*this, v); }
-    HRESULT get_LabelColor(OLE_COLOR* v) override { return return_value(LabelColor, v); }
-    HRESULT put_LabelType(std::int32_t v) override { return Rules::put_LabelType(*this, v); }
-    HRESULT get_LabelType(std::int32_t* v) override { return return_value(LabelType, v); }
-    HRESULT put_LabelPosition(std::int32_t v) override {
-        return Rules::put_LabelPosition(*this, v);
-    }
-    HRESULT get_LabelPosition(std::int32_t* v) override { return return_value(LabelPosition, v); }
     HRESULT put_FillStyle(std::int32_t v) override { return appearance(&Self::FillStyle, v); }
     HRESULT get_FillStyle(std::int32_t* v) override { return return_value(FillStyle, v); }
     HRESULT put_FillColorStart(OLE_COLOR v) override {
@@ -59,24 +48,13 @@ class ProgressBar final
     HRESULT get_FillType(std::int32_t* v) override { return return_value(FillType, v); }
     HRESULT put_BorderStyle(std::int32_t v) override { return appearance(&Self::BorderStyle, v); }
     HRESULT get_BorderStyle(std::int32_t* v) override { return return_value(BorderStyle, v); }
-    HRESULT put_Max(float v) override { return Rules::put_Max(*this, v); }
-    HRESULT get_Max(float* v) override { return return_value(Max, v); }
-    HRESULT get_Min(float* v) override { return return_value(Min, v); }
     HRESULT put_Min(float v) override { return Rules::put_Min(*this, v); }
-    HRESULT get_Value(float* v) override { return return_value(Value, v); }
-    HRESULT put_Value(float v) override { return Rules::put_Value(*this, v); }
 
-    // IControl: the container's events.
-    HRESULT SetSite(IControlSite* site) override { return Rules::SetSite(*this, site); }
+    // IControl: the container's events the other controls share are above.
     HRESULT InitProperties() override { return Rules::InitProperties(*this); }
-    HRESULT ReadProperties(IPropertyStore* s) override { return Rules::ReadProperties(*this, s); }
-    HRESULT WriteProperties(IPropertyStore* s) override { return Rules::WriteProperties(*this, s); }
-    HRESULT Resize() override {
-        return guard([&] { OnResize(); });
-    }
 
   private:
-    friend struct qd::ControlRules;
+    QD_SHARED_CONTROL_STEPS(Self)
 
     // Drawing (draw_bar.cpp).
     void Redraw(bool full) { DrawBar(full); }
@@ -85,18 +63,8 @@ class ProgressBar final
     void DrawSingleColor();
     void DrawBands();
     // Label and layout (bar_label.cpp).
-    void SetLabelText() { Rules::SetLabelText(*this); }
     void PlaceLabel();
     void OnResize();
-
-    ControlSiteCalls& site() { return Rules::site(*this); }
-    PictureBoxCalls picBox() { return site().picBox(); }
-    LabelCalls lblText() { return site().lblText(); }
-    void notify(const char* name) { site().PropertyChanged(name); }
-    template <typename T>
-    HRESULT appearance(T Self::*field, T v) {
-        return Rules::put_appearance(*this, field, v);
-    }
 
     // Properties; a new control's values are in Properties::rows.
     float Value = 0;

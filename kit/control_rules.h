@@ -165,3 +165,87 @@ struct ControlRules {
 };
 
 }  // namespace qd
+
+// The members the three controls implement alike, for the public part of their class bodies:
+// Refresh, the label's four properties, Value, Max, the range getters and the container
+// events but InitProperties and put_Min (the single pie has its own of both).
+#define QD_SHARED_CONTROL_MEMBERS                             \
+    HRESULT Refresh() override {                              \
+        return guard([&] { Redraw(true); });                  \
+    }                                                         \
+    HRESULT put_LabelSize(std::int16_t v) override {          \
+        return qd::ControlRules::put_LabelSize(*this, v);     \
+    }                                                         \
+    HRESULT get_LabelSize(std::int16_t* v) override {         \
+        return return_value(LabelSize, v);                    \
+    }                                                         \
+    HRESULT put_LabelColor(OLE_COLOR v) override {            \
+        return qd::ControlRules::put_LabelColor(*this, v);    \
+    }                                                         \
+    HRESULT get_LabelColor(OLE_COLOR* v) override {           \
+        return return_value(LabelColor, v);                   \
+    }                                                         \
+    HRESULT put_LabelType(std::int32_t v) override {          \
+        return qd::ControlRules::put_LabelType(*this, v);     \
+    }                                                         \
+    HRESULT get_LabelType(std::int32_t* v) override {         \
+        return return_value(LabelType, v);                    \
+    }                                                         \
+    HRESULT put_LabelPosition(std::int32_t v) override {      \
+        return qd::ControlRules::put_LabelPosition(*this, v); \
+    }                                                         \
+    HRESULT get_LabelPosition(std::int32_t* v) override {     \
+        return return_value(LabelPosition, v);                \
+    }                                                         \
+    HRESULT put_Max(float v) override {                       \
+        return qd::ControlRules::put_Max(*this, v);           \
+    }                                                         \
+    HRESULT get_Max(float* v) override {                      \
+        return return_value(Max, v);                          \
+    }                                                         \
+    HRESULT get_Min(float* v) override {                      \
+        return return_value(Min, v);                          \
+    }                                                         \
+    HRESULT get_Value(float* v) override {                    \
+        return return_value(Value, v);                        \
+    }                                                         \
+    HRESULT put_Value(float v) override {                     \
+        return qd::ControlRules::put_Value(*this, v);         \
+    }                                                         \
+    HRESULT SetSite(IControlSite* site) override {            \
+        return qd::ControlRules::SetSite(*this, site);        \
+    }                                                         \
+    HRESULT ReadProperties(IPropertyStore* s) override {      \
+        return qd::ControlRules::ReadProperties(*this, s);    \
+    }                                                         \
+    HRESULT WriteProperties(IPropertyStore* s) override {     \
+        return qd::ControlRules::WriteProperties(*this, s);   \
+    }                                                         \
+    HRESULT Resize() override {                               \
+        return guard([&] { OnResize(); });                    \
+    }
+
+// The steps the three controls share, for the private part of their class bodies: the site
+// and its children, the change notification, the label's text and the plain appearance
+// setter (store, notify, full redraw).
+#define QD_SHARED_CONTROL_STEPS(Self)                             \
+    friend struct qd::ControlRules;                               \
+    ControlSiteCalls& site() {                                    \
+        return qd::ControlRules::site(*this);                     \
+    }                                                             \
+    PictureBoxCalls picBox() {                                    \
+        return site().picBox();                                   \
+    }                                                             \
+    LabelCalls lblText() {                                        \
+        return site().lblText();                                  \
+    }                                                             \
+    void notify(const char* name) {                               \
+        site().PropertyChanged(name);                             \
+    }                                                             \
+    void SetLabelText() {                                         \
+        qd::ControlRules::SetLabelText(*this);                    \
+    }                                                             \
+    template <typename T>                                         \
+    HRESULT appearance(T Self::*field, T v) {                     \
+        return qd::ControlRules::put_appearance(*this, field, v); \
+    }

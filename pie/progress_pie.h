@@ -21,7 +21,7 @@
 
 namespace qd::progress {
 
-extern const InterfaceDesc kPieInterface;  // _qdProgressPie, in slot order (pie_interface.cpp)
+extern const InterfaceDesc kPieInterface;  // _qdProgressPie, in slot order (pie_properties.cpp)
 
 class ProgressPie final
     : public ComObject<ProgressPie, DispatchImpl<_qdProgressPie, kPieInterface>, IControl> {
@@ -29,25 +29,14 @@ class ProgressPie final
     using Self = ProgressPie;
 
   public:
+    QD_SHARED_CONTROL_MEMBERS
+
     struct Properties;
     ProgressPie();
 
     // _qdProgressPie
-    HRESULT Refresh() override {
-        return guard([&] { Redraw(true); });
-    }
     HRESULT put_Aspect(float v) override;
     HRESULT get_Aspect(float* v) override { return return_value(Aspect, v); }
-    HRESULT put_LabelSize(std::int16_t v) override { return Rules::put_LabelSize(*this, v); }
-    HRESULT get_LabelSize(std::int16_t* v) override { return return_value(LabelSize, v); }
-    HRESULT put_LabelColor(OLE_COLOR v) override { return Rules::put_LabelColor(*this, v); }
-    HRESULT get_LabelColor(OLE_COLOR* v) override { return return_value(LabelColor, v); }
-    HRESULT put_LabelType(std::int32_t v) override { return Rules::put_LabelType(*this, v); }
-    HRESULT get_LabelType(std::int32_t* v) override { return return_value(LabelType, v); }
-    HRESULT put_LabelPosition(std::int32_t v) override {
-        return Rules::put_LabelPosition(*this, v);
-    }
-    HRESULT get_LabelPosition(std::int32_t* v) override { return return_value(LabelPosition, v); }
     HRESULT put_FillStyle(std::int32_t v) override { return appearance(&Self::FillStyle, v); }
     HRESULT get_FillStyle(std::int32_t* v) override { return return_value(FillStyle, v); }
     HRESULT put_FillColorStart(OLE_COLOR v) override {
@@ -66,24 +55,13 @@ class ProgressPie final
     HRESULT get_BorderWidth(float* v) override { return return_value(BorderWidth, v); }
     HRESULT put_BorderShow(VARIANT_BOOL v) override { return appearance(&Self::BorderShow, v); }
     HRESULT get_BorderShow(VARIANT_BOOL* v) override { return return_value(BorderShow, v); }
-    HRESULT put_Max(float v) override { return Rules::put_Max(*this, v); }
-    HRESULT get_Max(float* v) override { return return_value(Max, v); }
-    HRESULT get_Min(float* v) override { return return_value(Min, v); }
     HRESULT put_Min(float v) override { return Rules::put_Min(*this, v); }
-    HRESULT get_Value(float* v) override { return return_value(Value, v); }
-    HRESULT put_Value(float v) override { return Rules::put_Value(*this, v); }
 
-    // IControl: the container's events.
-    HRESULT SetSite(IControlSite* site) override { return Rules::SetSite(*this, site); }
+    // IControl: the container's events the other controls share are above.
     HRESULT InitProperties() override { return Rules::InitProperties(*this); }
-    HRESULT ReadProperties(IPropertyStore* s) override { return Rules::ReadProperties(*this, s); }
-    HRESULT WriteProperties(IPropertyStore* s) override { return Rules::WriteProperties(*this, s); }
-    HRESULT Resize() override {
-        return guard([&] { OnResize(); });
-    }
 
   private:
-    friend struct qd::ControlRules;
+    QD_SHARED_CONTROL_STEPS(Self)
 
     // Drawing (draw_pie.cpp, pie_bands.cpp).
     void Redraw(bool full) { DrawPie(full); }
@@ -91,18 +69,8 @@ class ProgressPie final
     void DrawPieBorder(std::int32_t cx, std::int32_t cy, std::int32_t r);
     void DrawBands(std::int32_t cx, std::int32_t cy, std::int32_t r);
     // Label and layout (pie_label.cpp).
-    void SetLabelText() { Rules::SetLabelText(*this); }
     void PlaceLabel();
     void OnResize();
-
-    ControlSiteCalls& site() { return Rules::site(*this); }
-    PictureBoxCalls picBox() { return site().picBox(); }
-    LabelCalls lblText() { return site().lblText(); }
-    void notify(const char* name) { site().PropertyChanged(name); }
-    template <typename T>
-    HRESULT appearance(T Self::*field, T v) {
-        return Rules::put_appearance(*this, field, v);
-    }
 
     // Properties; a new control's values are in Properties::rows.
     float Value = 0;

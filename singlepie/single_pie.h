@@ -25,27 +25,15 @@ extern const InterfaceDesc kSinglePieInterface;
 
 class SinglePie
     : public ComObject<SinglePie, DispatchImpl<_qdxProgressPie, kSinglePieInterface>, IControl> {
-    using Rules = ControlRules;
     using Self = SinglePie;
 
   public:
+    QD_SHARED_CONTROL_MEMBERS
+
     struct Properties;
     SinglePie();
 
     // _qdxProgressPie
-    HRESULT Refresh() override {
-        return guard([&] { Redraw(true); });
-    }
-    HRESULT put_LabelSize(std::int16_t v) override { return Rules::put_LabelSize(*this, v); }
-    HRESULT get_LabelSize(std::int16_t* v) override { return return_value(LabelSize, v); }
-    HRESULT put_LabelColor(OLE_COLOR v) override { return Rules::put_LabelColor(*this, v); }
-    HRESULT get_LabelColor(OLE_COLOR* v) override { return return_value(LabelColor, v); }
-    HRESULT put_LabelType(std::int32_t v) override { return Rules::put_LabelType(*this, v); }
-    HRESULT get_LabelType(std::int32_t* v) override { return return_value(LabelType, v); }
-    HRESULT put_LabelPosition(std::int32_t v) override {
-        return Rules::put_LabelPosition(*this, v);
-    }
-    HRESULT get_LabelPosition(std::int32_t* v) override { return return_value(LabelPosition, v); }
     HRESULT put_FillStyle(std::int32_t v) override { return appearance(&Self::FillStyle, v); }
     HRESULT get_FillStyle(std::int32_t* v) override { return return_value(FillStyle, v); }
     HRESULT put_StartColor(OLE_COLOR v) override { return appearance(&Self::StartColor, v); }
@@ -60,24 +48,13 @@ class SinglePie
     HRESULT get_BorderWidth(float* v) override { return return_value(BorderWidth, v); }
     HRESULT put_BorderShow(VARIANT_BOOL v) override { return appearance(&Self::BorderShow, v); }
     HRESULT get_BorderShow(VARIANT_BOOL* v) override { return return_value(BorderShow, v); }
-    HRESULT put_Max(float v) override { return Rules::put_Max(*this, v); }
-    HRESULT get_Max(float* v) override { return return_value(Max, v); }
-    HRESULT get_Min(float* v) override { return return_value(Min, v); }
     HRESULT put_Min(float v) override;
-    HRESULT get_Value(float* v) override { return return_value(Value, v); }
-    HRESULT put_Value(float v) override { return Rules::put_Value(*this, v); }
 
-    // IControl: the container's events. InitProperties also forgets what was drawn.
-    HRESULT SetSite(IControlSite* site) override { return Rules::SetSite(*this, site); }
+    // IControl: InitProperties also forgets what was drawn; the other events are shared.
     HRESULT InitProperties() override;
-    HRESULT ReadProperties(IPropertyStore* s) override { return Rules::ReadProperties(*this, s); }
-    HRESULT WriteProperties(IPropertyStore* s) override { return Rules::WriteProperties(*this, s); }
-    HRESULT Resize() override {
-        return guard([&] { OnResize(); });
-    }
 
   private:
-    friend struct qd::ControlRules;
+    QD_SHARED_CONTROL_STEPS(Self)
 
     // Drawing (single_pie_drawing.cpp).
     void Redraw(bool full) { DrawPie(full); }
@@ -85,18 +62,8 @@ class SinglePie
     void DrawPieBorder(std::int32_t cx, std::int32_t cy, std::int32_t r);
     void DrawGradient(std::int32_t cx, std::int32_t cy, std::int32_t r, double pi);
     // Label and layout (single_pie_drawing.cpp).
-    void SetLabelText() { Rules::SetLabelText(*this); }
     void PlaceLabel();
     void OnResize();
-
-    ControlSiteCalls& site() { return Rules::site(*this); }
-    PictureBoxCalls picBox() { return site().picBox(); }
-    LabelCalls lblText() { return site().lblText(); }
-    void notify(const char* name) { site().PropertyChanged(name); }
-    template <typename T>
-    HRESULT appearance(T Self::*field, T v) {
-        return Rules::put_appearance(*this, field, v);
-    }
 
     // Properties; a new control's values are in Properties::rows.
     float Value = 0;
