@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 #include <qdprogress/dispatch.h>
 
@@ -115,6 +116,10 @@ struct BitmapDesc {
     std::size_t palette_size;
     const std::uint8_t* pixels;  // width*height indices, or width*height*3 bytes B,G,R
 };
+
+// The colour of a toolbox bitmap's pixel (x, y) as a picture stores it, 0x00BBGGRR; none for
+// an index outside the palette, or an 8-bit bitmap without one.
+std::optional<std::uint32_t> bitmap_pixel(const BitmapDesc& bitmap, int x, int y);
 
 struct VersionString {
     const char* key;
