@@ -4,6 +4,23 @@
 
 namespace qd {
 
+namespace {
+
+void place_centred(PictureBoxCalls& pic, LabelCalls& label) {
+    label.Alignment(2);
+    label.Visible(true);
+    const double sw = pic.ScaleWidth();
+    const double sl = pic.ScaleLeft();
+    const double w = label.Width();
+    label.Left(to_single(fsub(fadd(fdiv(sw, 2), sl), fdiv(w, 2))));
+    const double sh = pic.ScaleHeight();
+    const double st = pic.ScaleTop();
+    const double h = label.Height();
+    label.Top(to_single(fsub(fadd(fdiv(sh, 2), st), fdiv(h, 2))));
+}
+
+}  // namespace
+
 void place_pie_label(PictureBoxCalls pic, LabelCalls label, std::int32_t position) {
     label.BackStyle(0);
 
@@ -49,19 +66,9 @@ void place_pie_label(PictureBoxCalls pic, LabelCalls label, std::int32_t positio
             label.Left(right_edge());
             label.Top(bottom_edge());
             break;
-        case kLabelCentred: {
-            label.Alignment(2);
-            label.Visible(true);
-            const double sw = pic.ScaleWidth();
-            const double sl = pic.ScaleLeft();
-            const double w = label.Width();
-            label.Left(to_single(fsub(fadd(fdiv(sw, 2), sl), fdiv(w, 2))));
-            const double sh = pic.ScaleHeight();
-            const double st = pic.ScaleTop();
-            const double h = label.Height();
-            label.Top(to_single(fsub(fadd(fdiv(sh, 2), st), fdiv(h, 2))));
+        case kLabelCentred:
+            place_centred(pic, label);
             break;
-        }
         default:
             break;  // an unknown position only makes the label transparent
     }
