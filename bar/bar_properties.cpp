@@ -9,33 +9,35 @@
 
 namespace qd::progress {
 
+using I = _qdProgressBar;
 using Row = PropertyRow<ProgressBar>;
 using Bar = ProgressBar;
 
-// name, dispid, type, field, new control, store default, key, write rank
+// name, dispid, type, field, new control, store default, key, write rank, dispatch adapters
 constexpr Row Bar::Properties::rows[13] = {
-    {"Min", 0x68030001, kFloat32, &Bar::Min, 0, as_int16(0), "Min", 0},
-    {"Max", 0x68030002, kFloat32, &Bar::Max, 100, as_int16(100), "Max", 1},
-    {"Value", 0x68030000, kFloat32, &Bar::Value, 75, as_int16(0), "Value", 2},
+    {"Min", 0x68030001, kFloat32, &Bar::Min, 0, as_int16(0), "Min", 0, QD_GET_PUT(I, Min)},
+    {"Max", 0x68030002, kFloat32, &Bar::Max, 100, as_int16(100), "Max", 1, QD_PUT_GET(I, Max)},
+    {"Value", 0x68030000, kFloat32, &Bar::Value, 75, as_int16(0), "Value", 2, QD_GET_PUT(I, Value)},
     {"BorderStyle", 0x68030003, kBorderStyle, &Bar::BorderStyle, p3D, kNoStoredDefault,
-     "BorderStyle", 3},
+     "BorderStyle", 3, QD_PUT_GET(I, BorderStyle)},
     {"FillType", 0x68030004, kFillType, &Bar::FillType, p3ColorGradient, kNoStoredDefault,
-     "FillType", 4},
+     "FillType", 4, QD_PUT_GET(I, FillType)},
     {"FillColorStart", 0x68030007, kOleColor, &Bar::FillColorStart, 0x0000FF, as_int32(0x0000FF),
-     "FillColorStart", 5},
+     "FillColorStart", 5, QD_PUT_GET(I, FillColorStart)},
     {"FillColorMid", 0x68030005, kOleColor, &Bar::FillColorMid, 0xFF0000, as_int32(0xFF0000),
-     "FillColorMid", 6},
+     "FillColorMid", 6, QD_PUT_GET(I, FillColorMid)},
     {"FillColorEnd", 0x68030006, kOleColor, &Bar::FillColorEnd, 0x00FF00, as_int32(0x00FF00),
-     "FillColorEnd", 7},
+     "FillColorEnd", 7, QD_PUT_GET(I, FillColorEnd)},
     {"FillStyle", 0x68030008, kFillStyle, &Bar::FillStyle, fill_style::Solid, as_int32(0),
-     "FillStyle", 8},
+     "FillStyle", 8, QD_PUT_GET(I, FillStyle)},
     {"LabelPosition", 0x68030009, kBarLabelPosition, &Bar::LabelPosition, bar_position::pCenter,
-     as_int32(bar_position::pCenter), "LabelPosition", 9},
+     as_int32(bar_position::pCenter), "LabelPosition", 9, QD_PUT_GET(I, LabelPosition)},
     {"LabelType", 0x6803000A, kLabelType, &Bar::LabelType, pPercent, as_int32(pFraction),
-     "LabelType", 10},
-    {"LabelColor", 0x6803000B, kOleColor, &Bar::LabelColor, 0x00FFFF, as_int32(0), "LabelColor",
-     11},
-    {"LabelSize", 0x6803000C, kInt16, &Bar::LabelSize, 10, as_int16(12), "LabelSize", 12},
+     "LabelType", 10, QD_PUT_GET(I, LabelType)},
+    {"LabelColor", 0x6803000B, kOleColor, &Bar::LabelColor, 0x00FFFF, as_int32(0), "LabelColor", 11,
+     QD_PUT_GET(I, LabelColor)},
+    {"LabelSize", 0x6803000C, kInt16, &Bar::LabelSize, 10, as_int16(12), "LabelSize", 12,
+     QD_PUT_GET(I, LabelSize)},
 };
 static_assert(well_formed(Bar::Properties::rows));
 
@@ -45,43 +47,13 @@ Bar::ProgressBar() {
 
 namespace {
 
-using B = _qdProgressBar;
-constexpr const auto& rows = Bar::Properties::rows;
-
-// Slot order of _qdProgressBar; names, types and identifiers come from the rows.
-constexpr MemberDesc kMembers[] = {
-    method<&B::Refresh>("Refresh", 0x60030011),
-    prop_put<&B::put_LabelSize>(property(rows, "LabelSize")),
-    prop_get<&B::get_LabelSize>(property(rows, "LabelSize")),
-    prop_put<&B::put_LabelColor>(property(rows, "LabelColor")),
-    prop_get<&B::get_LabelColor>(property(rows, "LabelColor")),
-    prop_put<&B::put_LabelType>(property(rows, "LabelType")),
-    prop_get<&B::get_LabelType>(property(rows, "LabelType")),
-    prop_put<&B::put_LabelPosition>(property(rows, "LabelPosition")),
-    prop_get<&B::get_LabelPosition>(property(rows, "LabelPosition")),
-    prop_put<&B::put_FillStyle>(property(rows, "FillStyle")),
-    prop_get<&B::get_FillStyle>(property(rows, "FillStyle")),
-    prop_put<&B::put_FillColorStart>(property(rows, "FillColorStart")),
-    prop_get<&B::get_FillColorStart>(property(rows, "FillColorStart")),
-    prop_put<&B::put_FillColorEnd>(property(rows, "FillColorEnd")),
-    prop_get<&B::get_FillColorEnd>(property(rows, "FillColorEnd")),
-    prop_put<&B::put_FillColorMid>(property(rows, "FillColorMid")),
-    prop_get<&B::get_FillColorMid>(property(rows, "FillColorMid")),
-    prop_put<&B::put_FillType>(property(rows, "FillType")),
-    prop_get<&B::get_FillType>(property(rows, "FillType")),
-    prop_put<&B::put_BorderStyle>(property(rows, "BorderStyle")),
-    prop_get<&B::get_BorderStyle>(property(rows, "BorderStyle")),
-    prop_put<&B::put_Max>(property(rows, "Max")),
-    prop_get<&B::get_Max>(property(rows, "Max")),
-    prop_get<&B::get_Min>(property(rows, "Min")),
-    prop_put<&B::put_Min>(property(rows, "Min")),
-    prop_get<&B::get_Value>(property(rows, "Value")),
-    prop_put<&B::put_Value>(property(rows, "Value")),
-};
+// Slot order of _qdProgressBar, made from the rows.
+constexpr auto kMembers =
+    dispatch_members(Bar::Properties::rows, method<&I::Refresh>("Refresh", 0x60030011));
 
 }  // namespace
 
 const InterfaceDesc kBarInterface{"_qdProgressBar", _qdProgressBar::iid, kDualInterfaceFlags,
-                                  kMembers, std::size(kMembers)};
+                                  kMembers.data(), kMembers.size()};
 
 }  // namespace qd::progress

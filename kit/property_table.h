@@ -6,9 +6,9 @@
 // the control's dispatch descriptor (and through it the type-library dump) walk the rows.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
-#include <string_view>
 
 #include "platform/dispatch.h"
 #include "platform/host_calls.h"
@@ -63,6 +63,25 @@ struct PropertyField {
     constexpr PropertyField(std::int32_t Control::*f) : int32(f) {}
 };
 
+// A property's two dispatch adapters, which call the C++ interface's put_NAME and get_NAME, and
+// which of the two comes first in the interface's slot order.
+struct PropertyAccessors {
+    MemberInvoker put;
+    MemberInvoker get;
+    bool get_first;
+};
+
+#define QD_PUT_GET(Iface, Name)                                                                   \
+    qd::PropertyAccessors {                                                                       \
+        &qd::detail::invoke_put<&Iface::put_##Name>, &qd::detail::invoke_get<&Iface::get_##Name>, \
+            false                                                                                 \
+    }
+#define QD_GET_PUT(Iface, Name)                                                                   \
+    qd::PropertyAccessors {                                                                       \
+        &qd::detail::invoke_put<&Iface::put_##Name>, &qd::detail::invoke_get<&Iface::get_##Name>, \
+            true                                                                                  \
+    }
+
 template <typename Control>
 struct PropertyRow {
     const char* name;  // dispatch name and change-notification name
@@ -73,17 +92,8 @@ struct PropertyRow {
     StoredValue read_default;  // what a store that lacks the key hands back
     const char* key;           // the stored key
     std::int8_t write_rank;    // position among WriteProperties' keys
+    PropertyAccessors access;  // the dispatch adapters
 };
-
-// The row named `name`; naming a property the table lacks fails the build where it is constant.
-template <typename Control, std::size_t N>
-constexpr const PropertyRow<Control>& property(const PropertyRow<Control> (&rows)[N],
-                                               std::string_view name) {
-    for (const auto& row : rows)
-        if (name == row.name)
-            return row;
-    throw "no such property";
-}
 
 // The table's rows are consistent with their fields: the row's type travels as the field's type,
 // and the write ranks are a permutation of 0..N-1. Checked once per table, at compile time.
@@ -173,14 +183,30 @@ const char* name_of_field(const PropertyRow<Control> (&rows)[N], T Control::*fie
     return "";
 }
 
-// Dispatch descriptor entries that take their name, type and identifier from a row.
-template <auto Fn, typename Control>
-constexpr MemberDesc prop_put(const PropertyRow<Control>& row) {
-    return prop_put<Fn>(row.name, row.type, row.dispid);
-}
-template <auto Fn, typename Control>
-constexpr MemberDesc prop_get(const PropertyRow<Control>& row) {
-    return prop_get<Fn>(row.name, row.type, row.dispid);
+// A control's dispatch descriptor in the slot order of its C++ interface: the Refresh method
+// first, then each property from the highest dispatch identifier down, its put and get in the
+// order its row names.
+template <typename Control, std::size_t N>
+constexpr std::array<MemberDesc, 2 * N + 1> dispatch_members(const PropertyRow<Control> (&rows)[N],
+                                                             const MemberDesc& refresh) {
+    std::array<MemberDesc, 2 * N + 1> out{};
+    out[0] = refresh;
+    bool placed[N] = {};
+    for (std::size_t slot = 1; slot < out.size(); slot += 2) {
+        std::size_t next = N;
+        for (std::size_t i = 0; i < N; ++i)
+            if (!placed[i] && (next == N || rows[i].dispid > rows[next].dispid))
+                next = i;
+        placed[next] = true;
+        const PropertyRow<Control>& row = rows[next];
+        const MemberDesc put{row.name, MemberKind::PropertyPut, row.type, row.dispid,
+                             row.access.put};
+        const MemberDesc get{row.name, MemberKind::PropertyGet, row.type, row.dispid,
+                             row.access.get};
+        out[slot] = row.access.get_first ? get : put;
+        out[slot + 1] = row.access.get_first ? put : get;
+    }
+    return out;
 }
 
 }  // namespace qd

@@ -10,37 +10,41 @@
 
 namespace qd::progress {
 
+using I = _qdProgressPie;
 using Row = PropertyRow<ProgressPie>;
 using Pie = ProgressPie;
 
-// name, dispid, type, field, new control, store default, key, write rank
+// name, dispid, type, field, new control, store default, key, write rank, dispatch adapters
 constexpr Row Pie::Properties::rows[16] = {
-    {"Min", 0x68030001, kFloat32, &Pie::Min, 0, as_int16(0), "Min", 0},
-    {"Max", 0x68030002, kFloat32, &Pie::Max, 100, as_int16(100), "Max", 1},
-    {"Value", 0x68030000, kFloat32, &Pie::Value, 75, as_int16(0), "Value", 2},
+    {"Min", 0x68030001, kFloat32, &Pie::Min, 0, as_int16(0), "Min", 0, QD_GET_PUT(I, Min)},
+    {"Max", 0x68030002, kFloat32, &Pie::Max, 100, as_int16(100), "Max", 1, QD_PUT_GET(I, Max)},
+    {"Value", 0x68030000, kFloat32, &Pie::Value, 75, as_int16(0), "Value", 2, QD_GET_PUT(I, Value)},
     {"BorderShow", 0x68030003, kBool, &Pie::BorderShow, VARIANT_TRUE, as_bool(true), "BorderShow",
-     3},
+     3, QD_PUT_GET(I, BorderShow)},
     {"BorderColor", 0x68030005, kOleColor, &Pie::BorderColor, 0xE0E0E0, as_int32(0xE0E0E0),
-     "BorderColor", 5},
-    {"BorderWidth", 0x68030004, kFloat32, &Pie::BorderWidth, 1, as_int16(1), "BorderWidth", 4},
+     "BorderColor", 5, QD_PUT_GET(I, BorderColor)},
+    {"BorderWidth", 0x68030004, kFloat32, &Pie::BorderWidth, 1, as_int16(1), "BorderWidth", 4,
+     QD_PUT_GET(I, BorderWidth)},
     {"FillType", 0x68030006, kFillType, &Pie::FillType, p3ColorGradient, kNoStoredDefault,
-     "FillType", 6},
+     "FillType", 6, QD_PUT_GET(I, FillType)},
     {"FillColorStart", 0x68030009, kOleColor, &Pie::FillColorStart, 0x0000FF, as_int32(0x0000FF),
-     "FillColorStart", 7},
+     "FillColorStart", 7, QD_PUT_GET(I, FillColorStart)},
     {"FillColorMid", 0x68030007, kOleColor, &Pie::FillColorMid, 0xFF0000, as_int32(0xFF0000),
-     "FillColorMid", 8},
+     "FillColorMid", 8, QD_PUT_GET(I, FillColorMid)},
     {"FillColorEnd", 0x68030008, kOleColor, &Pie::FillColorEnd, 0x00FF00, as_int32(0x00FF00),
-     "FillColorEnd", 9},
+     "FillColorEnd", 9, QD_PUT_GET(I, FillColorEnd)},
     {"FillStyle", 0x6803000A, kFillStyle, &Pie::FillStyle, fill_style::Solid, as_int32(0),
-     "FillStyle", 10},
+     "FillStyle", 10, QD_PUT_GET(I, FillStyle)},
     {"LabelPosition", 0x6803000B, kLabelPosition, &Pie::LabelPosition, pCenter, as_int32(pLowLeft),
-     "LabelPosition", 11},
+     "LabelPosition", 11, QD_PUT_GET(I, LabelPosition)},
     {"LabelType", 0x6803000C, kLabelType, &Pie::LabelType, pPercent, as_int32(pFraction),
-     "LabelType", 12},
-    {"LabelColor", 0x6803000D, kOleColor, &Pie::LabelColor, 0x00FFFF, as_int32(0), "LabelColor",
-     13},
-    {"LabelSize", 0x6803000E, kInt16, &Pie::LabelSize, 18, as_int16(12), "LabelSize", 14},
-    {"Aspect", 0x6803000F, kFloat32, &Pie::Aspect, 0.75f, as_int16(12), "Aspect", 15},
+     "LabelType", 12, QD_PUT_GET(I, LabelType)},
+    {"LabelColor", 0x6803000D, kOleColor, &Pie::LabelColor, 0x00FFFF, as_int32(0), "LabelColor", 13,
+     QD_PUT_GET(I, LabelColor)},
+    {"LabelSize", 0x6803000E, kInt16, &Pie::LabelSize, 18, as_int16(12), "LabelSize", 14,
+     QD_PUT_GET(I, LabelSize)},
+    {"Aspect", 0x6803000F, kFloat32, &Pie::Aspect, 0.75f, as_int16(12), "Aspect", 15,
+     QD_PUT_GET(I, Aspect)},
 };
 static_assert(well_formed(Pie::Properties::rows));
 
@@ -50,49 +54,13 @@ Pie::ProgressPie() {
 
 namespace {
 
-using P = _qdProgressPie;
-constexpr const auto& rows = Pie::Properties::rows;
-
-// Slot order of _qdProgressPie; names, types and identifiers come from the rows.
-constexpr MemberDesc kMembers[] = {
-    method<&P::Refresh>("Refresh", 0x60030014),
-    prop_put<&P::put_Aspect>(property(rows, "Aspect")),
-    prop_get<&P::get_Aspect>(property(rows, "Aspect")),
-    prop_put<&P::put_LabelSize>(property(rows, "LabelSize")),
-    prop_get<&P::get_LabelSize>(property(rows, "LabelSize")),
-    prop_put<&P::put_LabelColor>(property(rows, "LabelColor")),
-    prop_get<&P::get_LabelColor>(property(rows, "LabelColor")),
-    prop_put<&P::put_LabelType>(property(rows, "LabelType")),
-    prop_get<&P::get_LabelType>(property(rows, "LabelType")),
-    prop_put<&P::put_LabelPosition>(property(rows, "LabelPosition")),
-    prop_get<&P::get_LabelPosition>(property(rows, "LabelPosition")),
-    prop_put<&P::put_FillStyle>(property(rows, "FillStyle")),
-    prop_get<&P::get_FillStyle>(property(rows, "FillStyle")),
-    prop_put<&P::put_FillColorStart>(property(rows, "FillColorStart")),
-    prop_get<&P::get_FillColorStart>(property(rows, "FillColorStart")),
-    prop_put<&P::put_FillColorEnd>(property(rows, "FillColorEnd")),
-    prop_get<&P::get_FillColorEnd>(property(rows, "FillColorEnd")),
-    prop_put<&P::put_FillColorMid>(property(rows, "FillColorMid")),
-    prop_get<&P::get_FillColorMid>(property(rows, "FillColorMid")),
-    prop_put<&P::put_FillType>(property(rows, "FillType")),
-    prop_get<&P::get_FillType>(property(rows, "FillType")),
-    prop_put<&P::put_BorderColor>(property(rows, "BorderColor")),
-    prop_get<&P::get_BorderColor>(property(rows, "BorderColor")),
-    prop_put<&P::put_BorderWidth>(property(rows, "BorderWidth")),
-    prop_get<&P::get_BorderWidth>(property(rows, "BorderWidth")),
-    prop_put<&P::put_BorderShow>(property(rows, "BorderShow")),
-    prop_get<&P::get_BorderShow>(property(rows, "BorderShow")),
-    prop_put<&P::put_Max>(property(rows, "Max")),
-    prop_get<&P::get_Max>(property(rows, "Max")),
-    prop_get<&P::get_Min>(property(rows, "Min")),
-    prop_put<&P::put_Min>(property(rows, "Min")),
-    prop_get<&P::get_Value>(property(rows, "Value")),
-    prop_put<&P::put_Value>(property(rows, "Value")),
-};
+// Slot order of _qdProgressPie, made from the rows.
+constexpr auto kMembers =
+    dispatch_members(Pie::Properties::rows, method<&I::Refresh>("Refresh", 0x60030014));
 
 }  // namespace
 
 const InterfaceDesc kPieInterface{"_qdProgressPie", _qdProgressPie::iid, kDualInterfaceFlags,
-                                  kMembers, std::size(kMembers)};
+                                  kMembers.data(), kMembers.size()};
 
 }  // namespace qd::progress

@@ -6,13 +6,14 @@
 # Usage: scripts/check_identical.sh BASELINE_DIR [BUILD_DIR]
 #        scripts/check_identical.sh --record BASELINE_DIR [BUILD_DIR]
 #   BASELINE_DIR holds NAME.trace per examples/scripts/NAME.qds, script-out/ (what the scripts
-#   wrote), gallery/ (qdhost demo -o) and dashboard.png (qdhost render of the dashboard form).
+#   wrote), gallery/ (qdhost demo -o), dashboard.png (qdhost render of the dashboard form) and,
+#   when present, typelib-MODULE.txt (qdhost typelib of each module).
 #   --record writes that folder from a build (say, of main before a merge) to compare against.
 # Exits 0 when everything matches, 1 with a line per difference otherwise.
 set -uo pipefail
 
 if [[ $# -lt 1 || $1 == --help || $1 == -h ]]; then
-  sed -n '2,11p' "$0" | sed 's/^# \{0,1\}//'
+  sed -n '2,12p' "$0" | sed 's/^# \{0,1\}//'
   [[ $# -lt 1 ]] && exit 2 || exit 0
 fi
 record=0
@@ -54,7 +55,16 @@ if ((!record)) && ! diff <(sums "$baseline/gallery") <(sums "$work/gallery") >/d
   differ "gallery content ($(ls "$work/gallery" | wc -l) files against $(ls "$baseline/gallery" | wc -l))"
 fi
 
+# The type information of both modules: names, slots, identifiers and enumerations.
+for module in qdProgressControls qdxProgressPie; do
+  "$qdhost" typelib "$build/lib/$module.so" >"$work/typelib-$module.txt" 2>&1
+  if ((!record)) && [[ -f $baseline/typelib-$module.txt ]]; then
+    cmp -s "$work/typelib-$module.txt" "$baseline/typelib-$module.txt" || differ "typelib of $module"
+  fi
+done
+
 if ((record)); then
+  cp "$work"/typelib-*.txt "$baseline/"
   "$qdhost" render "$root/examples/forms/dashboard.qdf" -o "$baseline/dashboard.png" >/dev/null 2>&1
   rm -rf "$baseline/gallery" "$baseline/script-out"
   cp -r "$work/gallery" "$baseline/gallery"
