@@ -1,4 +1,4 @@
-// The bar's label: its text (SetLabelText) and its place (PlaceLabel). Every visible position
+// The bar's label: its place (PlaceLabel). Every visible position
 // centres the label vertically on the bar; only the left position keeps an inset of 3 units.
 #include <cmath>
 #include <string>
@@ -8,14 +8,6 @@
 #include "foundation/progress_caption.h"
 
 namespace qd::progress {
-
-void ProgressBar::SetLabelText() {
-    LabelCalls label = lblText();
-    label.FontSize(static_cast<float>(LabelSize_));
-    label.ForeColor(LabelColor_);
-    if (const auto caption = progress_caption(LabelType_, Value_, Max_))
-        label.Caption(*caption);
-}
 
 void ProgressBar::PlaceLabel() {
     LabelCalls label = lblText();
@@ -30,7 +22,7 @@ void ProgressBar::PlaceLabel() {
         return to_single(fsub(fadd(fdiv(sch, 2.0), sct), fdiv(h, 2.0)));
     };
 
-    switch (LabelPosition_) {
+    switch (LabelPosition) {
         case bar_position::pNone:
             label.Visible(false);
             break;

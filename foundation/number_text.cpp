@@ -82,6 +82,17 @@ std::string_view trim(std::string_view t) {
     return t;
 }
 
+// Up to 8 hex digits as a 32-bit two's complement integer.
+std::optional<double> parse_hex_digits(std::string_view hex) {
+    if (hex.size() > 8)
+        return std::nullopt;
+    std::uint32_t v = 0;
+    auto [p, ec] = std::from_chars(hex.data(), hex.data() + hex.size(), v, 16);
+    if (ec != std::errc() || p != hex.data() + hex.size())
+        return std::nullopt;
+    return static_cast<double>(static_cast<std::int32_t>(v));
+}
+
 std::optional<double> parse(std::string_view text) {
     std::string_view t = trim(text);
     if (t.empty())
@@ -98,20 +109,12 @@ std::optional<double> parse(std::string_view text) {
         return negative ? -HUGE_VAL : HUGE_VAL;
 
     // Hexadecimal integers: 0x1F or &H1F, read as 32-bit two's complement like a colour value.
-    std::string_view hex;
-    if (body.size() > 2 && body[0] == '0' && (body[1] == 'x' || body[1] == 'X'))
-        hex = body.substr(2);
-    if (body.size() > 2 && body[0] == '&' && (body[1] == 'h' || body[1] == 'H'))
-        hex = body.substr(2);
-    if (!hex.empty()) {
-        if (hex.size() > 8)
+    if (body.size() > 2 && ((body[0] == '0' && (body[1] == 'x' || body[1] == 'X')) ||
+                            (body[0] == '&' && (body[1] == 'h' || body[1] == 'H')))) {
+        const std::optional<double> value = parse_hex_digits(body.substr(2));
+        if (!value)
             return std::nullopt;
-        std::uint32_t v = 0;
-        auto [p, ec] = std::from_chars(hex.data(), hex.data() + hex.size(), v, 16);
-        if (ec != std::errc() || p != hex.data() + hex.size())
-            return std::nullopt;
-        const double value = static_cast<double>(static_cast<std::int32_t>(v));
-        return negative ? -value : value;
+        return negative ? -*value : *value;
     }
 
     // Decimal: digits, optional point, optional exponent; at least one digit in the mantissa.

@@ -3,9 +3,9 @@
 // interface, so the same page serves the pie and the bar.
 #pragma once
 
-#include "controls/interfaces.h"
-#include "foundation/host.h"
+#include "interfaces/progress/interfaces.h"
 #include "pages/page_site_calls.h"
+#include "platform/host.h"
 #include "platform/object.h"
 #include "qd/progress_controls.h"
 

@@ -1,7 +1,7 @@
 // What the Data page looks like: caption, design size, its seven children and Picture1's image.
 #pragma once
 
-#include "foundation/host.h"
+#include "platform/host.h"
 
 namespace qd::progress {
 

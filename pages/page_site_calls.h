@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "foundation/host.h"
+#include "platform/host.h"
 
 namespace qd::progress {
 

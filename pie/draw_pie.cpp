@@ -6,6 +6,7 @@
 // surface shows (whole sector for one colour, new bands only for the band fills). Values handed
 // to Circle are singles.
 #include "foundation/numeric.h"
+#include "kit/band_colours.h"
 #include "pie/progress_pie.h"
 
 namespace qd::progress {
@@ -23,7 +24,7 @@ void ProgressPie::DrawPie(bool FullRedraw) {
     const float range = to_single(fsub(Max, Min));
     if (!(range > 0))
         return;
-    PictureBoxCalls pic = site().picBox();
+    PictureBoxCalls pic = picBox();
 
     // 2, 3. The old angle is what the surface shows; the new one follows Value.
     PaintedAngle = FilledAngle;
@@ -59,7 +60,8 @@ void ProgressPie::DrawPie(bool FullRedraw) {
                            OptionalSingle::none(), OptionalSingle::of(Aspect));
             } else {
                 // Negative angles draw both radii, which makes the arc a filled sector.
-                pic.Circle(single(cx), single(cy), single(r), OptionalSingle::of(-0.0001f),
+                pic.Circle(single(cx), single(cy), single(r),
+                           OptionalSingle::of(to_single(-kBandStartOffset)),
                            OptionalSingle::of(single(-FilledAngle)), OptionalSingle::of(Aspect));
             }
             break;
@@ -79,7 +81,7 @@ void ProgressPie::DrawPie(bool FullRedraw) {
 void ProgressPie::DrawPieBorder(std::int32_t cx, std::int32_t cy, std::int32_t r) {
     if (BorderShow == VARIANT_FALSE)
         return;
-    PictureBoxCalls pic = site().picBox();
+    PictureBoxCalls pic = picBox();
     const std::int16_t w = round_i16(BorderWidth);
     pic.DrawWidth(w != 0 ? w : std::int16_t{1});
     pic.DrawStyle(0);

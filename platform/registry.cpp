@@ -1,5 +1,7 @@
 #include "platform/registry.h"
 
+#include "foundation/ascii.h"
+
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -27,7 +29,7 @@ namespace {
 std::string lower(std::string_view s) {
     std::string out(s);
     for (char& c : out)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        c = ascii_lower(c);
     return out;
 }
 

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 #include <qdprogress/dispatch.h>
 
@@ -52,6 +53,12 @@ enum InterfaceFlags : std::uint32_t {
     kIfDispatchable = 8,
     kIfOleAutomation = 16,
 };
+
+// A control's default interface is dual; its event interface only dispatches.
+inline constexpr std::uint32_t kDualInterfaceFlags =
+    kIfHidden | kIfNonExtensible | kIfDual | kIfDispatchable | kIfOleAutomation;
+inline constexpr std::uint32_t kEventInterfaceFlags =
+    kIfHidden | kIfNonExtensible | kIfDispatchable;
 
 struct InterfaceDesc {
     const char* name;
@@ -110,6 +117,10 @@ struct BitmapDesc {
     const std::uint8_t* pixels;  // width*height indices, or width*height*3 bytes B,G,R
 };
 
+// The colour of a toolbox bitmap's pixel (x, y) as a picture stores it, 0x00BBGGRR; none for
+// an index outside the palette, or an 8-bit bitmap without one.
+std::optional<std::uint32_t> bitmap_pixel(const BitmapDesc& bitmap, int x, int y);
+
 struct VersionString {
     const char* key;
     const char* value;
@@ -141,6 +152,19 @@ struct LibraryDesc {
     std::size_t bitmap_count;
     const VersionDesc* version;
 };
+
+// A module's library descriptor: its name doubles as its help string, the locale is US
+// English and there is no help file; the counts come from the arrays.
+template <std::size_t Classes, std::size_t Interfaces, std::size_t Enums, std::size_t Bitmaps>
+constexpr LibraryDesc describe_library(const char* name, const Guid& libid, std::uint16_t major,
+                                       std::uint16_t minor, const ClassDesc (&classes)[Classes],
+                                       const InterfaceDesc* const (&interfaces)[Interfaces],
+                                       const EnumDesc* const (&enums)[Enums],
+                                       const BitmapDesc (&bitmaps)[Bitmaps],
+                                       const VersionDesc& version) {
+    return {name,    name,       libid,      1033,  major, minor,   nullptr, classes,
+            Classes, interfaces, Interfaces, enums, Enums, bitmaps, Bitmaps, &version};
+}
 
 // Looks up a class by name (case-insensitive); null when the library has none of that name.
 const ClassDesc* find_class(const LibraryDesc& lib, const char* name);

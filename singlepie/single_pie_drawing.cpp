@@ -1,52 +1,32 @@
-// The single pie's drawing routines: the pass that paints border and fill, the label's text and
-// place, and the resize handler that keeps the control square.
-#include <cmath>
-#include <string>
-
+// The single pie's drawing routines: the pass that paints border and fill, the label's place,
+// and the resize handler that keeps the control square.
 #include "foundation/colour.h"
 #include "foundation/numeric.h"
-#include "foundation/progress_caption.h"
+#include "kit/band_colours.h"
+#include "kit/pie_label.h"
 #include "singlepie/single_pie.h"
 
 namespace qd::single {
 
 namespace {
 
-constexpr double kBandStartOffset = 0.0001;  // every sector starts just past its start angle
-constexpr double kBandOverlap = 0.05;        // each band but the last reaches into the next
-constexpr int kBandsPerTurn = 100;
-
 OptionalSingle angle(double radians) {
     return OptionalSingle::of(to_single(radians));
 }
 
-// One channel of band i: the start channel plus floor(i x d), taken no lower than 0. The
-// product of the single i and the single step is floored without rounding it first.
-std::int16_t band_channel(std::int16_t i, float step, std::int32_t start) {
-    std::int32_t v = add_i32(floor_i32(static_cast<double>(static_cast<float>(i)) * step), start);
-    if (v < 0)
-        v = 0;
-    return round_i16(v);
-}
-
-// The change of a channel per band, rounded to single precision.
-float channel_step(std::int32_t end, std::int32_t start) {
-    return to_single(fdiv(sub_i32(end, start), kBandsPerTurn));
-}
-
 }  // namespace
 
-// One pass. FullRedraw is in and out: the pass raises it when the sector shrank, since
-// painting over the old picture cannot take a sector back.
-void SinglePie::DrawPie(bool& FullRedraw) {
+// One pass. It turns into a full one when the sector shrank, since painting over the old
+// picture cannot take a sector back.
+void SinglePie::DrawPie(bool FullRedraw) {
     const double pi = host_pi();
-    const float range = to_single(fsub(Max_, Min_));
+    const float range = to_single(fsub(Max, Min));
     if (!(range > 0))
         return;  // an empty range draws nothing and leaves the label alone
 
-    PaintedAngle_ = FilledAngle_;
-    const float s = to_single(fdiv(fmul(2.0, fsub(Value_, Min_)), fsub(Max_, Min_)));
-    FilledAngle_ = fmul(pi, s);
+    PaintedAngle = FilledAngle;
+    const float s = to_single(fdiv(fmul(2.0, fsub(Value, Min)), fsub(Max, Min)));
+    FilledAngle = fmul(pi, s);
 
     PictureBoxCalls pic = picBox();
     pic.ScaleMode(3);
@@ -54,24 +34,24 @@ void SinglePie::DrawPie(bool& FullRedraw) {
     const std::int32_t cy = round_i32(pic.ScaleHeight() / 2.0);
     const std::int32_t r = cy < cx ? sub_i32(cy, 6) : sub_i32(cx, 6);
 
-    if (FilledAngle_ < PaintedAngle_)
+    if (FilledAngle < PaintedAngle)
         FullRedraw = true;
     if (FullRedraw) {
         pic.Cls();
         DrawPieBorder(cx, cy, r);
     }
 
-    pic.FillStyle(round_i16(FillStyle_));
+    pic.FillStyle(round_i16(FillStyle));
     pic.DrawStyle(5);  // invisible line: no sector gets an outline
 
     const auto none = OptionalSingle::none();
-    switch (FillType_) {
+    switch (FillType) {
         case ppSingleColor:
-            pic.FillColor(StartColor_);
-            if (Value_ >= Max_)
+            pic.FillColor(StartColor);
+            if (Value >= Max)
                 pic.Circle(cx, cy, r, none, none, none);
             else
-                pic.Circle(cx, cy, r, angle(-kBandStartOffset), angle(-FilledAngle_), none);
+                pic.Circle(cx, cy, r, angle(-kBandStartOffset), angle(-FilledAngle), none);
             break;
         case ppGradient:
             DrawGradient(cx, cy, r, pi);
@@ -88,25 +68,19 @@ void SinglePie::DrawPie(bool& FullRedraw) {
 // of the sweep. Bands overlap and later ones paint over earlier ones, leaving no gaps.
 void SinglePie::DrawGradient(std::int32_t cx, std::int32_t cy, std::int32_t r, double pi) {
     const double twoPi = pi * 2;
-    const double GradientStep = twoPi / kBandsPerTurn;
-    const float dRed = channel_step(GetRed(EndColor_), GetRed(StartColor_));
-    const float dGreen = channel_step(GetGreen(EndColor_), GetGreen(StartColor_));
-    const float dBlue = channel_step(GetBlue(EndColor_), GetBlue(StartColor_));
-    const std::int16_t BandCount = round_i16(fdiv(FilledAngle_, GradientStep));
-    if (Value_ == Min_)
+    const double GradientStep = twoPi / kBandCount;
+    const std::int16_t BandCount = round_i16(fdiv(FilledAngle, GradientStep));
+    if (Value == Min)
         return;
 
     PictureBoxCalls pic = picBox();
-    const std::int32_t red0 = GetRed(StartColor_);
-    const std::int32_t green0 = GetGreen(StartColor_);
-    const std::int32_t blue0 = GetBlue(StartColor_);
+    const BandColours colours = BandColours::two_colour(StartColor, EndColor);
     double start = kBandStartOffset;
     for (std::int16_t i = 0; i <= BandCount; i = add_i16(i, 1)) {
         double end = i * GradientStep;
         if (i < BandCount)
             end += kBandOverlap;
-        pic.FillColor(qd::RGB(band_channel(i, dRed, red0), band_channel(i, dGreen, green0),
-                              band_channel(i, dBlue, blue0)));
+        pic.FillColor(colours.at(i, false));
         if (end > twoPi)
             end -= twoPi;  // the last band of a full circle closes at 3 o'clock
         pic.Circle(cx, cy, r, angle(-start), angle(-end), OptionalSingle::none());
@@ -117,89 +91,21 @@ void SinglePie::DrawGradient(std::int32_t cx, std::int32_t cy, std::int32_t r, d
 // A circle one pixel outside the fill, drawn before the fill; the pen settings stay on the
 // surface for the fill that follows.
 void SinglePie::DrawPieBorder(std::int32_t cx, std::int32_t cy, std::int32_t r) {
-    if (BorderShow_ == VARIANT_FALSE)
+    if (BorderShow == VARIANT_FALSE)
         return;
     PictureBoxCalls pic = picBox();
-    const std::int16_t w = round_i16(BorderWidth_);
+    const std::int16_t w = round_i16(BorderWidth);
     pic.DrawWidth(w != 0 ? w : 1);
     pic.DrawStyle(0);
     pic.FillStyle(1);
-    pic.ForeColor(BorderColor_);
+    pic.ForeColor(BorderColor);
     pic.DrawMode(13);
     const auto none = OptionalSingle::none();
     pic.Circle(cx, cy, add_i32(r, 1), none, none, none);
 }
 
-// The caption follows LabelType; the percentage is taken against Max alone.
-void SinglePie::SetLabelText() {
-    LabelCalls label = lblText();
-    label.FontSize(static_cast<float>(LabelSize_));
-    label.ForeColor(LabelColor_);
-    if (const auto caption = progress_caption(LabelType_, Value_, Max_))
-        label.Caption(*caption);
-}
-
-// Transparent always; then hidden, or aligned, shown and placed. Left and top positions keep a
-// margin of 3, right and bottom ones touch the edge. Each extent is read at its step, in the
-// order the sums name them.
 void SinglePie::PlaceLabel() {
-    LabelCalls label = lblText();
-    PictureBoxCalls pic = picBox();
-    // ScaleWidth + ScaleLeft - label Width, and the same downwards; read one by one so the
-    // host sees the reads in this order.
-    const auto right = [&] {
-        const float width = pic.ScaleWidth();
-        const float left = pic.ScaleLeft();
-        return to_single(fsub(fadd(width, left), label.Width()));
-    };
-    const auto bottom = [&] {
-        const float height = pic.ScaleHeight();
-        const float top = pic.ScaleTop();
-        return to_single(fsub(fadd(height, top), label.Height()));
-    };
-    label.BackStyle(0);
-    switch (LabelPosition_) {
-        case ppNone:
-            label.Visible(false);
-            break;
-        case ppUpLeft:
-            label.Alignment(0);
-            label.Visible(true);
-            label.Left(to_single(fadd(pic.Left(), 3)));
-            label.Top(to_single(fadd(pic.Top(), 3)));
-            break;
-        case ppUpRight:
-            label.Alignment(1);
-            label.Visible(true);
-            label.Left(right());
-            label.Top(to_single(fadd(pic.ScaleTop(), 3)));
-            break;
-        case ppLowLeft:
-            label.Alignment(0);
-            label.Visible(true);
-            label.Left(to_single(fadd(pic.ScaleLeft(), 3)));
-            label.Top(bottom());
-            break;
-        case ppLowRight:
-            label.Alignment(1);
-            label.Visible(true);
-            label.Left(right());
-            label.Top(bottom());
-            break;
-        case ppCenter: {
-            label.Alignment(2);
-            label.Visible(true);
-            const float width = pic.ScaleWidth();
-            const double left = fadd(width / 2.0, pic.ScaleLeft());
-            label.Left(to_single(fsub(left, label.Width() / 2.0)));
-            const float height = pic.ScaleHeight();
-            const double top = fadd(height / 2.0, pic.ScaleTop());
-            label.Top(to_single(fsub(top, label.Height() / 2.0)));
-            break;
-        }
-        default:
-            break;  // only transparent
-    }
+    place_pie_label(picBox(), lblText(), LabelPosition);
 }
 
 // Square with the shorter side; below 50 the control only grows to 50 x 50 and this run draws

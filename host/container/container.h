@@ -16,11 +16,12 @@
 
 #include <qdprogress/control_types.h>
 
-#include "foundation/host.h"
+#include "platform/host.h"
 #include "host/container/surfaces.h"
 #include "host/model/control_site.h"
 #include "host/persist/property_file.h"
 #include "host/trace/trace_sink.h"
+#include "platform/host.h"
 
 namespace qd::host {
 

@@ -7,9 +7,9 @@
 
 #include <qdprogress/control_types.h>
 
-#include "foundation/host.h"
 #include "host/raster/image.h"
 #include "host/raster/pixel_rect.h"
+#include "platform/host.h"
 
 namespace qd::host {
 

@@ -9,8 +9,8 @@
 #include <optional>
 #include <string>
 
-#include "foundation/host.h"
 #include "host/model/model_picture_box.h"
+#include "platform/host.h"
 #include "platform/object.h"
 
 namespace qd::host {

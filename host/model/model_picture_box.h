@@ -11,8 +11,8 @@
 
 #include <cstdint>
 
-#include "foundation/host.h"
 #include "host/twips.h"
+#include "platform/host.h"
 #include "platform/object.h"
 
 namespace qd::host {
@@ -22,34 +22,7 @@ class ModelPictureBox final : public ComObject<ModelPictureBox, IPictureBox> {
     explicit ModelPictureBox(float width_twips = 0.0f, float height_twips = 0.0f,
                              std::int16_t border_style = 0);
 
-    HRESULT Cls() override;
-    HRESULT Circle(float x, float y, float radius, OptionalColor color, OptionalSingle start,
-                   OptionalSingle end, OptionalSingle aspect) override;
-    HRESULT Line(float x1, float y1, float x2, float y2) override;
-
-    HRESULT put_ScaleMode(std::int16_t mode) override;
-    HRESULT get_ScaleMode(std::int16_t* mode) override;
-    HRESULT get_ScaleLeft(float* v) override;
-    HRESULT get_ScaleTop(float* v) override;
-    HRESULT get_ScaleWidth(float* v) override;
-    HRESULT get_ScaleHeight(float* v) override;
-
-    HRESULT put_FillColor(OLE_COLOR c) override;
-    HRESULT put_FillStyle(std::int16_t style) override;
-    HRESULT put_ForeColor(OLE_COLOR c) override;
-    HRESULT put_DrawWidth(std::int16_t width) override;
-    HRESULT put_DrawStyle(std::int16_t style) override;
-    HRESULT put_DrawMode(std::int16_t mode) override;
-    HRESULT put_BorderStyle(std::int16_t style) override;
-
-    HRESULT get_Left(float* v) override;
-    HRESULT put_Left(float v) override;
-    HRESULT get_Top(float* v) override;
-    HRESULT put_Top(float v) override;
-    HRESULT get_Width(float* v) override;
-    HRESULT put_Width(float v) override;
-    HRESULT get_Height(float* v) override;
-    HRESULT put_Height(float v) override;
+    QD_PICTURE_BOX_OVERRIDES
 
     // Current state, for tests and for a host that prints it.
     std::int16_t scale_mode() const { return scale_mode_; }

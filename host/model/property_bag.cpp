@@ -1,5 +1,7 @@
 #include "host/model/property_bag.h"
 
+#include "foundation/ascii.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -8,8 +10,7 @@ namespace qd::host {
 namespace {
 
 bool same_key(std::string_view a, std::string_view b) {
-    return std::ranges::equal(
-        a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
+    return iequals_ascii(a, b);
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "foundation/host.h"
+#include "platform/host.h"
 #include "platform/object.h"
 
 namespace qd::host {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "host/raster/font_face.h"
@@ -94,13 +95,9 @@ void draw_picture(Image& image, const PageChildDesc& child, const BitmapDesc* bi
     const Rect inner{r.x0 + 2, r.y0 + 2, r.x1 - 2, r.y1 - 2};
     for (int y = 0; y < bitmap->height && inner.y0 + y <= inner.y1; ++y) {
         for (int x = 0; x < bitmap->width && inner.x0 + x <= inner.x1; ++x) {
-            const std::uint8_t index = bitmap->pixels[y * bitmap->width + x];
-            if (index >= bitmap->palette_size)
-                continue;
-            const std::uint32_t rgb = bitmap->palette[index];  // 0x00RRGGBB
-            const std::uint32_t bgr = ((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF);
-            if (inner.x0 + x < image.width && inner.y0 + y < image.height)
-                image.row(inner.y0 + y)[inner.x0 + x] = bgr;
+            const std::optional<std::uint32_t> bgr = bitmap_pixel(*bitmap, x, y);
+            if (bgr && inner.x0 + x < image.width && inner.y0 + y < image.height)
+                image.row(inner.y0 + y)[inner.x0 + x] = *bgr;
         }
     }
 }

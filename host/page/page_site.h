@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "foundation/host.h"
+#include "platform/host.h"
 #include "platform/object.h"
 
 namespace qd::host {

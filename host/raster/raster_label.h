@@ -10,8 +10,8 @@
 #include <cstdint>
 #include <string>
 
-#include "foundation/host.h"
 #include "host/raster/raster_picture_box.h"
+#include "platform/host.h"
 #include "platform/object.h"
 
 namespace qd::host {

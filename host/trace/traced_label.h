@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "foundation/host.h"
 #include "host/trace/trace_sink.h"
+#include "platform/host.h"
 #include "platform/object.h"
 
 namespace qd::host {

@@ -3,8 +3,8 @@
 // are handed out untraced by this site: wrap them in their own decorators.
 #pragma once
 
-#include "foundation/host.h"
 #include "host/trace/trace_sink.h"
+#include "platform/host.h"
 #include "platform/object.h"
 
 namespace qd::host {

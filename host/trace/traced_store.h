@@ -3,8 +3,8 @@
 //   store.WriteProperty "Min", 0
 #pragma once
 
-#include "foundation/host.h"
 #include "host/trace/trace_sink.h"
+#include "platform/host.h"
 #include "platform/object.h"
 
 namespace qd::host {

@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "foundation/host.h"
 #include "host/model/control_site.h"
 #include "host/model/model_label.h"
 #include "host/model/model_picture_box.h"
+#include "platform/host.h"
 #include "platform/typeinfo.h"
 
 namespace qd::test {

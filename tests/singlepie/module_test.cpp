@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "foundation/host.h"
 #include "host/loader/library.h"
 #include "host/loader/loader.h"
 #include "host/loader/typelib_dump.h"
+#include "platform/host.h"
 #include "platform/registry.h"
 #include "qd/single_pie.h"
 

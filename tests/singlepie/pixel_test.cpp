@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <numbers>
 #include <string>
 
@@ -17,6 +16,7 @@
 #include "host/raster/raster_label.h"
 #include "host/raster/raster_picture_box.h"
 #include "singlepie/single_pie.h"
+#include "tests/host/reference_compare.h"
 
 namespace qd {
 namespace {
@@ -54,14 +54,7 @@ struct RasterPie {
     }
 };
 
-int channel_difference(std::uint32_t a, std::uint32_t b) {
-    int worst = 0;
-    for (int shift = 0; shift < 24; shift += 8) {
-        const int d = static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF);
-        worst = std::max(worst, std::abs(d));
-    }
-    return worst;
-}
+using host::test::channel_difference;
 
 TEST(SinglePiePixels, DefaultPieShowsTheFirstThreeQuartersOfTheSweep) {
     RasterPie p;
@@ -111,30 +104,7 @@ TEST(SinglePiePixels, FullPieHasNoGapsAndEmptyPieOnlyItsBorder) {
 TEST(SinglePiePixels, DefaultPieMatchesTheReferencePicture) {
     RasterPie p;
     const host::Image actual = host::compose_view(*p.box.get(), p.label.get());
-    const std::string name = "default_single_pie";
-    const std::string ref = std::string(QD_SINGLEPIE_REF_DIR) + "/" + name + ".png";
-    const std::string out = std::string(QD_SINGLEPIE_OUT_DIR) + "/" + name;
-    std::string error;
-    if (std::getenv("QD_UPDATE_REFERENCES")) {
-        ASSERT_TRUE(host::write_png(ref, actual, &error)) << error;
-        return;
-    }
-    host::Image expected;
-    ASSERT_TRUE(host::read_png(ref, &expected, &error)) << error;
-    ASSERT_EQ(expected.width, actual.width);
-    ASSERT_EQ(expected.height, actual.height);
-    host::Image diff(actual.width, actual.height, 0);
-    int bad = 0;
-    for (std::size_t i = 0; i < actual.pixels.size(); ++i) {
-        const bool differs = channel_difference(actual.pixels[i], expected.pixels[i]) > 3;
-        bad += differs;
-        diff.pixels[i] = differs ? 0xFF00FFu : (actual.pixels[i] >> 2) & 0x3F3F3Fu;
-    }
-    if (bad > 0) {
-        host::write_png(out + "_actual.png", actual);
-        host::write_png(out + "_diff.png", diff);
-    }
-    EXPECT_EQ(bad, 0) << "see " << out << "_diff.png";
+    host::test::expect_matches_reference("default_single_pie", actual);
 }
 
 }  // namespace

@@ -20,7 +20,6 @@
 #include <string>
 #include <vector>
 
-#include "foundation/host.h"
 #include "host/model/control_site.h"
 #include "host/model/model_label.h"
 #include "host/model/model_picture_box.h"
@@ -30,6 +29,7 @@
 #include "host/trace/traced_picture_box.h"
 #include "host/trace/traced_site.h"
 #include "host/trace/traced_store.h"
+#include "platform/host.h"
 
 namespace qd::test {
 

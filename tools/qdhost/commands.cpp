@@ -13,14 +13,15 @@
 
 #include "host/container/form_host.h"
 #include "host/container/picture_file.h"
-#include "host/container/printing_sink.h"
 #include "host/loader/loader.h"
 #include "host/loader/typelib_dump.h"
+#include "host/trace/printing_sink.h"
 #include "tools/qdhost/demo/demo_command.h"
 #include "tools/qdhost/demo/device_flags.h"
 #include "tools/qdhost/registry_location.h"
 #include "tools/qdhost/resources.h"
 #include "tools/qdhost/script_runner.h"
+#include "tools/qdhost/script_verbs.h"
 
 namespace qd::qdhost {
 
@@ -53,34 +54,12 @@ constexpr const char* kUsage =
     "Run 'qdhost COMMAND --help' for a command's details.\n"
     "Exit status: 0 success, 1 a statement or step failed, 2 bad usage or unreadable input.\n";
 
+// Before and after the statement forms, which come from the script's verb table.
 constexpr const char* kRunHelp =
     "usage: qdhost run SCRIPT\n"
     "\n"
-    "Runs the statements of SCRIPT (a file, or - for standard input), one a line:\n"
-    "  new NAME PROGID [WIDTH HEIGHT]  create a control, InitProperties, Resize\n"
-    "                                  (extent in twips; default the class's design extent)\n"
-    "  load NAME PROGID FILE           create a control, ReadProperties from FILE, Resize\n"
-    "  NAME.PROP = VALUE               set a property by name\n"
-    "  print NAME.PROP                 print a property's value\n"
-    "  NAME.METHOD                     call a method by name\n"
-    "  resize NAME WIDTH HEIGHT        change the control's extent (twips) and Resize\n"
-    "  save NAME FILE                  WriteProperties into FILE (replaced atomically)\n"
-    "  trace on | trace off            print every host call the controls make\n"
-    "  label NAME                      print the label's caption, visibility, alignment,\n"
-    "                                  position, size, colour and font size\n"
-    "  damage NAME                     print what changed in the control's view since the last\n"
-    "                                  damage (x, y, width, height in pixels, or none);\n"
-    "                                  'damage form' the open form's\n"
-    "  png NAME FILE                   write the control's view (picture, edge, label) as PNG;\n"
-    "                                  'png page FILE' draws the open page, 'png form FILE'\n"
-    "                                  the open form\n"
-    "  page NAME [NAME ...]            open the Data page on those controls (the first is the\n"
-    "                                  one it reads and writes)\n"
-    "  page.FIELD = \"TEXT\"             type into a field of the page (txtValue, txtMin, txtMax)\n"
-    "  print page.FIELD                print a field's text; 'print page.Changed' the page's flag\n"
-    "  page.apply                      apply the page\n"
-    "  open FORM                       load every control of a form file under its own name\n"
-    "  save FORM                       write every control of the open form(s) to FORM\n"
+    "Runs the statements of SCRIPT (a file, or - for standard input), one a line:\n";
+constexpr const char* kRunHelpNotes =
     "The names 'page' and 'form' are kept for the page and the form. Files are replaced\n"
     "atomically: a failed write leaves the old file whole.\n"
     "'#' starts a comment. VALUE is a number (12, -2.5, 1e-3, NaN, Inf, -Inf), a hex\n"
@@ -226,6 +205,8 @@ int registration(const char* command, const Arguments& args, const char* help, b
 int run_command(const Arguments& args) {
     if (wants_help(args)) {
         std::fputs(kRunHelp, stdout);
+        std::fputs(script_forms_help().c_str(), stdout);
+        std::fputs(kRunHelpNotes, stdout);
         return 0;
     }
     if (args.size() != 1)

@@ -11,25 +11,14 @@ std::string four_part(const std::uint16_t (&v)[4]) {
            std::to_string(v[3]);
 }
 
-// 0x00RRGGBB (palette) to 0x00BBGGRR (picture).
-std::uint32_t from_palette(std::uint32_t rgb) {
-    return ((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF);
-}
-
 }  // namespace
 
+// Pixels outside the palette are black.
 host::Image bitmap_picture(const BitmapDesc& bitmap) {
     host::Image image(bitmap.width, bitmap.height, 0);
-    const std::size_t count = static_cast<std::size_t>(bitmap.width) * bitmap.height;
-    for (std::size_t i = 0; i < count; ++i) {
-        if (bitmap.bits_per_pixel == 8) {
-            const std::uint8_t index = bitmap.pixels[i];
-            image.pixels[i] = index < bitmap.palette_size ? from_palette(bitmap.palette[index]) : 0;
-        } else {
-            const std::uint8_t* bgr = bitmap.pixels + 3 * i;
-            image.pixels[i] = bgr[2] | (bgr[1] << 8) | (static_cast<std::uint32_t>(bgr[0]) << 16);
-        }
-    }
+    for (int y = 0; y < bitmap.height; ++y)
+        for (int x = 0; x < bitmap.width; ++x)
+            image.row(y)[x] = bitmap_pixel(bitmap, x, y).value_or(0);
     return image;
 }
 

@@ -1,9 +1,12 @@
 #include "tools/qdhost/script_runner.h"
 
+#include "foundation/ascii.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
 
+#include "foundation/ascii.h"
 #include "host/container/picture_file.h"
 #include "host/loader/loader.h"
 #include "host/page/page_render.h"
@@ -19,13 +22,6 @@ std::string code_text(HRESULT hr) {
     char buf[16];
     std::snprintf(buf, sizeof buf, "0x%08X", static_cast<unsigned>(hr));
     return std::string(buf) + " " + result_message(hr);
-}
-
-bool equals_ignoring_case(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
 }
 
 // A failure of the host itself (a file, a name), not of a control.
@@ -164,7 +160,7 @@ void ScriptRunner::execute(const PutStatement& s) {
 
 void ScriptRunner::execute(const PrintStatement& s) {
     if (s.name == kPageName) {
-        if (equals_ignoring_case(s.property, "Changed")) {
+        if (iequals_ascii(s.property, "Changed")) {
             out_(page().changed() ? "True" : "False");
             return;
         }
@@ -179,7 +175,7 @@ void ScriptRunner::execute(const PrintStatement& s) {
 
 void ScriptRunner::execute(const CallStatement& s) {
     if (s.name == kPageName) {
-        if (!equals_ignoring_case(s.method, "apply"))
+        if (!iequals_ascii(s.method, "apply"))
             host_failure(E_INVALIDARG, "a page knows only page.apply, not " + s.method);
         if (const HRESULT hr = page().apply(); failed(hr))
             host_failure(hr, "the page was not applied");

@@ -15,8 +15,8 @@
 
 #include "host/container/container.h"
 #include "host/container/form_host.h"
-#include "host/container/printing_sink.h"
 #include "host/page/page_site.h"
+#include "host/trace/printing_sink.h"
 #include "tools/qdhost/script_syntax.h"
 
 namespace qd::qdhost {

@@ -1,5 +1,9 @@
 #include "tools/qdhost/script_syntax.h"
 
+#include "foundation/ascii.h"
+#include "tools/qdhost/script_verbs.h"
+#include "tools/qdhost/script_words.h"
+
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -42,7 +46,43 @@ std::string read_quoted(std::string_view text, std::size_t* length) {
     throw SyntaxError("the quoted text has no closing quote");
 }
 
-// Words separated by blanks; a word that starts with a quote is a quoted text.
+std::optional<Variant> parse_hex(std::string_view s) {
+    std::string_view digits;
+    if (s.size() > 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X'))
+        digits = s.substr(2);
+    else if (s.size() > 2 && s[0] == '&' && (s[1] == 'H' || s[1] == 'h'))
+        digits = s.substr(2);
+    else
+        return std::nullopt;
+    std::uint32_t bits = 0;
+    const auto res = std::from_chars(digits.data(), digits.data() + digits.size(), bits, 16);
+    if (digits.size() > 8 || res.ec != std::errc() || res.ptr != digits.data() + digits.size())
+        throw SyntaxError("'" + std::string(s) + "' is not a hex integer of at most 8 digits");
+    return Variant(static_cast<std::int32_t>(bits));
+}
+
+bool is_name(std::string_view s) {
+    if (s.empty() || !(std::isalpha(static_cast<unsigned char>(s[0])) || s[0] == '_'))
+        return false;
+    for (const char c : s)
+        if (!(std::isalnum(static_cast<unsigned char>(c)) || c == '_'))
+            return false;
+    return true;
+}
+
+// A size in twips: a finite, non-negative number.
+float parse_twips(std::string_view s, const char* what) {
+    float v = 0;
+    const auto res = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (s.empty() || res.ec != std::errc() || res.ptr != s.data() + s.size() || !std::isfinite(v) ||
+        v < 0)
+        throw SyntaxError(std::string(what) + " must be a number of twips >= 0, not '" +
+                          std::string(s) + "'");
+    return v;
+}
+
+}  // namespace
+
 std::vector<std::string> split_words(std::string_view text) {
     std::vector<std::string> words;
     std::size_t i = 0;
@@ -67,15 +107,6 @@ std::vector<std::string> split_words(std::string_view text) {
     return words;
 }
 
-bool is_name(std::string_view s) {
-    if (s.empty() || !(std::isalpha(static_cast<unsigned char>(s[0])) || s[0] == '_'))
-        return false;
-    for (const char c : s)
-        if (!(std::isalnum(static_cast<unsigned char>(c)) || c == '_'))
-            return false;
-    return true;
-}
-
 std::string checked_name(std::string_view s, const char* what) {
     if (!is_name(s))
         throw SyntaxError(std::string("'") + std::string(s) + "' is not a " + what +
@@ -83,24 +114,12 @@ std::string checked_name(std::string_view s, const char* what) {
     return std::string(s);
 }
 
-// "NAME.MEMBER" split at its dot.
 std::pair<std::string, std::string> member_reference(std::string_view s) {
     const std::size_t dot = s.find('.');
     if (dot == std::string_view::npos)
         throw SyntaxError("expected NAME.MEMBER, not '" + std::string(s) + "'");
     return {checked_name(s.substr(0, dot), "control name"),
             checked_name(s.substr(dot + 1), "member name")};
-}
-
-// A size in twips: a finite, non-negative number.
-float parse_twips(std::string_view s, const char* what) {
-    float v = 0;
-    const auto res = std::from_chars(s.data(), s.data() + s.size(), v);
-    if (s.empty() || res.ec != std::errc() || res.ptr != s.data() + s.size() || !std::isfinite(v) ||
-        v < 0)
-        throw SyntaxError(std::string(what) + " must be a number of twips >= 0, not '" +
-                          std::string(s) + "'");
-    return v;
 }
 
 Extent parse_extent(const std::vector<std::string>& words, std::size_t at) {
@@ -111,33 +130,6 @@ void expect_count(const std::vector<std::string>& words, std::size_t n, const ch
     if (words.size() != n)
         throw SyntaxError(std::string("usage: ") + usage);
 }
-
-bool equals_ignoring_case(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-
-std::optional<Variant> parse_hex(std::string_view s) {
-    std::string_view digits;
-    if (s.size() > 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X'))
-        digits = s.substr(2);
-    else if (s.size() > 2 && s[0] == '&' && (s[1] == 'H' || s[1] == 'h'))
-        digits = s.substr(2);
-    else
-        return std::nullopt;
-    std::uint32_t bits = 0;
-    const auto res = std::from_chars(digits.data(), digits.data() + digits.size(), bits, 16);
-    if (digits.size() > 8 || res.ec != std::errc() || res.ptr != digits.data() + digits.size())
-        throw SyntaxError("'" + std::string(s) + "' is not a hex integer of at most 8 digits");
-    return Variant(static_cast<std::int32_t>(bits));
-}
-
-}  // namespace
 
 std::string_view statement_text(std::string_view line) {
     bool quoted = false;
@@ -161,11 +153,11 @@ Variant parse_value(std::string_view text) {
             throw SyntaxError("unexpected text after the quoted text");
         return Variant(std::string_view(s));
     }
-    if (equals_ignoring_case(text, "True") || equals_ignoring_case(text, "False"))
-        return Variant::boolean(equals_ignoring_case(text, "True"));
-    if (equals_ignoring_case(text, "NaN"))
+    if (iequals_ascii(text, "True") || iequals_ascii(text, "False"))
+        return Variant::boolean(iequals_ascii(text, "True"));
+    if (iequals_ascii(text, "NaN"))
         return Variant(std::numeric_limits<double>::quiet_NaN());
-    if (equals_ignoring_case(text, "Inf") || equals_ignoring_case(text, "-Inf"))
+    if (iequals_ascii(text, "Inf") || iequals_ascii(text, "-Inf"))
         return Variant(text[0] == '-' ? -std::numeric_limits<double>::infinity()
                                       : std::numeric_limits<double>::infinity());
     if (std::optional<Variant> hex = parse_hex(text))
@@ -209,69 +201,19 @@ std::optional<Statement> parse_statement(std::string_view line) {
 
     const std::vector<std::string> w = split_words(text);
     const std::string& verb = w[0];
-    if (verb == "new") {
-        if (w.size() != 3 && w.size() != 5)
-            throw SyntaxError("usage: new NAME PROGID [WIDTH HEIGHT]");
-        NewStatement s{checked_name(w[1], "control name"), w[2], std::nullopt};
-        if (w.size() == 5)
-            s.extent = parse_extent(w, 3);
-        return s;
-    }
-    if (verb == "load") {
-        expect_count(w, 4, "load NAME PROGID FILE");
-        return LoadStatement{checked_name(w[1], "control name"), w[2], w[3]};
-    }
-    if (verb == "print") {
-        expect_count(w, 2, "print NAME.PROPERTY");
-        auto [name, property] = member_reference(w[1]);
-        return PrintStatement{std::move(name), std::move(property)};
-    }
-    if (verb == "resize") {
-        expect_count(w, 4, "resize NAME WIDTH HEIGHT");
-        return ResizeStatement{checked_name(w[1], "control name"), parse_extent(w, 2)};
-    }
-    if (verb == "save") {
-        if (w.size() == 2)
-            return SaveFormStatement{w[1]};
-        expect_count(w, 3, "save NAME FILE | save FORM");
-        return SaveStatement{checked_name(w[1], "control name"), w[2]};
-    }
-    if (verb == "png") {
-        expect_count(w, 3, "png NAME FILE");
-        return PngStatement{checked_name(w[1], "control name"), w[2]};
-    }
-    if (verb == "page") {
-        if (w.size() < 2)
-            throw SyntaxError("usage: page NAME [NAME ...]");
-        PageStatement s;
-        for (std::size_t i = 1; i < w.size(); ++i)
-            s.names.push_back(checked_name(w[i], "control name"));
-        return s;
-    }
-    if (verb == "open") {
-        expect_count(w, 2, "open FORM");
-        return OpenStatement{w[1]};
-    }
-    if (verb == "trace") {
-        if (w.size() != 2 || (w[1] != "on" && w[1] != "off"))
-            throw SyntaxError("usage: trace on | trace off");
-        return TraceStatement{w[1] == "on"};
-    }
-    if (verb == "label") {
-        expect_count(w, 2, "label NAME");
-        return LabelStatement{checked_name(w[1], "control name")};
-    }
-    if (verb == "damage") {
-        expect_count(w, 2, "damage NAME");
-        return DamageStatement{checked_name(w[1], "control name")};
-    }
+    if (const ScriptForm* form = find_verb(verb))
+        return form->parse(w);
     if (w.size() == 1 && verb.find('.') != std::string::npos) {
         auto [name, method] = member_reference(verb);
         return CallStatement{std::move(name), std::move(method)};
     }
-    throw SyntaxError("unknown statement '" + verb +
-                      "' (new, load, NAME.PROP = VALUE, print, NAME.METHOD, resize, save, trace, "
-                      "label, damage, png, page, open)");
+    std::string verbs;
+    for (const ScriptForm& form : script_forms()) {
+        const std::string_view usage = form.usage;
+        if (form.verb || usage.starts_with("NAME."))
+            verbs += std::string(verbs.empty() ? "" : ", ") + (form.verb ? form.verb : form.usage);
+    }
+    throw SyntaxError("unknown statement '" + verb + "' (" + verbs + ")");
 }
 
 }  // namespace qd::qdhost

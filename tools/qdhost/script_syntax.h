@@ -1,22 +1,5 @@
-// The statements of a qdhost script, one a line:
-//
-//   new NAME PROGID [WIDTH HEIGHT]     create, InitProperties, Resize (extent in twips)
-//   load NAME PROGID FILE              create, ReadProperties from a property file, Resize
-//   NAME.PROP = VALUE                  put by name
-//   print NAME.PROP                    get by name and print the value
-//   NAME.METHOD                        call by name
-//   resize NAME WIDTH HEIGHT           new extent, Resize
-//   save NAME FILE                     WriteProperties into a property file (atomic)
-//   trace on | trace off               print every host call the controls make
-//   label NAME                         print the label's state
-//   png NAME FILE                      the control's view as a PNG picture (atomic); NAME may
-//                                      also be `page` (the open property page) or `form`
-//   page NAME [NAME ...]               open the Data page on those controls, the first is item 0
-//   page.FIELD = "TEXT"                type into a field of the page
-//   print page.FIELD | print page.Changed
-//   page.apply                         apply the page to the first selected control
-//   open FORM                          load every control of a form file under its own name
-//   save FORM                          write every control of the open form back to FORM (atomic)
+// The statements of a qdhost script, one a line, are listed with their usage and help in one
+// table (script_verbs.cpp); this parses a line into one of the statement types below.
 //
 // `#` starts a comment, at the start of a line or after a blank outside a quoted text. A FILE
 // is a word or a "quoted text". A VALUE is a number (12, -2.5, 1e-3, NaN, Inf, -Inf), a hex

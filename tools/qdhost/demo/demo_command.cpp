@@ -5,8 +5,8 @@
 #include <string>
 #include <system_error>
 
-#include "host/container/printing_sink.h"
 #include "host/raster/png_io.h"
+#include "host/trace/printing_sink.h"
 #include "tools/qdhost/demo/animation.h"
 #include "tools/qdhost/demo/contact_sheet.h"
 #include "tools/qdhost/demo/device_flags.h"

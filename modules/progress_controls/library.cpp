@@ -1,10 +1,10 @@
-#include "controls/library.h"
+#include "modules/progress_controls/library.h"
 
 #include <iterator>
 
 #include "bar/progress_bar.h"
-#include "controls/interfaces.h"
-#include "controls/resources.h"
+#include "interfaces/progress/interfaces.h"
+#include "modules/progress_controls/resources.h"
 #include "pages/data_page.h"
 #include "pie/progress_pie.h"
 #include "qd/progress_controls.h"
@@ -42,23 +42,8 @@ const EnumDesc* const kEnums[] = {
 
 }  // namespace
 
-const LibraryDesc kLibrary = {
-    "qdProgressControls",
-    "qdProgressControls",
-    LIBID_qdProgressControls,
-    1033,
-    9,
-    0,
-    nullptr,
-    kClasses,
-    std::size(kClasses),
-    kInterfaces,
-    std::size(kInterfaces),
-    kEnums,
-    std::size(kEnums),
-    kToolboxBitmaps,
-    std::size(kToolboxBitmaps),
-    &kVersionInfo,
-};
+constinit const LibraryDesc kLibrary =
+    describe_library("qdProgressControls", LIBID_qdProgressControls, 9, 0, kClasses, kInterfaces,
+                     kEnums, kToolboxBitmaps, kVersionInfo);
 
 }  // namespace qd::progress

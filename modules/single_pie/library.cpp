@@ -1,9 +1,9 @@
-#include "singlepie/library.h"
+#include "modules/single_pie/library.h"
 
 #include <iterator>
 
-#include "singlepie/interfaces.h"
-#include "singlepie/resources.h"
+#include "interfaces/single/interfaces.h"
+#include "modules/single_pie/resources.h"
 #include "singlepie/single_pie.h"
 
 namespace qd::single {
@@ -23,23 +23,8 @@ const EnumDesc* const kEnums[] = {&kLabelTypeEnum, &kLabelPositionEnum, &kFillTy
 
 }  // namespace
 
-const LibraryDesc kLibrary = {
-    "qdxProgressPieControl",
-    "qdxProgressPieControl",
-    LIBID_qdxProgressPieControl,
-    1033,
-    8,
-    0,
-    nullptr,
-    kClasses,
-    std::size(kClasses),
-    kInterfaces,
-    std::size(kInterfaces),
-    kEnums,
-    std::size(kEnums),
-    kToolboxBitmaps,
-    std::size(kToolboxBitmaps),
-    &kVersionInfo,
-};
+constinit const LibraryDesc kLibrary =
+    describe_library("qdxProgressPieControl", LIBID_qdxProgressPieControl, 8, 0, kClasses,
+                     kInterfaces, kEnums, kToolboxBitmaps, kVersionInfo);
 
 }  // namespace qd::single

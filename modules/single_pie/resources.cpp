@@ -1,4 +1,4 @@
-#include "singlepie/resources.h"
+#include "modules/single_pie/resources.h"
 
 #include <array>
 #include <iterator>

@@ -1,4 +1,4 @@
-#include "controls/resources.h"
+#include "modules/progress_controls/resources.h"
 
 #include <array>
 #include <iterator>

@@ -76,6 +76,35 @@ struct IPictureBox : IUnknown {
     ~IPictureBox() = default;
 };
 
+// Every member of IPictureBox as an override, for the class body of a surface that implements
+// them all (the model, raster and traced picture boxes), so the member list is written once.
+#define QD_PICTURE_BOX_OVERRIDES                                                              \
+    HRESULT Cls() override;                                                                   \
+    HRESULT Circle(float x, float y, float radius, OptionalColor color, OptionalSingle start, \
+                   OptionalSingle end, OptionalSingle aspect) override;                       \
+    HRESULT Line(float x1, float y1, float x2, float y2) override;                            \
+    HRESULT put_ScaleMode(std::int16_t mode) override;                                        \
+    HRESULT get_ScaleMode(std::int16_t* mode) override;                                       \
+    HRESULT get_ScaleLeft(float* v) override;                                                 \
+    HRESULT get_ScaleTop(float* v) override;                                                  \
+    HRESULT get_ScaleWidth(float* v) override;                                                \
+    HRESULT get_ScaleHeight(float* v) override;                                               \
+    HRESULT put_FillColor(OLE_COLOR c) override;                                              \
+    HRESULT put_FillStyle(std::int16_t style) override;                                       \
+    HRESULT put_ForeColor(OLE_COLOR c) override;                                              \
+    HRESULT put_DrawWidth(std::int16_t width) override;                                       \
+    HRESULT put_DrawStyle(std::int16_t style) override;                                       \
+    HRESULT put_DrawMode(std::int16_t mode) override;                                         \
+    HRESULT put_BorderStyle(std::int16_t style) override;                                     \
+    HRESULT get_Left(float* v) override;                                                      \
+    HRESULT put_Left(float v) override;                                                       \
+    HRESULT get_Top(float* v) override;                                                       \
+    HRESULT put_Top(float v) override;                                                        \
+    HRESULT get_Width(float* v) override;                                                     \
+    HRESULT put_Width(float v) override;                                                      \
+    HRESULT get_Height(float* v) override;                                                    \
+    HRESULT put_Height(float v) override;
+
 // The label `lblText`, a child of the picture box; geometry in the picture box's scale.
 struct ILabel : IUnknown {
     static constexpr Guid iid = {
