@@ -6,11 +6,11 @@
 #include "host/limits.h"
 #include "host/loader/loader.h"
 #include "host/model/property_bag.h"
-#include "host/twips.h"
 #include "host/trace/traced_label.h"
 #include "host/trace/traced_picture_box.h"
 #include "host/trace/traced_site.h"
 #include "host/trace/traced_store.h"
+#include "host/twips.h"
 #include "platform/registry.h"
 
 namespace qd::host {
@@ -70,9 +70,7 @@ void with_class(const std::string& what, const std::function<void(const ClassDes
 
 ControlExtent design_extent(const std::string& what) {
     ControlExtent extent{};
-    with_class(what, [&](const ClassDesc& cls) {
-        extent = {cls.design_width, cls.design_height};
-    });
+    with_class(what, [&](const ClassDesc& cls) { extent = {cls.design_width, cls.design_height}; });
     return extent;
 }
 
@@ -81,13 +79,13 @@ void check_extent(float width, float height) {
         if (!within_twips(v))
             throw ContainerError(kInvalidPropertyValue,
                                  "extent: " + over_limit(kMaxTwips, single_to_text(v)));
-    const double pixels = std::floor(width / kTwipsPerPixel + 0.5) *
-                          std::floor(height / kTwipsPerPixel + 0.5);
+    const double pixels =
+        std::floor(width / kTwipsPerPixel + 0.5) * std::floor(height / kTwipsPerPixel + 0.5);
     if (pixels > static_cast<double>(kMaxPicturePixels.value))
-        throw ContainerError(kInvalidPropertyValue,
-                             "extent " + single_to_text(width) + " x " + single_to_text(height) +
-                                 " twips: " +
-                                 over_limit(kMaxPicturePixels, static_cast<std::int64_t>(pixels)));
+        throw ContainerError(
+            kInvalidPropertyValue,
+            "extent " + single_to_text(width) + " x " + single_to_text(height) +
+                " twips: " + over_limit(kMaxPicturePixels, static_cast<std::int64_t>(pixels)));
 }
 
 // ---- HostedControl ---------------------------------------------------------------------------

@@ -80,7 +80,8 @@ std::vector<UntypedFailure> apply_declared_types(const std::string& what,
     if (!any)
         return {};
     std::vector<UntypedFailure> failures;
-    with_class(what, [&](const ClassDesc& cls) { failures = apply_declared_types(cls, properties); });
+    with_class(what,
+               [&](const ClassDesc& cls) { failures = apply_declared_types(cls, properties); });
     return failures;
 }
 

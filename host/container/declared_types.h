@@ -24,7 +24,6 @@ std::vector<UntypedFailure> apply_declared_types(const ClassDesc& cls, PropertyL
 
 // The same for the class `what` (ProgID, {CLSID} or PATH:CLASS), found as the container finds
 // it. Throws ContainerError when the class cannot be found and an untyped property needs it.
-std::vector<UntypedFailure> apply_declared_types(const std::string& what,
-                                                 PropertyList* properties);
+std::vector<UntypedFailure> apply_declared_types(const std::string& what, PropertyList* properties);
 
 }  // namespace qd::host

@@ -18,12 +18,12 @@ namespace {
 // The space left around the controls of a form that gives no extent of its own.
 constexpr float kMarginTwips = 120;
 
-// Pixels of a coordinate within the coordinate limit (host/limits.h); anything past it
-// (which no reader lets through) counts as the limit.
+// Pixels of a coordinate. Readers keep positions and extents within the coordinate limit
+// (host/limits.h), so a form's bounding box stays within a few times that; the clamp only
+// keeps the conversion defined for anything else.
 int to_pixels(float twips) {
-    const double clipped =
-        std::clamp(static_cast<double>(twips), -static_cast<double>(kMaxTwips.value),
-                   static_cast<double>(kMaxTwips.value));
+    constexpr double kBound = 1000.0 * static_cast<double>(kMaxTwips.value);
+    const double clipped = std::clamp(static_cast<double>(twips), -kBound, kBound);
     return static_cast<int>(std::lround(clipped / kTwipsPerPixel));
 }
 
@@ -99,8 +99,9 @@ FormLayout open_form(Container& container, const std::string& path,
     for (FormControl& fc : form.controls) {
         pixels += pixels_of(fc);
         if (pixels > kMaxFormPixels.value) {
-            errors->emplace_back(path, fc.line, fc.name, "",
-                                 over_limit(kMaxFormPixels, pixels) + "; the control is not loaded");
+            errors->emplace_back(
+                path, fc.line, fc.name, "",
+                over_limit(kMaxFormPixels, pixels) + "; the control is not loaded");
             pixels -= pixels_of(fc);
             continue;
         }
@@ -143,17 +144,15 @@ Image render_form(const Container& container, const FormLayout& layout) {
     const FormExtent extent = form_extent(container, layout);
     std::uint32_t background = 0;
     resolve_colour(kSysButtonFace, &background);
-    // Positions and extents are within the coordinate limit, so the pixels fit an int; the
-    // picture as a whole must stay within the pixel limit of one picture.
+    // The picture as a whole must stay within the pixel limit of one picture.
     const int width = std::max(to_pixels(extent.width), 1);
     const int height = std::max(to_pixels(extent.height), 1);
     const std::int64_t pixels = static_cast<std::int64_t>(width) * height;
-    if (!within_twips(extent.width) || !within_twips(extent.height) ||
-        pixels > kMaxPicturePixels.value)
+    if (pixels > kMaxPicturePixels.value)
         throw ContainerError(runtime_error_code(ErrorNumber::InvalidPropertyValue),
                              "the form picture of " + std::to_string(width) + " x " +
-                                 std::to_string(height) + " pixels: " +
-                                 over_limit(kMaxPicturePixels, pixels));
+                                 std::to_string(height) +
+                                 " pixels: " + over_limit(kMaxPicturePixels, pixels));
     Image form(width, height, background);
     for (const PlacedControl& p : layout.controls) {
         const Image view = placed(container, p).view();

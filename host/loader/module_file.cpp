@@ -102,8 +102,7 @@ void check_module_file(const std::string& path) {
         refuse(path, size == 0 ? "an empty file, not a module" : "too short for an ELF header");
     check_header(path, header, size);
     std::vector<ProgramHeader> segments(header.e_phnum);
-    if (!read_at(file.fd, segments.data(), segments.size() * sizeof(ProgramHeader),
-                 header.e_phoff))
+    if (!read_at(file.fd, segments.data(), segments.size() * sizeof(ProgramHeader), header.e_phoff))
         refuse(path, "cannot read its program headers");
     for (const ProgramHeader& p : segments)
         if (p.p_type == PT_LOAD && !within(p.p_offset, p.p_filesz, size))

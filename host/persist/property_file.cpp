@@ -26,13 +26,14 @@ std::string_view trim(std::string_view s) {
 
 std::string error_text(const std::string& file, int line, const std::string& key,
                        const std::string& reason) {
+    // Appended piece by piece: GCC 12 sees a false overlap in chains of operator+ at -O3.
     std::string text = file;
     if (line > 0)
-        text += ":" + std::to_string(line);
-    text += ": ";
+        text.append(":").append(std::to_string(line));
+    text.append(": ");
     if (!key.empty())
-        text += "key '" + key + "': ";
-    return text + reason;
+        text.append("key '").append(key).append("': ");
+    return text.append(reason);
 }
 
 std::string lower_key(std::string_view key) {

@@ -66,7 +66,8 @@ std::string read_text_file(const std::string& path) {
         if (n == 0)
             break;
         // The file may grow while it is read.
-        if (text.size() + static_cast<std::size_t>(n) > static_cast<std::size_t>(kMaxFileBytes.value))
+        if (text.size() + static_cast<std::size_t>(n) >
+            static_cast<std::size_t>(kMaxFileBytes.value))
             throw TextFileError(over_limit(kMaxFileBytes, "(growing while read)"));
         text.append(buffer, static_cast<std::size_t>(n));
     }

@@ -14,8 +14,8 @@
 #include "host/container/form_host.h"
 #include "host/container/picture_file.h"
 #include "host/container/printing_sink.h"
-#include "host/loader/loader.h"
 #include "host/limits.h"
+#include "host/loader/loader.h"
 #include "host/loader/typelib_dump.h"
 #include "host/persist/text_file.h"
 #include "tools/qdhost/demo/demo_command.h"
@@ -311,8 +311,8 @@ int run_command(const Arguments& args) {
                             print_line(stderr, host::printable(line));
                         });
     int failures = 0;
-    const bool read = path == "-" ? run_standard_input(runner, &failures)
-                                  : run_file(runner, path, &failures);
+    const bool read =
+        path == "-" ? run_standard_input(runner, &failures) : run_file(runner, path, &failures);
     std::fflush(stdout);
     if (!read)
         return 2;

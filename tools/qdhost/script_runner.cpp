@@ -116,6 +116,9 @@ void ScriptRunner::check_new_name(const std::string& name) const {
     if (name == kPageName || name == kFormName)
         host_failure(E_INVALIDARG,
                      "'" + name + "' names the open " + name + "; give the control another name");
+    // Checked here, before anything records the new class under a name another control holds.
+    if (container_.find(name))
+        host_failure(E_INVALIDARG, "there is already a control named " + name);
 }
 
 void ScriptRunner::execute(const NewStatement& s) {
@@ -145,8 +148,9 @@ void ScriptRunner::execute(const LoadStatement& s) {
     const std::vector<host::UntypedFailure> untyped =
         host::apply_declared_types(s.progid, &properties);
     if (!untyped.empty()) {
-        const auto damaged = [&](const host::UntypedFailure& f) {
-            return host::PropertyFileError(s.file, f.property.line, f.property.key, f.reason).what();
+        const auto damaged = [&](const host::UntypedFailure& f) -> std::string {
+            return host::PropertyFileError(s.file, f.property.line, f.property.key, f.reason)
+                .what();
         };
         for (std::size_t i = 0; i + 1 < untyped.size(); ++i)
             extra_errors_.push_back(code_text(E_FAIL) + ": " + damaged(untyped[i]));

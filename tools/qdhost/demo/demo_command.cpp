@@ -159,9 +159,11 @@ int demo_command(const std::vector<std::string>& args) {
         }
     }
 
+    const int tiles_written = static_cast<int>(tiles.size()) - failures;
     progress(total - 1, total, "contact-sheet.png");
     const fs::path sheet = dir / "contact-sheet.png";
-    if (!save_png(sheet, contact_sheet(tiles, views)))
+    const bool sheet_written = save_png(sheet, contact_sheet(tiles, views));
+    if (!sheet_written)
         ++failures;
 
     progress(total, total, kAnimationName);
@@ -175,8 +177,11 @@ int demo_command(const std::vector<std::string>& args) {
         ++failures;
 
     const fs::path where = fs::absolute(dir).lexically_normal();
-    std::printf("gallery: %s (%zu pictures)\n", where.string().c_str(), tiles.size());
-    std::printf("contact sheet: %s\n", (where / "contact-sheet.png").string().c_str());
+    // Only what was written is announced.
+    if (tiles_written > 0)
+        std::printf("gallery: %s (%d pictures)\n", where.string().c_str(), tiles_written);
+    if (sheet_written)
+        std::printf("contact sheet: %s\n", (where / "contact-sheet.png").string().c_str());
     if (!animation.empty())
         std::printf("animation: %s\n", fs::absolute(animation).lexically_normal().string().c_str());
     if (failures > 0)
