@@ -201,7 +201,7 @@ HRESULT ProgressBar::InitProperties() {
         FillColorStart_ = 0x0000FF;
         FillColorMid_ = 0xFF0000;
         FillColorEnd_ = 0x00FF00;
-        FillStyle_ = vbFSSolid;
+        FillStyle_ = fill_style::Solid;
         LabelPosition_ = bar_position::pCenter;
         LabelType_ = pPercent;
         LabelColor_ = 0x00FFFF;

@@ -82,7 +82,7 @@ class ProgressBar final
     OLE_COLOR FillColorStart_ = 0x0000FF;
     OLE_COLOR FillColorMid_ = 0xFF0000;
     OLE_COLOR FillColorEnd_ = 0x00FF00;
-    std::int32_t FillStyle_ = vbFSSolid;
+    std::int32_t FillStyle_ = fill_style::Solid;
     std::int32_t LabelPosition_ = bar_position::pCenter;
     std::int32_t LabelType_ = pPercent;
     OLE_COLOR LabelColor_ = 0x00FFFF;

@@ -28,7 +28,7 @@ void ProgressPie::set_defaults() {
     FillColorStart = 0x0000FF;
     FillColorMid = 0xFF0000;
     FillColorEnd = 0x00FF00;
-    FillStyle = vbFSSolid;
+    FillStyle = fill_style::Solid;
     LabelPosition = pCenter;
     LabelType = pPercent;
     LabelColor = 0x00FFFF;

@@ -92,7 +92,7 @@ class ProgressPie final
     OLE_COLOR FillColorStart = 0x0000FF;
     OLE_COLOR FillColorMid = 0xFF0000;
     OLE_COLOR FillColorEnd = 0x00FF00;
-    std::int32_t FillStyle = vbFSSolid;
+    std::int32_t FillStyle = fill_style::Solid;
     std::int32_t LabelPosition = pCenter;
     std::int32_t LabelType = pPercent;
     OLE_COLOR LabelColor = 0x00FFFF;

@@ -72,7 +72,7 @@ T coerce_argument(const Variant& v, VarType as) {
     } else if constexpr (std::is_same_v<T, double>) {
         return v.to_double();
     } else if constexpr (std::is_same_v<T, std::int16_t>) {
-        return as == VarType::Boolean ? v.to_bool() : v.to_int16();
+        return as == VarType::Bool ? v.to_bool() : v.to_int16();
     } else if constexpr (std::is_same_v<T, std::int32_t>) {
         return v.to_int32();
     } else {
@@ -83,7 +83,7 @@ T coerce_argument(const Variant& v, VarType as) {
 template <typename T>
 Variant make_result(T value, VarType as) {
     if constexpr (std::is_same_v<T, std::int16_t>) {
-        if (as == VarType::Boolean)
+        if (as == VarType::Bool)
             return Variant::boolean(value != 0);
     }
     return Variant(value);

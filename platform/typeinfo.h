@@ -17,20 +17,20 @@ struct InterfaceDesc;
 enum class MemberKind : std::int16_t { Method = 1, PropertyGet = 2, PropertyPut = 4 };
 
 // A member's value type: the variant type it travels as, and the name the library gives it
-// ("Single", "OLE_COLOR", "ppFillType", "FillStyleConstants").
+// ("float32", "OLE_COLOR", "ppFillType", "FillStyle").
 struct TypeDesc {
     VarType var;
     const char* name;
 };
 
 inline constexpr TypeDesc kVoid{VarType::Empty, "void"};
-inline constexpr TypeDesc kSingle{VarType::Single, "Single"};
-inline constexpr TypeDesc kInteger{VarType::Int16, "Integer"};
-inline constexpr TypeDesc kLong{VarType::Int32, "Long"};
-inline constexpr TypeDesc kBoolean{VarType::Boolean, "Boolean"};
+inline constexpr TypeDesc kFloat32{VarType::Float32, "float32"};
+inline constexpr TypeDesc kInt16{VarType::Int16, "int16"};
+inline constexpr TypeDesc kInt32{VarType::Int32, "int32"};
+inline constexpr TypeDesc kBool{VarType::Bool, "bool"};
 inline constexpr TypeDesc kOleColor{VarType::Int32, "OLE_COLOR"};
-// The host runtime's standard fill-style enumeration, imported from its type library.
-inline constexpr TypeDesc kFillStyleConstants{VarType::Int32, "FillStyleConstants"};
+// The fill-style enumeration that all three controls share.
+inline constexpr TypeDesc kFillStyle{VarType::Int32, "FillStyle"};
 
 // Calls one member on an interface pointer with coerced arguments. `self` is the interface
 // the descriptor belongs to. Returns the member's result code, or the coercion's error.

@@ -23,7 +23,7 @@ char* copy_text(std::string_view text) {
 
 }  // namespace
 
-Variant::Variant(std::string_view text) : type_(VarType::String) {
+Variant::Variant(std::string_view text) : type_(VarType::Text) {
     u_.s = copy_text(text);
 }
 
@@ -35,7 +35,7 @@ Variant::Variant(IUnknown* object) : type_(VarType::Object) {
 
 Variant Variant::boolean(bool v) {
     Variant r;
-    r.type_ = VarType::Boolean;
+    r.type_ = VarType::Bool;
     r.u_.b = v ? VARIANT_TRUE : VARIANT_FALSE;
     return r;
 }
@@ -73,7 +73,7 @@ Variant::~Variant() {
 }
 
 void Variant::clear() {
-    if (type_ == VarType::String)
+    if (type_ == VarType::Text)
         std::free(u_.s);
     if (type_ == VarType::Object && u_.obj)
         u_.obj->Release();
@@ -84,7 +84,7 @@ void Variant::clear() {
 void Variant::copy_from(const Variant& o) {
     type_ = o.type_;
     u_ = o.u_;
-    if (type_ == VarType::String)
+    if (type_ == VarType::Text)
         u_.s = copy_text(o.str());
     if (type_ == VarType::Object && u_.obj)
         u_.obj->AddRef();
@@ -98,13 +98,13 @@ double Variant::to_double() const {
             return u_.i2;
         case VarType::Int32:
             return u_.i4;
-        case VarType::Single:
+        case VarType::Float32:
             return u_.r4;
-        case VarType::Double:
+        case VarType::Float64:
             return u_.r8;
-        case VarType::Boolean:
+        case VarType::Bool:
             return u_.b;
-        case VarType::String:
+        case VarType::Text:
             if (iequals_ascii(str(), "True"))
                 return -1.0;
             if (iequals_ascii(str(), "False"))
@@ -117,7 +117,7 @@ double Variant::to_double() const {
 }
 
 float Variant::to_single() const {
-    if (type_ == VarType::Single)
+    if (type_ == VarType::Float32)
         return u_.r4;
     return qd::to_single(to_double());
 }
@@ -135,7 +135,7 @@ std::int32_t Variant::to_int32() const {
 }
 
 VARIANT_BOOL Variant::to_bool() const {
-    if (type_ == VarType::Boolean)
+    if (type_ == VarType::Bool)
         return u_.b;
     return to_double() != 0.0 ? VARIANT_TRUE : VARIANT_FALSE;
 }
@@ -148,13 +148,13 @@ std::string Variant::to_text() const {
             return std::to_string(u_.i2);
         case VarType::Int32:
             return std::to_string(u_.i4);
-        case VarType::Single:
+        case VarType::Float32:
             return single_to_text(u_.r4);
-        case VarType::Double:
+        case VarType::Float64:
             return double_to_text(u_.r8);
-        case VarType::Boolean:
+        case VarType::Bool:
             return u_.b ? "True" : "False";
-        case VarType::String:
+        case VarType::Text:
             return std::string(str());
         case VarType::Object:
             break;
@@ -172,13 +172,13 @@ bool operator==(const Variant& a, const Variant& b) {
             return a.u_.i2 == b.u_.i2;
         case VarType::Int32:
             return a.u_.i4 == b.u_.i4;
-        case VarType::Single:
+        case VarType::Float32:
             return std::memcmp(&a.u_.r4, &b.u_.r4, sizeof(float)) == 0;
-        case VarType::Double:
+        case VarType::Float64:
             return std::memcmp(&a.u_.r8, &b.u_.r8, sizeof(double)) == 0;
-        case VarType::Boolean:
+        case VarType::Bool:
             return a.u_.b == b.u_.b;
-        case VarType::String:
+        case VarType::Text:
             return a.str() == b.str();
         case VarType::Object:
             return a.u_.obj == b.u_.obj;

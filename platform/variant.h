@@ -1,7 +1,7 @@
 // The tagged variant that crosses library boundaries, with the coercions a late-bound client
 // relies on.
 //
-// Layout: a type tag and a union; a String owns a malloc'ed UTF-8 buffer and an Object holds a
+// Layout: a type tag and a union; a Text owns a malloc'ed UTF-8 buffer and an Object holds a
 // reference, so a Variant may be created in one module and destroyed in another. Coercions
 // follow the host runtime: numbers convert with half-even rounding and range checks (Overflow,
 // 6), texts convert through text_to_double (TypeMismatch, 13, for anything not a number; "150"
@@ -25,11 +25,11 @@ enum class VarType : std::int16_t {
     Empty = 0,
     Int16 = 2,
     Int32 = 3,
-    Single = 4,
-    Double = 5,
-    String = 8,
+    Float32 = 4,
+    Float64 = 5,
+    Text = 8,
     Object = 9,
-    Boolean = 11,
+    Bool = 11,
 };
 
 class Variant {
@@ -37,8 +37,8 @@ class Variant {
     Variant() = default;
     Variant(std::int16_t v) : type_(VarType::Int16) { u_.i2 = v; }
     Variant(std::int32_t v) : type_(VarType::Int32) { u_.i4 = v; }
-    Variant(float v) : type_(VarType::Single) { u_.r4 = v; }
-    Variant(double v) : type_(VarType::Double) { u_.r8 = v; }
+    Variant(float v) : type_(VarType::Float32) { u_.r4 = v; }
+    Variant(double v) : type_(VarType::Float64) { u_.r8 = v; }
     Variant(std::string_view text);
     Variant(const char* text) : Variant(std::string_view(text)) {}
     // An Object variant takes its own reference.

@@ -4,9 +4,9 @@
 //   # qdhost form
 //   [form 6000 3000]
 //   [control pie qdProgressControls.qdProgressPie 120 120 1500 1500]
-//   Value = Single 40
+//   Value = float32 40
 //   [control bar qdProgressControls.qdProgressBar 1800 120 3600 450]
-//   Max = Single 200
+//   Max = float32 200
 //
 // `[form WIDTH HEIGHT]` (optional, before the first control) is the form's extent; each
 // `[control NAME PROGID LEFT TOP WIDTH HEIGHT]` section starts a control, placed and sized in

@@ -1,9 +1,9 @@
 // Property files: a control's stored properties as human-readable text.
 //
 //   # qdProgressControls.qdProgressPie
-//   Min = Single 0
-//   BorderShow = Boolean True
-//   LabelSize = Integer 12
+//   Min = float32 0
+//   BorderShow = bool true
+//   LabelSize = int16 12
 //
 // One `Key = Value` line per key in write order, the value in its typed form
 // (property_value.h); `#` starts a comment line; blank lines are ignored. A key is a non-empty

@@ -152,7 +152,7 @@ int hex_digit(char c) {
 
 std::string unquote(std::string_view text) {
     if (text.size() < 2 || text.front() != '"' || text.back() != '"')
-        throw PropertyValueError("a String value is a text in double quotes");
+        throw PropertyValueError("a text value is written in double quotes");
     const std::string_view body = text.substr(1, text.size() - 2);
     std::string out;
     for (std::size_t i = 0; i < body.size(); ++i) {
@@ -264,19 +264,19 @@ Variant parse_untyped_value(std::string_view text) {
 std::string format_property_value(const Variant& value) {
     switch (value.type()) {
         case VarType::Empty:
-            return "Empty";
+            return "empty";
         case VarType::Int16:
-            return "Integer " + std::to_string(value.i2());
+            return "int16 " + std::to_string(value.i2());
         case VarType::Int32:
-            return "Long " + std::to_string(value.i4());
-        case VarType::Single:
-            return "Single " + format_float(value.r4());
-        case VarType::Double:
-            return "Double " + format_float(value.r8());
-        case VarType::Boolean:
-            return std::string("Boolean ") + (value.boolean_value() != 0 ? "True" : "False");
-        case VarType::String:
-            return "String " + quote(value.str());
+            return "int32 " + std::to_string(value.i4());
+        case VarType::Float32:
+            return "float32 " + format_float(value.r4());
+        case VarType::Float64:
+            return "float64 " + format_float(value.r8());
+        case VarType::Bool:
+            return std::string("bool ") + (value.boolean_value() != 0 ? "true" : "false");
+        case VarType::Text:
+            return "text " + quote(value.str());
         case VarType::Object:
             break;
     }
@@ -288,30 +288,30 @@ Variant parse_property_value(std::string_view text) {
     const std::string_view type = text.substr(0, space);
     const std::string_view rest =
         space == std::string_view::npos ? std::string_view() : text.substr(space + 1);
-    if (type == "Empty") {
+    if (type == "empty") {
         if (!rest.empty())
-            throw PropertyValueError("Empty takes no value");
+            throw PropertyValueError("empty takes no value");
         return Variant();
     }
     if (space == std::string_view::npos)
-        throw PropertyValueError("expected a type and a value, such as 'Single 0'");
-    if (type == "Integer")
-        return Variant(parse_integer<std::int16_t>(rest, "Integer"));
-    if (type == "Long")
-        return Variant(parse_integer<std::int32_t>(rest, "Long"));
-    if (type == "Single")
-        return Variant(parse_float<float>(rest, "Single"));
-    if (type == "Double")
-        return Variant(parse_float<double>(rest, "Double"));
-    if (type == "Boolean") {
-        if (rest == "True" || rest == "False")
-            return Variant::boolean(rest == "True");
-        throw PropertyValueError("a Boolean is True or False, not '" + std::string(rest) + "'");
+        throw PropertyValueError("expected a type and a value, such as 'float32 0'");
+    if (type == "int16")
+        return Variant(parse_integer<std::int16_t>(rest, "int16"));
+    if (type == "int32")
+        return Variant(parse_integer<std::int32_t>(rest, "int32"));
+    if (type == "float32")
+        return Variant(parse_float<float>(rest, "float32"));
+    if (type == "float64")
+        return Variant(parse_float<double>(rest, "float64"));
+    if (type == "bool") {
+        if (rest == "true" || rest == "false")
+            return Variant::boolean(rest == "true");
+        throw PropertyValueError("a bool is true or false, not '" + std::string(rest) + "'");
     }
-    if (type == "String")
+    if (type == "text")
         return Variant(std::string_view(unquote(rest)));
     throw PropertyValueError("unknown type '" + std::string(type) +
-                             "' (Integer, Long, Single, Double, Boolean, String or Empty)");
+                             "' (int16, int32, float32, float64, bool, text or empty)");
 }
 
 }  // namespace qd::host

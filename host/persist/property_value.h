@@ -1,14 +1,14 @@
 // The typed text of one stored value, as a property file holds it: the type's name, then the
 // value, so that the value reads back as the same type and the same bits.
 //
-//   Empty
-//   Integer 12            16-bit integer
-//   Long 14737632         32-bit integer (colours too)
-//   Single 0.1            shortest text that reads back to the same single; -0, Inf, -Inf,
-//   Double 0.1            NaN (quiet, positive), -NaN (quiet, negative) and NaN(0x7FA00001)
-//                         for any other NaN bits (16 hex digits for a Double)
-//   Boolean True          True or False
-//   String "a \"b\"\n"    escapes \\ \" \n \r \t and \xHH for other control bytes
+//   empty
+//   int16 12              16-bit integer
+//   int32 14737632        32-bit integer (colours too)
+//   float32 0.1           shortest text that reads back to the same float; -0, Inf, -Inf,
+//   float64 0.1           NaN (quiet, positive), -NaN (quiet, negative) and NaN(0x7FA00001)
+//                         for any other NaN bits (16 hex digits for a float64)
+//   bool true             true or false
+//   text "a \"b\"\n"      escapes \\ \" \n \r \t and \xHH for other control bytes
 //
 // Numbers are written and read without the C locale's help, so a file reads the same anywhere.
 #pragma once

@@ -60,13 +60,13 @@ std::string trace_value(const Variant& v) {
             return trace_value(v.i2());
         case VarType::Int32:
             return trace_value(v.i4());
-        case VarType::Single:
+        case VarType::Float32:
             return trace_value(v.r4());
-        case VarType::Double:
+        case VarType::Float64:
             return trace_value(v.r8());
-        case VarType::String:
+        case VarType::Text:
             return trace_value(v.str());
-        case VarType::Boolean:
+        case VarType::Bool:
             return trace_bool(v.boolean_value());
         case VarType::Object:
             return v.object() ? "Object" : "Nothing";

@@ -92,7 +92,7 @@ const Operation kOperations[] = {
     {"FillColorStart", [](BarRig& r) { return r->put_FillColorStart(0x123456); }},
     {"FillColorMid", [](BarRig& r) { return r->put_FillColorMid(0x123456); }},
     {"FillColorEnd", [](BarRig& r) { return r->put_FillColorEnd(0x123456); }},
-    {"FillStyle", [](BarRig& r) { return r->put_FillStyle(vbCross); }},
+    {"FillStyle", [](BarRig& r) { return r->put_FillStyle(FillStyle::Cross); }},
     {"LabelPosition", [](BarRig& r) { return r->put_LabelPosition(bar_position::pRight); }},
     {"LabelType", [](BarRig& r) { return r->put_LabelType(pFraction); }},
     {"LabelColor", [](BarRig& r) { return r->put_LabelColor(0); }},

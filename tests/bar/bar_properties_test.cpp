@@ -169,7 +169,7 @@ TEST(BarPersistence, WritesAllThirteenKeysInOrderWithTheirTypes) {
                            }));
     const auto& e = rig.bag().entries();
     ASSERT_EQ(e.size(), 13u);
-    EXPECT_EQ(e[0].value.type(), VarType::Single);
+    EXPECT_EQ(e[0].value.type(), VarType::Float32);
     EXPECT_EQ(e[3].value.type(), VarType::Int32);
     EXPECT_EQ(e[12].value.type(), VarType::Int16);
 

@@ -50,7 +50,7 @@ Variant sample_value(const std::string& name, const TypeDesc& type) {
         return Variant(std::int16_t{12});
     if (name == "FillStyle")
         return Variant(std::int32_t{2});
-    if (type.var == VarType::Boolean)
+    if (type.var == VarType::Bool)
         return Variant::boolean(false);
     if (std::string(type.name) == "OLE_COLOR")
         return Variant(std::int32_t{0x00336699});

@@ -12,11 +12,11 @@ namespace {
 TEST(FuzzFindings, AFormSectionWhoseNamesASaveCannotWriteIsADamagedLine) {
     const std::string text =
         "[control bar qd#ProgressControls.qdProgressBar 1800 120 3600 450]\n"
-        "Max = Single 200\n"
+        "Max = float32 200\n"
         "[control a]b qdProgressControls.qdProgressPie 0 0 1500 1500]\n"
         "[control pie# qdProgressControls.qdProgressPie 0 0 1500 1500]\n"
         "[control pie qdProgressControls.qdProgressPie 0 0 1500 1500]\n"
-        "Value = Single 40\n";
+        "Value = float32 40\n";
     std::vector<host::FormFileError> errors;
     const host::Form form = host::parse_form(text, "dashboard.qdf", &errors);
     ASSERT_EQ(form.controls.size(), 1u);

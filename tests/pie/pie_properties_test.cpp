@@ -162,8 +162,8 @@ TEST(PiePersistence, WritesEveryKeyInItsOrderWithoutDefaults) {
                                "store.WriteProperty \"Aspect\", 0.75",
                            }));
     // Typed as the fields are: singles, a boolean, 32-bit integers, a 16-bit size.
-    EXPECT_EQ(rig.bag().find("Value")->type(), VarType::Single);
-    EXPECT_EQ(rig.bag().find("BorderShow")->type(), VarType::Boolean);
+    EXPECT_EQ(rig.bag().find("Value")->type(), VarType::Float32);
+    EXPECT_EQ(rig.bag().find("BorderShow")->type(), VarType::Bool);
     EXPECT_EQ(rig.bag().find("FillType")->type(), VarType::Int32);
     EXPECT_EQ(rig.bag().find("LabelSize")->type(), VarType::Int16);
 

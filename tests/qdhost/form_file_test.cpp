@@ -26,18 +26,18 @@ std::string read_file(const std::string& path) {
 TEST(FormFile, DamagedLinesAreReportedWithLineControlAndKeyAndTheRestLoads) {
     const std::string text =
         "# a form\n"                                                               // 1
-        "Stray = Single 1\n"                                                       // 2
+        "Stray = float32 1\n"                                                      // 2
         "[form 6000 3000]\n"                                                       // 3
         "[control pie qdProgressControls.qdProgressPie 120 90 1500 1500]\n"        // 4
-        "Min = Single 0\n"                                                         // 5
-        "Value = Single forty\n"                                                   // 6
-        "Max = Single 200\n"                                                       // 7
-        "Max = Single 300\n"                                                       // 8
+        "Min = float32 0\n"                                                        // 5
+        "Value = float32 forty\n"                                                  // 6
+        "Max = float32 200\n"                                                      // 7
+        "Max = float32 300\n"                                                      // 8
         "[control bar qdProgressControls.qdProgressBar 1 2 wide 450]\n"            // 9
-        "Value = Single 10\n"                                                      // 10
+        "Value = float32 10\n"                                                     // 10
         "[control pie qdProgressControls.qdProgressBar 0 0 10 10]\n"               // 11
         "[control single qdxProgressPieControl.qdxProgressPie -15 0 2250 2250]\n"  // 12
-        "Value = Single 80\n";                                                     // 13
+        "Value = float32 80\n";                                                    // 13
     std::vector<FormFileError> errors;
     const Form form = parse_form(text, "f.qdf", &errors);
 
@@ -60,7 +60,7 @@ TEST(FormFile, DamagedLinesAreReportedWithLineControlAndKeyAndTheRestLoads) {
     EXPECT_EQ(errors[0].line(), 2);
     EXPECT_EQ(errors[0].control(), "");
     EXPECT_EQ(std::string(errors[1].what()),
-              "f.qdf:6: control pie: key 'Value': not a Single number: 'forty'");
+              "f.qdf:6: control pie: key 'Value': not a float32 number: 'forty'");
     EXPECT_EQ(errors[2].line(), 8);
     EXPECT_EQ(errors[2].key(), "Max");
     // A damaged header loses its control, and its lines are not charged to the one before.
@@ -140,7 +140,7 @@ TEST_F(SavedFiles, AFailedSaveLeavesTheOldFormAndPictureByteForByte) {
     EXPECT_EQ(read_file(path), before);
     EXPECT_EQ(entries(), 1u);  // no temporary left behind
     save_form_file(path, form);
-    EXPECT_NE(read_file(path).find("Value = Single 90"), std::string::npos);
+    EXPECT_NE(read_file(path).find("Value = float32 90"), std::string::npos);
 
     const std::string png = dir_ + "/view.png";
     Image picture(3, 2, 0x00FF0000);

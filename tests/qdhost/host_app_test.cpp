@@ -57,16 +57,16 @@ class HostApp : public ::testing::Test {
 const char* kForm =
     "[form 6000 2400]\n"                                                          // 1
     "[control pie qdProgressControls.qdProgressPie 150 150 1500 1500]\n"          // 2
-    "Value = Single 40\n"                                                         // 3
-    "FillType = Long 0\n"                                                         // 4
-    "FillColorStart = Long 255\n"                                                 // 5
+    "Value = float32 40\n"                                                        // 3
+    "FillType = int32 0\n"                                                        // 4
+    "FillColorStart = int32 255\n"                                                // 5
     "[control bar qdProgressControls.qdProgressBar 1800 150 3000 450]\n"          // 6
-    "Value = Single sixty\n"                                                      // 7
+    "Value = float32 sixty\n"                                                     // 7
     "[control single qdxProgressPieControl.qdxProgressPie 1800 750 1500 1500]\n"  // 8
-    "Value = Single 80\n"                                                         // 9
+    "Value = float32 80\n"                                                        // 9
     "[control ghost qdProgressControls.NoSuchClass 0 0 150 150]\n"                // 10
     "[control odd qdProgressControls.qdProgressPie 0 0 750 750]\n"                // 11
-    "Min = String \"low\"\n";                                                     // 12
+    "Min = text \"low\"\n";                                                       // 12
 
 TEST_F(HostApp, AFormLoadsPastItsDamageIsDrawnWholeAndSavedBack) {
     const std::string form = file("dash.qdf");
@@ -86,7 +86,7 @@ TEST_F(HostApp, AFormLoadsPastItsDamageIsDrawnWholeAndSavedBack) {
     // One line for each problem: the damaged line, the class that is not there, and the control
     // that refused a stored value (named with the key it read last).
     ASSERT_EQ(err_.size(), 3u) << err_[0];
-    EXPECT_NE(err_[0].find(form + ":7: control bar: key 'Value': not a Single number"),
+    EXPECT_NE(err_[0].find(form + ":7: control bar: key 'Value': not a float32 number"),
               std::string::npos)
         << err_[0];
     EXPECT_NE(err_[1].find(form + ":10: control ghost: 0x80040154"), std::string::npos) << err_[1];

@@ -22,7 +22,7 @@ namespace {
 std::uint32_t bits_after_round_trip(std::uint32_t bits) {
     const std::string text = format_property_value(Variant(std::bit_cast<float>(bits)));
     const Variant back = parse_property_value(text);
-    EXPECT_EQ(back.type(), VarType::Single) << text;
+    EXPECT_EQ(back.type(), VarType::Float32) << text;
     return std::bit_cast<std::uint32_t>(back.r4());
 }
 
@@ -38,14 +38,14 @@ TEST(PropertyValue, EverySingleReadsBackBitForBit) {
         const auto bits = static_cast<std::uint32_t>(b);
         ASSERT_EQ(bits_after_round_trip(bits), bits) << std::hex << bits;
     }
-    EXPECT_EQ(format_property_value(Variant(-0.0f)), "Single -0");
+    EXPECT_EQ(format_property_value(Variant(-0.0f)), "float32 -0");
     EXPECT_EQ(format_property_value(Variant(std::numeric_limits<float>::quiet_NaN())),
-              "Single NaN");
+              "float32 NaN");
     EXPECT_EQ(format_property_value(Variant(-std::numeric_limits<float>::infinity())),
-              "Single -Inf");
-    EXPECT_EQ(format_property_value(Variant(0.1f)), "Single 0.1");
+              "float32 -Inf");
+    EXPECT_EQ(format_property_value(Variant(0.1f)), "float32 0.1");
     EXPECT_EQ(format_property_value(Variant(std::bit_cast<float>(0x7F800001u))),
-              "Single NaN(0x7F800001)");
+              "float32 NaN(0x7F800001)");
 }
 
 TEST(PropertyValue, OtherTypesKeepTheirTypeAndValue) {
@@ -65,20 +65,37 @@ TEST(PropertyValue, OtherTypesKeepTheirTypeAndValue) {
         EXPECT_EQ(text.find('\n'), std::string::npos) << "one line: " << text;
         const Variant back = parse_property_value(text);
         EXPECT_EQ(back.type(), v.type()) << text;
-        if (v.type() == VarType::Double)
+        if (v.type() == VarType::Float64)
             EXPECT_EQ(std::bit_cast<std::uint64_t>(back.r8()), std::bit_cast<std::uint64_t>(v.r8()))
                 << text;
         else
             EXPECT_EQ(back, v) << text;
     }
-    EXPECT_EQ(format_property_value(Variant(std::int16_t{12})), "Integer 12");
-    EXPECT_EQ(format_property_value(Variant::boolean(true)), "Boolean True");
-    EXPECT_EQ(format_property_value(Variant("a\"b")), "String \"a\\\"b\"");
+    EXPECT_EQ(format_property_value(Variant(std::int16_t{12})), "int16 12");
+    EXPECT_EQ(format_property_value(Variant::boolean(true)), "bool true");
+    EXPECT_EQ(format_property_value(Variant("a\"b")), "text \"a\\\"b\"");
 
-    for (const char* bad : {"", "Single", "Single abc", "Single 1e39", "Single nan", "Single +1",
-                            "Single 1 ", "Integer 40000", "Integer 1.5", "Long 0x10", "Boolean yes",
-                            "String abc", "String \"a\"b\"", "String \"\\q\"", "String \"\\x4\"",
-                            "Empty 0", "Currency 1", "NaN(0x3F800000)", "Single NaN(0x3F800000)"})
+    for (const char* bad : {"",
+                            "float32",
+                            "float32 abc",
+                            "float32 1e39",
+                            "float32 nan",
+                            "float32 +1",
+                            "float32 1 ",
+                            "int16 40000",
+                            "int16 1.5",
+                            "int32 0x10",
+                            "bool yes",
+                            "text abc",
+                            "text \"a\"b\"",
+                            "text \"\\q\"",
+                            "text \"\\x4\"",
+                            "empty 0",
+                            "Currency 1",
+                            "Single 0",
+                            "bool True",
+                            "NaN(0x3F800000)",
+                            "float32 NaN(0x3F800000)"})
         EXPECT_THROW(parse_property_value(bad), PropertyValueError) << bad;
 }
 
@@ -115,11 +132,11 @@ TEST(PropertyFile, KeepsWriteOrderAndReportsDamagedLinesByFileLineAndKey) {
     const std::string text = format_property_file(written, "qdProgressControls.qdProgressPie");
     EXPECT_EQ(text,
               "# qdProgressControls.qdProgressPie\n"
-              "Min = Single 0\n"
-              "Value = Single NaN\n"
-              "BorderShow = Boolean True\n"
-              "LabelSize = Integer 12\n"
-              "BorderColor = Long 14737632\n");
+              "Min = float32 0\n"
+              "Value = float32 NaN\n"
+              "BorderShow = bool true\n"
+              "LabelSize = int16 12\n"
+              "BorderColor = int32 14737632\n");
     const PropertyList read = parse_property_file(text, "pie.qdp");
     ASSERT_EQ(read.size(), written.size());
     for (std::size_t i = 0; i < read.size(); ++i)
@@ -127,17 +144,17 @@ TEST(PropertyFile, KeepsWriteOrderAndReportsDamagedLinesByFileLineAndKey) {
     EXPECT_TRUE(std::isnan(read[1].value.r4()));
 
     // Blanks, comments and CR line ends are allowed around the entries.
-    EXPECT_EQ(parse_property_file("\r\n  # note\r\n  Max   =   Single 100  \r\n", "f").size(), 1u);
+    EXPECT_EQ(parse_property_file("\r\n  # note\r\n  Max   =   float32 100  \r\n", "f").size(), 1u);
 
     const std::string damaged =
         "# pie\n"
-        "Min = Single 0\n"
+        "Min = float32 0\n"
         "\n"
-        "Max = Single 1OO\n"
+        "Max = float32 1OO\n"
         "just text\n"
-        "Min = Single 5\n"
+        "Min = float32 5\n"
         "= Long 1\n"
-        "Aspect = Single 0.75\n";
+        "Aspect = float32 0.75\n";
     try {
         parse_property_file(damaged, "pie.qdp");
         FAIL() << "a damaged line must not load";
@@ -145,7 +162,7 @@ TEST(PropertyFile, KeepsWriteOrderAndReportsDamagedLinesByFileLineAndKey) {
         EXPECT_EQ(e.file(), "pie.qdp");
         EXPECT_EQ(e.line(), 4);
         EXPECT_EQ(e.key(), "Max");
-        EXPECT_EQ(std::string(e.what()), "pie.qdp:4: key 'Max': not a Single number: '1OO'");
+        EXPECT_EQ(std::string(e.what()), "pie.qdp:4: key 'Max': not a float32 number: '1OO'");
     }
     std::vector<PropertyFileError> errors;
     const PropertyList good = parse_property_file(damaged, "pie.qdp", &errors);
@@ -177,7 +194,7 @@ TEST(PropertyFile, AFailedSaveLeavesTheOldFileWhole) {
     const PropertyList old_properties = {{"Value", Variant(40.0f)}};
     save_property_file(path, old_properties);
     const std::string old_text = read_file(path);
-    ASSERT_EQ(old_text, "Value = Single 40\n");
+    ASSERT_EQ(old_text, "Value = float32 40\n");
 
     // The disk fills half-way through the write.
     const PropertyList new_properties = {{"Value", Variant(75.0f)}, {"Min", Variant(0.0f)}};

@@ -142,12 +142,13 @@ TEST_F(RegisteredModule, SavedPropertiesLoadIntoANewControl) {
     EXPECT_EQ(out_.front(), "store.WriteProperty \"Min\", NaN");
     EXPECT_EQ(out_.size(), 16u);
     const std::string text = read_file(saved);
-    EXPECT_EQ(text.rfind("# qdProgressControls.qdProgressPie\nMin = Single NaN\nMax = Single 100\n"
-                         "Value = Single 40\n",
-                         0),
-              0u)
+    EXPECT_EQ(
+        text.rfind("# qdProgressControls.qdProgressPie\nMin = float32 NaN\nMax = float32 100\n"
+                   "Value = float32 40\n",
+                   0),
+        0u)
         << text;
-    EXPECT_NE(text.find("LabelColor = Long 16744448\n"), std::string::npos);
+    EXPECT_NE(text.find("LabelColor = int32 16744448\n"), std::string::npos);
 
     EXPECT_EQ(run("trace on\n"
                   "load copy qdProgressControls.qdProgressPie \"" +
@@ -166,16 +167,16 @@ TEST_F(RegisteredModule, SavedPropertiesLoadIntoANewControl) {
 
 TEST_F(RegisteredModule, ADamagedPropertyFileNamesItsLineAndKeyAndCreatesNothing) {
     const std::string path = file("bad.qdp");
-    std::ofstream(path) << "Min = Single 0\nMax = Single 100\nValue = Single forty\n";
+    std::ofstream(path) << "Min = float32 0\nMax = float32 100\nValue = float32 forty\n";
     EXPECT_EQ(run("load pie qdProgressControls.qdProgressPie " + path + "\nprint pie.Value\n"), 2);
     ASSERT_EQ(err_.size(), 2u);
     EXPECT_EQ(err_[0], "error: 1: load pie qdProgressControls.qdProgressPie " + path +
                            ": 0x80004005 Unspecified error: " + path +
-                           ":3: key 'Value': not a Single number: 'forty'");
+                           ":3: key 'Value': not a float32 number: 'forty'");
     EXPECT_NE(err_[1].find("no control named pie"), std::string::npos);
 
     // A stored text that is no number fails the control's own conversion.
-    std::ofstream(path) << "Min = String \"low\"\n";
+    std::ofstream(path) << "Min = text \"low\"\n";
     EXPECT_EQ(run("load pie qdProgressControls.qdProgressPie " + path + "\n"), 1);
     ASSERT_EQ(err_.size(), 1u);
     EXPECT_NE(err_[0].find("0x800A000D Type mismatch"), std::string::npos) << err_[0];
@@ -209,7 +210,7 @@ TEST_F(RegisteredModule, TheExecutableRunsTheDemoAndAnswersWithItsExitStatus) {
     EXPECT_EQ(demo.status, 0) << demo.output;
     EXPECT_NE(demo.output.find("lblText.Caption = \"40/100\"\n"), std::string::npos);
     EXPECT_NE(demo.output.find("\nstore.WriteProperty \"Aspect\", 1\n"), std::string::npos);
-    EXPECT_NE(read_file(file("pie_demo.qdp")).find("Value = Single 40\n"), std::string::npos);
+    EXPECT_NE(read_file(file("pie_demo.qdp")).find("Value = float32 40\n"), std::string::npos);
 
     std::ofstream(file("fails.qds")) << "new pie qdProgressControls.qdProgressPie\npie.Value = x\n"
                                         "print pie.Value\n";

@@ -25,11 +25,11 @@ TEST(ScriptValue, EachFormBecomesTheVariantAPutReceives) {
     EXPECT_EQ(parse_value("1e40"), Variant(1e40));  // the put's coercion decides about a single
 
     const Variant nan = parse_value("NaN");
-    ASSERT_EQ(nan.type(), VarType::Double);
+    ASSERT_EQ(nan.type(), VarType::Float64);
     EXPECT_TRUE(std::isnan(nan.r8()));
     EXPECT_EQ(parse_value("Inf").r8(), INFINITY);
     EXPECT_EQ(parse_value("-Inf").r8(), -INFINITY);
-    EXPECT_EQ(parse_value("nan").type(), VarType::Double);
+    EXPECT_EQ(parse_value("nan").type(), VarType::Float64);
 
     // Hex integers are 32-bit patterns, so system colours keep their high bit.
     EXPECT_EQ(parse_value("0x00FFFF"), Variant(std::int32_t{0xFFFF}));

@@ -188,8 +188,8 @@ TEST(SinglePie, WritesFourteenKeysInItsOwnOrder) {
                                "store.WriteProperty \"LabelColor\", 65535",
                                "store.WriteProperty \"LabelSize\", 18",
                            }));
-    EXPECT_EQ(rig.bag().find("Value")->type(), VarType::Single);
-    EXPECT_EQ(rig.bag().find("BorderShow")->type(), VarType::Boolean);
+    EXPECT_EQ(rig.bag().find("Value")->type(), VarType::Float32);
+    EXPECT_EQ(rig.bag().find("BorderShow")->type(), VarType::Bool);
     EXPECT_EQ(rig.bag().find("LabelSize")->type(), VarType::Int16);
     EXPECT_EQ(rig.bag().find("EndColor")->type(), VarType::Int32);
 

@@ -165,16 +165,16 @@ TEST(SinglePieModule, TypeLibraryPublishesOneControlClassAndItsOwnEnumerations) 
                   "flags: hidden nonextensible dual dispatchable oleautomation",
                   "members (slot, kind, name, type, dispatch id):",
                   "0 method Refresh 0x60030012",
-                  "1 propput LabelSize Integer 0x6803000D",
-                  "2 propget LabelSize Integer 0x6803000D",
+                  "1 propput LabelSize int16 0x6803000D",
+                  "2 propget LabelSize int16 0x6803000D",
                   "3 propput LabelColor OLE_COLOR 0x6803000C",
                   "4 propget LabelColor OLE_COLOR 0x6803000C",
                   "5 propput LabelType ppLabelType 0x6803000B",
                   "6 propget LabelType ppLabelType 0x6803000B",
                   "7 propput LabelPosition ppLabelPosition 0x6803000A",
                   "8 propget LabelPosition ppLabelPosition 0x6803000A",
-                  "9 propput FillStyle FillStyleConstants 0x68030009",
-                  "10 propget FillStyle FillStyleConstants 0x68030009",
+                  "9 propput FillStyle FillStyle 0x68030009",
+                  "10 propget FillStyle FillStyle 0x68030009",
                   "11 propput StartColor OLE_COLOR 0x68030008",
                   "12 propget StartColor OLE_COLOR 0x68030008",
                   "13 propput EndColor OLE_COLOR 0x68030007",
@@ -183,16 +183,16 @@ TEST(SinglePieModule, TypeLibraryPublishesOneControlClassAndItsOwnEnumerations) 
                   "16 propget FillType ppFillType 0x68030006",
                   "17 propput BorderColor OLE_COLOR 0x68030005",
                   "18 propget BorderColor OLE_COLOR 0x68030005",
-                  "19 propput BorderWidth Single 0x68030004",
-                  "20 propget BorderWidth Single 0x68030004",
-                  "21 propput BorderShow Boolean 0x68030003",
-                  "22 propget BorderShow Boolean 0x68030003",
-                  "23 propput Max Single 0x68030002",
-                  "24 propget Max Single 0x68030002",
-                  "25 propget Min Single 0x68030001",
-                  "26 propput Min Single 0x68030001",
-                  "27 propget Value Single 0x68030000",
-                  "28 propput Value Single 0x68030000",
+                  "19 propput BorderWidth float32 0x68030004",
+                  "20 propget BorderWidth float32 0x68030004",
+                  "21 propput BorderShow bool 0x68030003",
+                  "22 propget BorderShow bool 0x68030003",
+                  "23 propput Max float32 0x68030002",
+                  "24 propget Max float32 0x68030002",
+                  "25 propget Min float32 0x68030001",
+                  "26 propput Min float32 0x68030001",
+                  "27 propget Value float32 0x68030000",
+                  "28 propput Value float32 0x68030000",
               }));
     EXPECT_EQ(block(text, "interface __qdxProgressPie "),
               (std::vector<std::string>{
@@ -292,7 +292,7 @@ TEST(SinglePieModule, RegistersAsItsLibraryDotClassAndCreatesByProgId) {
         // Late binding by dispatch identifier reaches the same fields as the vtable.
         Variant v;
         ASSERT_EQ(pie->Invoke(0x68030000, MemberKind::PropertyGet, nullptr, 0, &v), S_OK);
-        EXPECT_EQ(v.type(), VarType::Single);
+        EXPECT_EQ(v.type(), VarType::Float32);
         std::int32_t id = 0;
         EXPECT_EQ(pie->GetIDsOfNames("startcolor", &id), S_OK);
         EXPECT_EQ(id, 0x68030008);

@@ -45,17 +45,21 @@ enum ppBarLabelPosition : std::int32_t { pNone = 0, pLeft = 1, pRight = 2, pCent
 }
 using bar_position::ppBarLabelPosition;
 
-// The host runtime's fill styles (FillStyleConstants).
-enum FillStyleConstants : std::int32_t {
-    vbFSSolid = 0,
-    vbFSTransparent = 1,
-    vbHorizontalLine = 2,
-    vbVerticalLine = 3,
-    vbUpwardDiagonal = 4,
-    vbDownwardDiagonal = 5,
-    vbCross = 6,
-    vbDiagonalCross = 7,
+// The fill styles all three controls share. The enumerators live in their own namespace, so
+// they are written FillStyle::Cross and still pass as the int32 the FillStyle property takes.
+namespace fill_style {
+enum FillStyle : std::int32_t {
+    Solid = 0,
+    Transparent = 1,
+    HorizontalLine = 2,
+    VerticalLine = 3,
+    UpwardDiagonal = 4,
+    DownwardDiagonal = 5,
+    Cross = 6,
+    DiagonalCross = 7,
 };
+}
+using fill_style::FillStyle;
 
 struct _qdProgressPie : IDispatch {
     static constexpr Guid iid = {

@@ -13,11 +13,10 @@ struct Member {
     const char* name;
 };
 
-// The host's fill styles, shared by all three controls.
+// The fill styles, shared by all three controls.
 constexpr Member kFillStyles[] = {
-    {0, "vbFSSolid"},      {1, "vbFSTransparent"},  {2, "vbHorizontalLine"},
-    {3, "vbVerticalLine"}, {4, "vbUpwardDiagonal"}, {5, "vbDownwardDiagonal"},
-    {6, "vbCross"},        {7, "vbDiagonalCross"},
+    {0, "Solid"},          {1, "Transparent"},      {2, "HorizontalLine"}, {3, "VerticalLine"},
+    {4, "UpwardDiagonal"}, {5, "DownwardDiagonal"}, {6, "Cross"},          {7, "DiagonalCross"},
 };
 
 constexpr Member kFillTypes[] = {
@@ -65,7 +64,7 @@ class SectionBuilder {
         }
     }
 
-    // The fill styles by number and name: "fillstyle-4-vbUpwardDiagonal".
+    // The fill styles by number and name: "fillstyle-4-UpwardDiagonal".
     void fill_styles(std::initializer_list<Setting> extra) {
         for (const Member& m : kFillStyles) {
             std::vector<Setting> settings(extra);
