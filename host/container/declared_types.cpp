@@ -33,13 +33,13 @@ Variant coerce(const Variant& value, VarType type) {
             return Variant(value.to_int16());
         case VarType::Int32:
             return Variant(value.to_int32());
-        case VarType::Single:
+        case VarType::Float32:
             return Variant(value.to_single());
-        case VarType::Double:
+        case VarType::Float64:
             return Variant(value.to_double());
-        case VarType::Boolean:
+        case VarType::Bool:
             return Variant::boolean(value.to_bool() != 0);
-        case VarType::String:
+        case VarType::Text:
             return Variant(std::string_view(value.to_text()));
         case VarType::Empty:
         case VarType::Object:

@@ -198,8 +198,8 @@ std::string unquote(std::string_view text) {
 }
 
 // The words that start a typed value.
-constexpr std::string_view kTypeWords[] = {"Empty",  "Integer", "Long",  "Single",
-                                           "Double", "Boolean", "String"};
+constexpr std::string_view kTypeWords[] = {"empty",   "int16", "int32", "float32",
+                                           "float64", "bool",  "text"};
 
 // A hex integer of at most 8 digits after 0x or &H, as its 32 bits; nullopt when `text` is
 // not written so.

@@ -26,7 +26,7 @@ export PIE BAR
 
 # Generators the rows use.
 keys() {  # keys N FILE: a property file of N distinct keys
-    awk -v n="$1" 'BEGIN { for (i = 1; i <= n; i++) printf "K%d = Single 0\n", i }' > "$2"
+    awk -v n="$1" 'BEGIN { for (i = 1; i <= n; i++) printf "K%d = float32 0\n", i }' > "$2"
 }
 controls() {  # controls N FILE: a form of N tiny bars
     awk -v n="$1" 'BEGIN { for (i = 1; i <= n; i++) printf "[control c%d %s 0 0 15 15]\n", i, ENVIRON["BAR"] }' > "$2"
@@ -40,7 +40,7 @@ sized() {  # sized BYTES FILE: a form of exactly BYTES bytes, comment lines afte
 }
 long_line() {  # long_line BYTES FILE: a form whose Tag line is BYTES bytes long
     { printf '[control p %s 0 0 150 150]\n' "$PIE"
-      awk -v n="$1" 'BEGIN { s = "Tag = String \""; while (length(s) < n - 1) s = s "x"; print s "\"" }'
+      awk -v n="$1" 'BEGIN { s = "Tag = text \""; while (length(s) < n - 1) s = s "x"; print s "\"" }'
     } > "$2"
 }
 export -f keys controls sized long_line
@@ -82,8 +82,8 @@ module-fifo | mkfifo f.so | register ./f.so | 2 | is a FIFO | - | -
 new-path-fifo | mkfifo f.so; echo "new p $PWD/f.so:qdProgressPie" > s.qds | run s.qds | 1 | is a FIFO, not a module file | - | -
 new-path-truncated | head -c 6000 $MOD > t.so; echo "new p $PWD/t.so:qdProgressPie" > s.qds | run s.qds | 1 | truncated: | - | -
 registered-truncated | head -c 6000 $MOD > t.so; sed "s#$MOD#$PWD/t.so#" $QD_REGISTRY > r; export QD_REGISTRY=$PWD/r; printf 'new p %s\n' $PIE > s.qds | run s.qds | 1 | truncated: | - | -
-form-line-before-control | printf '[form 600 600]\nValue = Single 5\n[control p %s 0 0 150 150]\n' $PIE > x.qdf | render x.qdf | 1 | x.qdf:2: a property line outside any [control | x.png | -
-form-key-in-two-cases | printf '[control p %s 0 0 150 150]\nMin = Single 0\nMIN = Single 1\n' $PIE > x.qdf | render x.qdf | 1 | x.qdf:3: control p: key 'MIN': given twice | x.png | -
+form-line-before-control | printf '[form 600 600]\nValue = float32 5\n[control p %s 0 0 150 150]\n' $PIE > x.qdf | render x.qdf | 1 | x.qdf:2: a property line outside any [control | x.png | -
+form-key-in-two-cases | printf '[control p %s 0 0 150 150]\nMin = float32 0\nMIN = float32 1\n' $PIE > x.qdf | render x.qdf | 1 | x.qdf:3: control p: key 'MIN': given twice | x.png | -
 open-name-clash | printf '[control p %s 0 0 150 150]\n' $BAR > x.qdf; printf 'new p %s\nopen x.qdf\nsave out.qdf\n' $PIE > s.qds | run s.qds | 1 | controls named p are already open; the form is not opened | - | -
 open-twice | printf '[control p %s 0 0 150 150]\n' $BAR > x.qdf; printf 'open x.qdf\nopen x.qdf\nsave out.qdf\n' > s.qds | run s.qds | 1 | already open | out.qdf | [ "$(grep -c '^\[control' out.qdf)" = 1 ] && grep -q "$BAR" out.qdf
 new-name-clash | printf 'new p %s\nnew p %s\nsave p p.qdp\n' $PIE $BAR > s.qds | run s.qds | 1 | there is already a control named p | p.qdp | head -1 p.qdp | grep -q "$PIE"
@@ -92,13 +92,13 @@ save-keeps-mode | echo old > m.qdp; chmod 600 m.qdp; printf 'new p %s\nsave p m.
 save-honours-umask | umask 027; printf 'new p %s\nsave p n.qdp\npng p n.png\n' $PIE > s.qds | run s.qds | 0 | - | n.qdp n.png | [ "$(stat -c %a n.qdp)" = 640 ] && [ "$(stat -c %a n.png)" = 640 ]
 save-removes-leftovers | touch .n.qdp.qdsave-999999999-AbCdEf; printf 'new p %s\nsave p n.qdp\n' $PIE > s.qds | run s.qds | 0 | - | n.qdp | [ ! -e .n.qdp.qdsave-999999999-AbCdEf ]
 save-into-missing-folder | printf 'new p %s\nsave p no/such/n.qdp\npng p no/n.png\n' $PIE > s.qds | run s.qds | 1 | cannot create a temporary file in no/such | - | -
-untyped-lines | printf 'Min = 100\nMax = 400\nValue = 200\nLabelType = 2\nFillColorStart = 0x00FF00\nBorderShow = true\n' > u.qdp; printf 'load p %s u.qdp\nprint p.Min\nsave p t.qdp\n' $PIE > s.qds | run s.qds | 0 | 100 | t.qdp | grep -qx 'Min = Single 100' t.qdp && grep -qx 'FillColorStart = Long 65280' t.qdp && grep -qx 'BorderShow = Boolean True' t.qdp && grep -qx 'LabelType = Long 2' t.qdp
-untyped-does-not-convert | printf 'Max = 400\nMin = "abc"\n' > u.qdp; printf 'load p %s u.qdp\n' $PIE > s.qds | run s.qds | 1 | u.qdp:2: key 'Min': 'abc' does not convert to Single | - | -
+untyped-lines | printf 'Min = 100\nMax = 400\nValue = 200\nLabelType = 2\nFillColorStart = 0x00FF00\nBorderShow = true\n' > u.qdp; printf 'load p %s u.qdp\nprint p.Min\nsave p t.qdp\n' $PIE > s.qds | run s.qds | 0 | 100 | t.qdp | grep -qx 'Min = float32 100' t.qdp && grep -qx 'FillColorStart = int32 65280' t.qdp && grep -qx 'BorderShow = bool true' t.qdp && grep -qx 'LabelType = int32 2' t.qdp
+untyped-does-not-convert | printf 'Max = 400\nMin = "abc"\n' > u.qdp; printf 'load p %s u.qdp\n' $PIE > s.qds | run s.qds | 1 | u.qdp:2: key 'Min': 'abc' does not convert to float32 | - | -
 untyped-unknown-key | printf 'Nonsense = 5\n' > u.qdp; printf 'load p %s u.qdp\n' $PIE > s.qds | run s.qds | 1 | u.qdp:1: key 'Nonsense': qdProgressPie has no property Nonsense | - | -
-untyped-in-form | printf '[control p %s 0 0 150 150]\nValue = 40\nMin = abc\n' $PIE > x.qdf | render x.qdf | 1 | x.qdf:3: control p: key 'Min': 'abc' does not convert to Single | x.png | -
+untyped-in-form | printf '[control p %s 0 0 150 150]\nValue = 40\nMin = abc\n' $PIE > x.qdf | render x.qdf | 1 | x.qdf:3: control p: key 'Min': 'abc' does not convert to float32 | x.png | -
 nul-in-message | printf 'new p Foo\0bar\n' > s.qds | run s.qds | 1 | Foo\x00bar | - | -
 escape-in-message | printf 'new p Foo\033[31mbar\n' > s.qds | run s.qds | 1 | Foo\x1B[31mbar | - | -
-load-names-key | printf 'Min = Single 0\nMax = String "ten"\n' > v.qdp; printf 'load p %s v.qdp\n' $PIE > s.qds | run s.qds | 1 | reading v.qdp: key 'Max' | - | -
+load-names-key | printf 'Min = float32 0\nMax = text "ten"\n' > v.qdp; printf 'load p %s v.qdp\n' $PIE > s.qds | run s.qds | 1 | reading v.qdp: key 'Max' | - | -
 registration-case-clash | sed 's/qdProgressControls.qdProgressPie/QDPROGRESSCONTROLS.qdProgressPie/; s/{3F0F/{4F0F/' $QD_REGISTRY > r; export QD_REGISTRY=$PWD/r | register $MOD | 1 | clashes with the entry | r.lock | -
 TABLE
 
