@@ -2,7 +2,7 @@
 #   bin/qdhost                              the host application
 #   lib/qd/qdProgressControls.so, qdxProgressPie.so   the two component modules
 #   lib/libqdprogress-host.a                one library with everything a host program links
-#   include/qdprogress/...                  its headers, the dual interfaces and identifiers
+#   include/qdprogress/...                  the public headers: embedding API, ABI, both libraries
 #   lib/cmake/qdProgress/                   find_package(qdProgress CONFIG)
 #   lib/pkgconfig/qdprogress.pc             pkg-config
 #   share/qdprogress/examples/              scripts, a form and the embedding example
@@ -12,7 +12,7 @@ include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
 set(QD_INSTALL_MODULEDIR ${CMAKE_INSTALL_LIBDIR}/qd)
-set(QD_INSTALL_INCLUDEDIR ${CMAKE_INSTALL_INCLUDEDIR}/qdprogress)
+set(QD_INSTALL_INCLUDEDIR ${CMAKE_INSTALL_INCLUDEDIR})
 set(QD_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/qdProgress)
 set(QD_CONTROLS_MODULE_NAME qdProgressControls${CMAKE_SHARED_MODULE_SUFFIX})
 set(QD_SINGLEPIE_MODULE_NAME qdxProgressPie${CMAKE_SHARED_MODULE_SUFFIX})
@@ -44,9 +44,7 @@ add_library(qdProgress::host ALIAS qdprogress_host)
 set_target_properties(qdprogress_host PROPERTIES OUTPUT_NAME qdprogress-host EXPORT_NAME host)
 target_compile_features(qdprogress_host INTERFACE cxx_std_20)
 target_include_directories(qdprogress_host INTERFACE
-  $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>
-  $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/controls/include>
-  $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/singlepie/include>
+  $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/include>
   $<INSTALL_INTERFACE:${QD_INSTALL_INCLUDEDIR}>)
 target_link_libraries(qdprogress_host PRIVATE PNG::PNG Freetype::Freetype Fontconfig::Fontconfig
                       ${CMAKE_DL_LIBS})
@@ -56,14 +54,10 @@ install(TARGETS qdProgressControls qdxProgressPie EXPORT qdProgressTargets
         LIBRARY DESTINATION ${QD_INSTALL_MODULEDIR})
 install(TARGETS qdhost EXPORT qdProgressTargets RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-# Headers keep their folders, so the project's own include lines work unchanged after install.
-foreach(dir foundation platform host)
-  install(DIRECTORY ${PROJECT_SOURCE_DIR}/${dir}/ DESTINATION ${QD_INSTALL_INCLUDEDIR}/${dir}
-          FILES_MATCHING PATTERN "*.h")
-endforeach()
-install(FILES ${PROJECT_SOURCE_DIR}/controls/include/qd/progress_controls.h
-              ${PROJECT_SOURCE_DIR}/singlepie/include/qd/single_pie.h
-        DESTINATION ${QD_INSTALL_INCLUDEDIR}/qd)
+# Only the public tree: every header there includes nothing but the standard library and its
+# neighbours, so no internal folder is part of the installed interface.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/qdprogress DESTINATION ${QD_INSTALL_INCLUDEDIR}
+        FILES_MATCHING PATTERN "*.h")
 
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/scripts ${PROJECT_SOURCE_DIR}/examples/forms
                   ${PROJECT_SOURCE_DIR}/examples/embed

@@ -5,42 +5,18 @@
 #include <cstdint>
 #include <type_traits>
 
+#include <qdprogress/dispatch.h>
+
 #include "platform/com.h"
 #include "platform/typeinfo.h"
 #include "platform/variant.h"
 
 namespace qd {
 
-struct IDispatch : IUnknown {
-    static constexpr Guid iid = {0x00020400, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
-
-    // The static descriptor of this dispatch interface; it lives as long as the module is loaded,
-    // which the caller's reference to this object guarantees. Not owned by the caller.
-    virtual HRESULT GetTypeInfo(const InterfaceDesc** out) = 0;
-    // The dispatch identifier of a member name (case-insensitive); DISP_E_UNKNOWNNAME if none.
-    virtual HRESULT GetIDsOfNames(const char* name, std::int32_t* dispid) = 0;
-    // Calls member `dispid` as a method, a property get or a property put. `args` holds argc
-    // arguments (a put has exactly one, the new value); `result` receives a get's value or a
-    // method's result and may be null. DISP_E_MEMBERNOTFOUND for an unknown identifier or a kind
-    // the member does not have; DISP_E_BADPARAMCOUNT for the wrong number of arguments; the
-    // coercion's run-time error when an argument cannot become the member's type; otherwise the
-    // member's own result.
-    virtual HRESULT Invoke(std::int32_t dispid, MemberKind kind, const Variant* args,
-                           std::int32_t argc, Variant* result) = 0;
-
-  protected:
-    ~IDispatch() = default;
-};
-
 // The shared implementation behind every dispatch interface.
 HRESULT dispatch_id_of_name(const InterfaceDesc& desc, const char* name, std::int32_t* dispid);
 HRESULT dispatch_invoke(const InterfaceDesc& desc, void* self, std::int32_t dispid, MemberKind kind,
                         const Variant* args, std::int32_t argc, Variant* result);
-
-// Late-bound helpers for clients: property get/put and method call by name.
-HRESULT dispatch_get(IDispatch* object, const char* name, Variant* result);
-HRESULT dispatch_put(IDispatch* object, const char* name, const Variant& value);
-HRESULT dispatch_call(IDispatch* object, const char* name, Variant* result = nullptr);
 
 // Mixin that implements IDispatch for a dual interface `Iface` described by `Desc`.
 template <typename Iface, const InterfaceDesc& Desc>

@@ -7,14 +7,14 @@
 #include <cstddef>
 #include <cstdint>
 
+#include <qdprogress/dispatch.h>
+
 #include "platform/com.h"
 #include "platform/variant.h"
 
 namespace qd {
 
 struct InterfaceDesc;
-
-enum class MemberKind : std::int16_t { Method = 1, PropertyGet = 2, PropertyPut = 4 };
 
 // A member's value type: the variant type it travels as, and the name the library gives it
 // ("float32", "OLE_COLOR", "ppFillType", "FillStyle").

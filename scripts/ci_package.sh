@@ -57,8 +57,8 @@ step "install into $prefix"
 cmake --install "$build_dir" --prefix "$prefix" >/dev/null
 for f in bin/qdhost lib/qd/qdProgressControls.so lib/qd/qdxProgressPie.so \
     lib/libqdprogress-host.a lib/cmake/qdProgress/qdProgressConfig.cmake \
-    lib/pkgconfig/qdprogress.pc include/qdprogress/qd/progress_controls.h \
-    include/qdprogress/qd/single_pie.h include/qdprogress/host/container/embed.h \
+    lib/pkgconfig/qdprogress.pc include/qdprogress/progress_controls.h \
+    include/qdprogress/single_pie.h include/qdprogress/embed.h include/qdprogress/qdprogress.h \
     share/qdprogress/examples/forms/dashboard.qdf share/doc/qdProgress/embedding.md; do
     [[ -e $prefix/$f ]] || fail "$f is missing from the install"
 done

@@ -11,8 +11,7 @@
 #include <filesystem>
 #include <string>
 
-#include "host/container/embed.h"
-#include "qd/progress_controls.h"
+#include <qdprogress/qdprogress.h>
 
 namespace {
 
@@ -21,7 +20,7 @@ constexpr int kSteps = 20;
 std::string class_of(bool by_registry, const char* name) {
     if (by_registry)
         return std::string("qdProgressControls.") + name;
-    return qd::host::module_class(QD_CONTROLS_MODULE, name);
+    return qd::embed::module_class(QD_CONTROLS_MODULE, name);
 }
 
 }  // namespace
@@ -37,11 +36,11 @@ int main(int argc, char** argv) {
     }
 
     try {
-        qd::host::EmbeddedForm form;
+        qd::embed::EmbeddedForm form;
         // A 2000-twip pie on the left, a 4000 x 600 twip bar beside it (15 twips a pixel).
-        qd::host::HostedControl& pie =
+        qd::embed::HostedControl& pie =
             form.add("pie", class_of(by_registry, "qdProgressPie"), 120, 120, {{2000, 2000}});
-        qd::host::HostedControl& bar =
+        qd::embed::HostedControl& bar =
             form.add("bar", class_of(by_registry, "qdProgressBar"), 2400, 820, {{4000, 600}});
 
         // Late-bound, by name, as any host may do it...
@@ -81,11 +80,9 @@ int main(int argc, char** argv) {
         form.save(form_file);
         std::printf("wrote %s\n", form_file.c_str());
         return 0;
-    } catch (const qd::host::ContainerError& e) {
+    } catch (const qd::embed::ContainerError& e) {
         std::fprintf(stderr, "embed_progress: %s (0x%08X)\n", e.what(),
                      static_cast<unsigned>(e.code()));
-    } catch (const qd::host::FileWriteError& e) {
-        std::fprintf(stderr, "embed_progress: %s\n", e.what());
     }
     return 1;
 }

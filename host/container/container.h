@@ -15,6 +15,8 @@
 #include <stdexcept>
 #include <string>
 
+#include <qdprogress/control_types.h>
+
 #include "foundation/host.h"
 #include "host/container/surfaces.h"
 #include "host/model/control_site.h"
@@ -22,25 +24,6 @@
 #include "host/trace/trace_sink.h"
 
 namespace qd::host {
-
-// A host step that failed: a host event or a property call the control refused, or a control
-// that cannot be created. `code` is the failure's result code; what() adds what the container
-// knows about it (empty for a control's own failure).
-class ContainerError : public std::runtime_error {
-  public:
-    ContainerError(HRESULT code, const std::string& detail)
-        : std::runtime_error(detail), code_(code) {}
-    HRESULT code() const { return code_; }
-
-  private:
-    HRESULT code_;
-};
-
-// A design extent, in twips.
-struct ControlExtent {
-    float width;
-    float height;
-};
 
 // The design extent the class's type library gives it. `what` is a ProgID, a {CLSID} or a
 // PATH:CLASS, as the loader takes it. Throws ContainerError when the class cannot be found.

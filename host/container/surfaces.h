@@ -5,21 +5,15 @@
 #include <functional>
 #include <string>
 
+#include <qdprogress/control_types.h>
+
 #include "foundation/host.h"
 #include "host/raster/image.h"
 
 namespace qd::host {
 
-// The label as the control left it; position and size in the picture box's current scale.
-struct LabelState {
-    std::string caption;
-    bool visible = true;
-    std::int16_t alignment = 0;
-    float left = 0, top = 0, width = 0, height = 0;
-    OLE_COLOR fore_color = 0;
-    float font_size = 0;
-};
-
+// label_state gives the label as the control left it, position and size in the picture box's
+// current scale.
 struct Surfaces {
     ComPtr<IPictureBox> picture;
     ComPtr<ILabel> label;
