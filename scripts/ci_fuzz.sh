@@ -21,7 +21,7 @@ flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefin
 cmake -S "$root" -B "$build" -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQD_FUZZ=ON -DQD_TESTS=OFF -DQD_BENCH=OFF \
   -DCMAKE_C_FLAGS="$flags" -DCMAKE_CXX_FLAGS="$flags" >/dev/null
-targets=(property_file form_file script_syntax number_text dispatch raster_dispatch)
+targets=(property_file form_file form_render script_syntax number_text dispatch raster_dispatch)
 cmake --build "$build" -j"$jobs" --target "${targets[@]/#/fuzz_}"
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1

@@ -1,12 +1,16 @@
 #include "host/container/container.h"
 
+#include <cmath>
+
 #include "foundation/number_text.h"
+#include "host/limits.h"
 #include "host/loader/loader.h"
 #include "host/model/property_bag.h"
 #include "host/trace/traced_label.h"
 #include "host/trace/traced_picture_box.h"
 #include "host/trace/traced_site.h"
 #include "host/trace/traced_store.h"
+#include "host/twips.h"
 #include "platform/registry.h"
 
 namespace qd::host {
@@ -25,14 +29,10 @@ struct CallEnd {
     ~CallEnd() { surfaces.flush(); }
 };
 
-ControlExtent extent_of(const ClassDesc& cls) {
-    return {cls.design_width, cls.design_height};
-}
-
 // The class of `what` in the type library of the module at `path`: by class identifier when
 // `clsid` is given, else by name.
-ControlExtent extent_in_library(const std::string& path, const Guid* clsid,
-                                const std::string& class_name, const std::string& what) {
+void use_class_in(const std::string& path, const Guid* clsid, const std::string& class_name,
+                  const std::string& what, const std::function<void(const ClassDesc&)>& use) {
     try {
         const TypeLibraryRef tl = type_library(path);
         const ClassDesc* cls =
@@ -40,22 +40,25 @@ ControlExtent extent_in_library(const std::string& path, const Guid* clsid,
         if (!cls)
             throw ContainerError(CLASS_E_CLASSNOTAVAILABLE,
                                  "the type library of " + path + " has no class " + what);
-        return extent_of(*cls);
+        use(*cls);
     } catch (const LoaderError& e) {
         throw ContainerError(e.code(), e.what());
     }
 }
 
+constexpr HRESULT kInvalidPropertyValue = runtime_error_code(ErrorNumber::InvalidPropertyValue);
+
 }  // namespace
 
-ControlExtent design_extent(const std::string& what) {
+void with_class(const std::string& what, const std::function<void(const ClassDesc&)>& use) {
     const std::size_t colon = what.rfind(':');
     const std::size_t slash = what.rfind('/');
     if (slash != std::string::npos && colon != std::string::npos && colon > slash) {
         Guid clsid{};
         const std::string class_name = what.substr(colon + 1);
         const bool by_id = guid_from_string(class_name, &clsid);
-        return extent_in_library(what.substr(0, colon), by_id ? &clsid : nullptr, class_name, what);
+        use_class_in(what.substr(0, colon), by_id ? &clsid : nullptr, class_name, what, use);
+        return;
     }
     std::optional<RegistryEntry> entry;
     Registry registry;
@@ -69,7 +72,27 @@ ControlExtent design_extent(const std::string& what) {
     if (!entry)
         throw ContainerError(REGDB_E_CLASSNOTREG,
                              "class " + what + " is not registered in " + registry.path());
-    return extent_in_library(entry->path, &entry->guid, {}, what);
+    use_class_in(entry->path, &entry->guid, {}, what, use);
+}
+
+ControlExtent design_extent(const std::string& what) {
+    ControlExtent extent{};
+    with_class(what, [&](const ClassDesc& cls) { extent = {cls.design_width, cls.design_height}; });
+    return extent;
+}
+
+void check_extent(float width, float height) {
+    for (const float v : {width, height})
+        if (!within_twips(v))
+            throw ContainerError(kInvalidPropertyValue,
+                                 "extent: " + over_limit(kMaxTwips, single_to_text(v)));
+    const double pixels =
+        std::floor(width / kTwipsPerPixel + 0.5) * std::floor(height / kTwipsPerPixel + 0.5);
+    if (pixels > static_cast<double>(kMaxPicturePixels.value))
+        throw ContainerError(
+            kInvalidPropertyValue,
+            "extent " + single_to_text(width) + " x " + single_to_text(height) +
+                " twips: " + over_limit(kMaxPicturePixels, static_cast<std::int64_t>(pixels)));
 }
 
 // ---- HostedControl ---------------------------------------------------------------------------
@@ -151,6 +174,7 @@ void HostedControl::resize() {
 }
 
 void HostedControl::resize(float width, float height) {
+    check_extent(width, height);
     site_->set_extent(width, height);
     resize();
 }
@@ -186,6 +210,7 @@ HostedControl& Container::site_new(const std::string& name, const std::string& w
                                    ControlExtent extent) {
     if (controls_.contains(name))
         throw ContainerError(E_INVALIDARG, "there is already a control named " + name);
+    check_extent(extent.width, extent.height);
     ComPtr<IDispatch> control;
     try {
         control = create_object<IDispatch>(what);

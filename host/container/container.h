@@ -8,6 +8,7 @@
 //   save_property_file("pie.qdp", pie.write_properties());
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -28,6 +29,14 @@ namespace qd::host {
 // The design extent the class's type library gives it. `what` is a ProgID, a {CLSID} or a
 // PATH:CLASS, as the loader takes it. Throws ContainerError when the class cannot be found.
 ControlExtent design_extent(const std::string& what);
+
+// Calls `use` with the class of `what` from its library's type information, which stays
+// loaded while `use` runs. Throws ContainerError when the class cannot be found.
+void with_class(const std::string& what, const std::function<void(const ClassDesc&)>& use);
+
+// Refuses (ContainerError, invalid property value) an extent in twips that the host cannot
+// give a picture: a coordinate over its limit, or more pixels than one picture may have.
+void check_extent(float width, float height);
 
 // One control on the container, with its site and surfaces.
 class HostedControl {

@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "host/loader/module_file.h"
+
 namespace qd::host {
 
 namespace {
@@ -25,6 +27,7 @@ Library::Library(const std::string& path) {
     if (!::realpath(path.c_str(), resolved))
         throw LoaderError("cannot load " + path + ": " + std::strerror(errno));
     path_ = resolved;
+    check_module_file(path_);
     handle_ = ::dlopen(path_.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle_) {
         const char* why = ::dlerror();

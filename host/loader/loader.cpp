@@ -3,9 +3,12 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <map>
 #include <mutex>
+#include <sstream>
 
+#include "foundation/ascii.h"
 #include "platform/registry.h"
 
 namespace qd::host {
@@ -24,6 +27,44 @@ std::string code_text(HRESULT hr) {
     return std::string(buf) + " " + result_message(hr);
 }
 
+std::string lower(std::string_view s) {
+    std::string out(s);
+    for (char& c : out)
+        c = ascii_lower(c);
+    return out;
+}
+
+// The registry line (as "FILE:LINE: TEXT") of the class entry named `name`, found by its words.
+std::string registry_line_of(const std::string& file, const std::string& name) {
+    std::ifstream in(file);
+    std::string line;
+    for (int number = 1; std::getline(in, line); ++number) {
+        std::istringstream words(line);
+        std::string kind, guid, progid;
+        words >> kind >> guid >> progid;
+        if (kind == "class" && progid == name)
+            return file + ":" + std::to_string(number) + ": " + line;
+    }
+    return file + ": class " + name;
+}
+
+// Why registering `lib` clashes with `entries`: a class entry of another class whose ProgID
+// matches one of the library's in letter case only; empty when none does.
+std::string registration_clash(const LibraryDesc& lib, const std::vector<RegistryEntry>& entries,
+                               const std::string& file) {
+    for (std::size_t i = 0; i < lib.class_count; ++i) {
+        const ClassDesc& cls = lib.classes[i];
+        const std::string progid = std::string(lib.name) + "." + cls.name;
+        for (const RegistryEntry& e : entries)
+            if (e.kind == RegistryEntry::Kind::Class && e.name != progid && e.guid != cls.clsid &&
+                lower(e.name) == lower(progid))
+                return "the ProgID " + progid + " clashes with the entry " +
+                       registry_line_of(file, e.name) +
+                       " (ProgIDs match in any letter case); unregister that one first";
+    }
+    return {};
+}
+
 // Calls a registration export; on failure names the registry's own problem when it has one.
 void run_registration(const std::string& path, bool registering) {
     const std::shared_ptr<Library> lib = load_library(path);
@@ -34,8 +75,14 @@ void run_registration(const std::string& path, bool registering) {
     std::string reason;
     try {
         Registry registry;
-        registry.read();
+        const std::vector<RegistryEntry> entries = registry.read();
         reason = "cannot update " + registry.path();
+        if (registering) {
+            const TypeLibraryRef tl = type_library(path);
+            if (std::string clash = registration_clash(tl.desc(), entries, registry.path());
+                !clash.empty())
+                reason = std::move(clash);
+        }
     } catch (const RegistryError& e) {
         reason = e.what();
     }

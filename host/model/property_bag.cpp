@@ -2,40 +2,51 @@
 
 #include "foundation/ascii.h"
 
-#include <algorithm>
-#include <cctype>
-
 namespace qd::host {
 
 namespace {
 
-bool same_key(std::string_view a, std::string_view b) {
-    return iequals_ascii(a, b);
+std::string lower_key(std::string_view key) {
+    std::string lower(key);
+    for (char& c : lower)
+        c = ascii_lower(c);
+    return lower;
 }
 
 }  // namespace
 
 const Variant* PropertyBag::find(std::string_view key) const {
-    for (const Entry& e : entries_)
-        if (same_key(e.key, key))
-            return &e.value;
-    return nullptr;
+    const auto it = index_.find(lower_key(key));
+    return it == index_.end() ? nullptr : &entries_[it->second].value;
 }
 
 void PropertyBag::set(std::string_view key, Variant value) {
-    for (Entry& e : entries_) {
-        if (same_key(e.key, key)) {
-            e.value = std::move(value);
-            return;
-        }
+    const auto [it, inserted] = index_.try_emplace(lower_key(key), entries_.size());
+    if (!inserted) {
+        entries_[it->second].value = std::move(value);
+        return;
     }
-    entries_.push_back({std::string(key), std::move(value)});
+    try {
+        entries_.push_back({std::string(key), std::move(value)});
+    } catch (...) {
+        index_.erase(it);
+        throw;
+    }
 }
 
 bool PropertyBag::erase(std::string_view key) {
-    return std::erase_if(entries_, [&](const Entry& e) { return same_key(e.key, key); }) > 0;
+    const auto it = index_.find(lower_key(key));
+    if (it == index_.end())
+        return false;
+    const std::size_t gone = it->second;
+    index_.erase(it);
+    entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(gone));
+    // The entries after it moved up by one.
+    for (auto& [lower, at] : index_)
+        if (at > gone)
+            --at;
+    return true;
 }
-
 HRESULT PropertyBag::ReadProperty(const char* key, const Variant* default_value, Variant* out) {
     if (!key || !out)
         return E_POINTER;

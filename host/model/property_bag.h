@@ -1,9 +1,11 @@
 // An in-memory property store: keys in the order of their first write, each with its value.
-// Keys match without regard to letter case and keep the spelling of their first write.
+// Keys match without regard to letter case and keep the spelling of their first write. Look-ups
+// go through a hash of the lower-case key, so reading a store of N keys costs N, not N^2.
 #pragma once
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/host.h"
@@ -28,10 +30,14 @@ class PropertyBag final : public ComObject<PropertyBag, IPropertyStore> {
     const Variant* find(std::string_view key) const;
     void set(std::string_view key, Variant value);
     bool erase(std::string_view key);
-    void clear() { entries_.clear(); }
+    void clear() {
+        entries_.clear();
+        index_.clear();
+    }
 
   private:
     std::vector<Entry> entries_;
+    std::unordered_map<std::string, std::size_t> index_;  // lower-case key -> entry
 };
 
 }  // namespace qd::host

@@ -24,6 +24,11 @@ bool write_all(int fd, std::string_view bytes);
 // `path` and syncs the folder. On any failure the temporary file is removed, `path` keeps its
 // old content, and FileWriteError is thrown. `write` stands in for the write step (tests use it
 // to make the write fail part-way).
+//
+// A symbolic link is written through: the file it leads to is replaced and the link stays. An
+// existing file keeps its mode and owner (a save that cannot keep the owner fails); a new file
+// gets 0666 less the umask. Temporary files that an interrupted save left in the folder (their
+// process is gone) are removed first.
 void write_file_atomically(const std::string& path, std::string_view content,
                            const WriteBytes& write = write_all);
 

@@ -66,10 +66,14 @@ std::string format_form(const Form& form);
 
 // Reads the form text of file `file` (used only in messages). Every damaged line is recorded in
 // `errors` and skipped: a damaged property line loses that key only; a damaged section header
-// loses that control and the lines up to the next header. The rest is returned.
+// loses that control and the lines up to the next header; lines outside any control, keys
+// repeated in any letter case and values past a limit (host/limits.h) are damaged lines too.
+// The rest is returned.
 Form parse_form(std::string_view text, const std::string& file, std::vector<FormFileError>* errors);
 
-// Reads and parses the file at `path`; throws FormFileError when it cannot be read at all.
+// Reads and parses the file at `path`. Throws FormFileError (line 0) when it cannot be read at
+// all, or is no form: a folder, FIFO or device, a file over the size limit, or a file with no
+// '[form ...]' or '[control ...]' section (binary, empty, other text).
 Form load_form_file(const std::string& path, std::vector<FormFileError>* errors);
 
 // Formats and writes the form atomically; throws PropertyValueError or FileWriteError, and the

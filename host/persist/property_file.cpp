@@ -1,12 +1,12 @@
 #include "host/persist/property_file.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <iterator>
-#include <set>
+#include <string>
+#include <unordered_set>
 
+#include "foundation/ascii.h"
+#include "host/limits.h"
 #include "host/persist/property_value.h"
+#include "host/persist/text_file.h"
 
 namespace qd::host {
 
@@ -26,16 +26,36 @@ std::string_view trim(std::string_view s) {
 
 std::string error_text(const std::string& file, int line, const std::string& key,
                        const std::string& reason) {
+    // Appended piece by piece: GCC 12 sees a false overlap in chains of operator+ at -O3.
     std::string text = file;
     if (line > 0)
-        text += ":" + std::to_string(line);
-    text += ": ";
+        text.append(":").append(std::to_string(line));
+    text.append(": ");
     if (!key.empty())
-        text += "key '" + key + "': ";
-    return text + reason;
+        text.append("key '").append(key).append("': ");
+    return text.append(reason);
+}
+
+std::string lower_key(std::string_view key) {
+    std::string lower(key);
+    for (char& c : lower)
+        c = ascii_lower(c);
+    return lower;
 }
 
 }  // namespace
+
+void check_line_length(std::string_view line) {
+    if (line.size() > static_cast<std::size_t>(kMaxLineBytes.value))
+        throw PropertyValueError(over_limit(kMaxLineBytes, static_cast<std::int64_t>(line.size())));
+}
+
+void check_key_count(std::size_t keys_so_far) {
+    if (keys_so_far >= static_cast<std::size_t>(kMaxKeysPerSection.value))
+        throw PropertyValueError(
+            over_limit(kMaxKeysPerSection, static_cast<std::int64_t>(keys_so_far) + 1) +
+            "; this key and the rest of the section are not read");
+}
 
 bool is_storable_key(std::string_view key) {
     if (key.empty() || key.front() == '#')
@@ -54,7 +74,10 @@ Property parse_property_line(std::string_view line, std::string* key) {
     if (!is_storable_key(key_text))
         throw PropertyValueError("expected a key before '='");
     *key = key_text;
-    return {*key, parse_property_value(trim(line.substr(eq + 1)))};
+    const std::string_view value = trim(line.substr(eq + 1));
+    if (has_type_word(value))
+        return {*key, parse_property_value(value)};
+    return {*key, parse_untyped_value(value), true};
 }
 
 PropertyFileError::PropertyFileError(std::string file, int line, std::string key,
@@ -81,7 +104,8 @@ std::string format_property_file(const PropertyList& properties, std::string_vie
 PropertyList parse_property_file(std::string_view text, const std::string& file,
                                  std::vector<PropertyFileError>* errors) {
     PropertyList properties;
-    std::set<std::string, std::less<>> seen;
+    // Keys match without regard to letter case, as the property store matches them.
+    std::unordered_set<std::string> seen;
     int line_number = 0;
     while (!text.empty()) {
         ++line_number;
@@ -92,11 +116,16 @@ PropertyList parse_property_file(std::string_view text, const std::string& file,
             continue;
 
         std::string key;
+        bool stop = false;
         try {
+            check_line_length(line);
             Property p = parse_property_line(line, &key);
-            if (seen.contains(key))
-                throw PropertyValueError("given twice");
-            seen.insert(key);
+            if (seen.contains(lower_key(key)))
+                throw PropertyValueError("given twice (keys match in any letter case)");
+            stop = seen.size() >= static_cast<std::size_t>(kMaxKeysPerSection.value);
+            check_key_count(seen.size());
+            seen.insert(lower_key(key));
+            p.line = line_number;
             properties.push_back(std::move(p));
         } catch (const PropertyValueError& e) {
             PropertyFileError error(file, line_number, key, e.what());
@@ -104,17 +133,19 @@ PropertyList parse_property_file(std::string_view text, const std::string& file,
                 throw error;
             errors->push_back(std::move(error));
         }
+        if (stop)
+            break;
     }
     return properties;
 }
 
 PropertyList load_property_file(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw PropertyFileError(path, 0, {}, std::string("cannot open: ") + std::strerror(errno));
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        throw PropertyFileError(path, 0, {}, "cannot read");
+    std::string text;
+    try {
+        text = read_text_file(path);
+    } catch (const TextFileError& e) {
+        throw PropertyFileError(path, 0, {}, e.what());
+    }
     return parse_property_file(text, path);
 }
 

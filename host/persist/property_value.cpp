@@ -5,6 +5,9 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
+
+#include "foundation/ascii.h"
 
 namespace qd::host {
 
@@ -194,7 +197,69 @@ std::string unquote(std::string_view text) {
     return out;
 }
 
+// The words that start a typed value.
+constexpr std::string_view kTypeWords[] = {"empty",   "int16", "int32", "float32",
+                                           "float64", "bool",  "text"};
+
+// A hex integer of at most 8 digits after 0x or &H, as its 32 bits; nullopt when `text` is
+// not written so.
+std::optional<std::int32_t> hex_integer(std::string_view text) {
+    if (text.size() < 3 || !((text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) ||
+                             (text[0] == '&' && (text[1] == 'H' || text[1] == 'h'))))
+        return std::nullopt;
+    const std::string_view digits = text.substr(2);
+    std::uint32_t bits = 0;
+    const auto res = std::from_chars(digits.data(), digits.data() + digits.size(), bits, 16);
+    if (digits.size() > 8 || res.ec != std::errc() || res.ptr != digits.data() + digits.size())
+        return std::nullopt;
+    return static_cast<std::int32_t>(bits);
+}
+
+// A plain decimal number: a 32-bit integer when it is one, else a double.
+std::optional<Variant> decimal_number(std::string_view text) {
+    const std::string_view body = !text.empty() && text.front() == '+' ? text.substr(1) : text;
+    const char* end = body.data() + body.size();
+    std::int32_t i = 0;
+    auto res = std::from_chars(body.data(), end, i);
+    if (!body.empty() && res.ec == std::errc() && res.ptr == end)
+        return Variant(i);
+    double d = 0;
+    res = std::from_chars(body.data(), end, d, std::chars_format::general);
+    const bool spelled_out = body.find_first_of("nNiI") == std::string_view::npos;
+    if (!body.empty() && res.ptr == end && spelled_out && res.ec == std::errc())
+        return Variant(d);
+    return std::nullopt;
+}
+
 }  // namespace
+
+bool has_type_word(std::string_view text) {
+    const std::string_view first = text.substr(0, text.find(' '));
+    for (const std::string_view word : kTypeWords)
+        if (first == word)
+            return true;
+    return false;
+}
+
+Variant parse_untyped_value(std::string_view text) {
+    if (text.empty())
+        throw PropertyValueError("expected a value after '='");
+    if (text.front() == '"')
+        return Variant(std::string_view(unquote(text)));
+    if (iequals_ascii(text, "True") || iequals_ascii(text, "False"))
+        return Variant::boolean(iequals_ascii(text, "True"));
+    if (iequals_ascii(text, "NaN"))
+        return Variant(std::numeric_limits<double>::quiet_NaN());
+    if (iequals_ascii(text, "Inf") || iequals_ascii(text, "-Inf"))
+        return Variant(text[0] == '-' ? -std::numeric_limits<double>::infinity()
+                                      : std::numeric_limits<double>::infinity());
+    if (const std::optional<std::int32_t> hex = hex_integer(text))
+        return Variant(*hex);
+    if (std::optional<Variant> number = decimal_number(text))
+        return *number;
+    // Any other word reaches the property's coercion as text, which names what it expected.
+    return Variant(text);
+}
 
 std::string format_property_value(const Variant& value) {
     switch (value.type()) {

@@ -31,4 +31,12 @@ class PropertyValueError : public std::runtime_error {
 std::string format_property_value(const Variant& value);
 Variant parse_property_value(std::string_view text);
 
+// Whether the value text starts with a type word (and so is read by parse_property_value).
+bool has_type_word(std::string_view text);
+
+// A value written by hand without a type word: True or False (any letter case), a hex integer
+// (0x00FF00), a number, NaN, Inf, -Inf or a quoted text, as a script writes values; any other
+// text is kept as text. The caller converts it to the type the property declares.
+Variant parse_untyped_value(std::string_view text);
+
 }  // namespace qd::host

@@ -50,14 +50,16 @@ void draw_sunken_edge(Image& image, int edge) {
 }  // namespace
 
 void blit(Image& dst, const Image& src, int x, int y) {
-    for (int sy = 0; sy < src.height; ++sy) {
-        const int dy = y + sy;
-        if (dy < 0 || dy >= dst.height)
-            continue;
-        const int sx0 = std::max(0, -x), sx1 = std::min(src.width, dst.width - x);
-        if (sx0 < sx1)
-            std::copy(src.row(sy) + sx0, src.row(sy) + sx1, dst.row(dy) + x + sx0);
-    }
+    // In 64 bits: a place far outside the picture must not overflow on the way to the clip.
+    const std::int64_t sx0 = std::max<std::int64_t>(0, -std::int64_t{x});
+    const std::int64_t sx1 = std::min<std::int64_t>(src.width, std::int64_t{dst.width} - x);
+    const std::int64_t sy0 = std::max<std::int64_t>(0, -std::int64_t{y});
+    const std::int64_t sy1 = std::min<std::int64_t>(src.height, std::int64_t{dst.height} - y);
+    if (sx0 >= sx1)
+        return;
+    for (std::int64_t sy = sy0; sy < sy1; ++sy)
+        std::copy(src.row(static_cast<int>(sy)) + sx0, src.row(static_cast<int>(sy)) + sx1,
+                  dst.row(static_cast<int>(y + sy)) + (x + sx0));
 }
 
 void draw_label(Image& image, const RasterLabel& label, const RasterPictureBox& box, int origin_x,

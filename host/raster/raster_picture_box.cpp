@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "host/limits.h"
 #include "host/raster/figures.h"
 #include "host/raster/system_colours.h"
 
@@ -24,6 +25,11 @@ int pixels_of_twips(float twips, double twips_per_pixel) {
         return -1;
     const double px = std::floor(twips / static_cast<float>(twips_per_pixel) + 0.5);
     return px > kMaxPictureSide ? -1 : static_cast<int>(px);
+}
+
+// Whether a picture of that many pixels a side stays within the pixel limit of one picture.
+bool within_pixel_limit(int width, int height) {
+    return static_cast<std::int64_t>(width) * height <= kMaxPicturePixels.value;
 }
 
 HRESULT store_colour(OLE_COLOR c, std::uint32_t* slot) {
@@ -129,7 +135,8 @@ void RasterPictureBox::damage_view() {
 }
 
 bool RasterPictureBox::resize_pixels(int width, int height) {
-    if (width < 0 || height < 0 || width > kMaxPictureSide || height > kMaxPictureSide)
+    if (width < 0 || height < 0 || width > kMaxPictureSide || height > kMaxPictureSide ||
+        !within_pixel_limit(width, height))
         return false;
     width_ = static_cast<float>(width * device_.twips_per_pixel());
     height_ = static_cast<float>(height * device_.twips_per_pixel());
@@ -332,7 +339,7 @@ HRESULT RasterPictureBox::get_Width(float* v) {
 
 HRESULT RasterPictureBox::put_Width(float v) {
     const int px = pixels_of_twips(v, device_.twips_per_pixel());
-    if (px < 0)
+    if (px < 0 || !within_pixel_limit(px, outer_h_px_))
         return kInvalidPropertyValue;
     return reallocate_with(&outer_w_px_, px, [&] { width_ = v; });
 }
@@ -343,7 +350,7 @@ HRESULT RasterPictureBox::get_Height(float* v) {
 
 HRESULT RasterPictureBox::put_Height(float v) {
     const int px = pixels_of_twips(v, device_.twips_per_pixel());
-    if (px < 0)
+    if (px < 0 || !within_pixel_limit(outer_w_px_, px))
         return kInvalidPropertyValue;
     return reallocate_with(&outer_h_px_, px, [&] { height_ = v; });
 }

@@ -171,7 +171,8 @@ TEST(PropertyFile, KeepsWriteOrderAndReportsDamagedLinesByFileLineAndKey) {
     ASSERT_EQ(errors.size(), 4u);
     EXPECT_EQ(errors[1].line(), 5);
     EXPECT_EQ(errors[1].key(), "");
-    EXPECT_EQ(std::string(errors[2].what()), "pie.qdp:6: key 'Min': given twice");
+    EXPECT_EQ(std::string(errors[2].what()),
+              "pie.qdp:6: key 'Min': given twice (keys match in any letter case)");
     EXPECT_EQ(errors[3].line(), 7);
 
     EXPECT_THROW(format_property_file({{"Bad Key", Variant(1)}}), PropertyValueError);

@@ -117,9 +117,10 @@ TEST_F(RegisteredModule, CreationUsesTheDesignExtentAndResizeTheNewOne) {
     EXPECT_TRUE(printed("control.Width -> 1500"));
     EXPECT_TRUE(printed("control.Height -> 750"));
     ASSERT_EQ(err_.size(), 3u);
-    EXPECT_EQ(err_[2],
-              "error: 6: new huge qdProgressControls.qdProgressPie 1e9 1500: 0x800A017C "
-              "Invalid property value: no picture box of 1E+09 x 1500 twips");
+    EXPECT_EQ(
+        err_[2],
+        "error: 6: new huge qdProgressControls.qdProgressPie 1e9 1500: 0x800A017C "
+        "Invalid property value: extent: coordinate 1E+09 is over the limit of 1000000 twips");
     EXPECT_NE(err_[0].find("already a control named pie"), std::string::npos) << err_[0];
     EXPECT_EQ(err_[1].rfind("error: 5: new bad qdProgressControls.NoSuchClass: 0x80040154 Class "
                             "not registered: ",

@@ -13,8 +13,10 @@
 
 #include "host/container/form_host.h"
 #include "host/container/picture_file.h"
+#include "host/limits.h"
 #include "host/loader/loader.h"
 #include "host/loader/typelib_dump.h"
+#include "host/persist/text_file.h"
 #include "host/trace/printing_sink.h"
 #include "tools/qdhost/demo/demo_command.h"
 #include "tools/qdhost/demo/device_flags.h"
@@ -124,17 +126,23 @@ bool wants_help(const Arguments& args) {
     return false;
 }
 
+void print_line(FILE* f, std::string_view line) {
+    std::fwrite(line.data(), 1, line.size(), f);
+    std::fputc('\n', f);
+}
+
+// "qdhost COMMAND: MESSAGE" on standard error, every control byte of the message escaped.
+void report_error(const char* command, std::string_view message) {
+    std::fflush(stdout);
+    print_line(stderr, "qdhost " + std::string(command) + ": " + host::printable(message));
+}
+
 int usage_error(const char* command, const std::string& message, const char* help) {
-    std::fprintf(stderr, "qdhost %s: %s\n", command, message.c_str());
+    report_error(command, message);
     const std::string_view first_line(help, std::strchr(help, '\n') - help);
     std::fprintf(stderr, "%.*s\nRun 'qdhost %s --help' for details.\n",
                  static_cast<int>(first_line.size()), first_line.data(), command);
     return 2;
-}
-
-void print_line(FILE* f, std::string_view line) {
-    std::fwrite(line.data(), 1, line.size(), f);
-    std::fputc('\n', f);
 }
 
 // A library path given on the command line must name an existing file.
@@ -145,9 +153,14 @@ bool check_library_argument(const char* command, const Arguments& args, const ch
         return false;
     }
     struct stat st {};
-    if (::stat(args[0].c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
-        std::fprintf(stderr, "qdhost %s: %s: %s\n", command, args[0].c_str(),
-                     S_ISDIR(st.st_mode) ? "is a folder" : std::strerror(errno));
+    if (::stat(args[0].c_str(), &st) != 0) {
+        report_error(command, args[0] + ": " + std::strerror(errno));
+        *status = 2;
+        return false;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        report_error(command, args[0] + ": is " + host::file_kind(st.st_mode) +
+                                  ", not a component library file");
         *status = 2;
         return false;
     }
@@ -194,10 +207,81 @@ int registration(const char* command, const Arguments& args, const char* help, b
         else
             host::unregister_library(args[0]);
     } catch (const host::LoaderError& e) {
-        std::fprintf(stderr, "qdhost %s: %s\n", command, e.what());
+        report_error(command, e.what());
         return 1;
     }
     return 0;
+}
+
+}  // namespace
+
+namespace {
+
+// Reads a script from standard input line by line, so that a script typed there runs as it is
+// typed, within the same limits as a script file. False (after reporting) when reading stops.
+bool run_standard_input(ScriptRunner& runner, int* failures) {
+    int number = 0;
+    std::int64_t total = 0;
+    std::string line;
+    for (int c = std::getchar();; c = std::getchar()) {
+        if (c != EOF && c != '\n') {
+            if (line.size() >= static_cast<std::size_t>(host::kMaxLineBytes.value)) {
+                report_error("run", "-:" + std::to_string(number + 1) + ": " +
+                                        host::over_limit(host::kMaxLineBytes, "(longer)") +
+                                        "; the script stops here");
+                return false;
+            }
+            line += static_cast<char>(c);
+            continue;
+        }
+        if (c == EOF && line.empty())
+            break;
+        total += static_cast<std::int64_t>(line.size()) + 1;
+        if (total > host::kMaxFileBytes.value) {
+            report_error("run", "-: " + host::over_limit(host::kMaxFileBytes, total) +
+                                    "; the script stops here");
+            return false;
+        }
+        if (!runner.run_line(++number, line))
+            ++*failures;
+        line.clear();
+        if (c == EOF)
+            break;
+    }
+    if (std::ferror(stdin)) {
+        report_error("run", std::string("cannot read -: ") + std::strerror(errno));
+        return false;
+    }
+    return true;
+}
+
+// Runs a script file read whole (host::read_text_file checks kind and size), line by line.
+bool run_file(ScriptRunner& runner, const std::string& path, int* failures) {
+    std::string text;
+    try {
+        text = host::read_text_file(path);
+    } catch (const host::TextFileError& e) {
+        report_error("run", "cannot read " + path + ": " + e.what());
+        return false;
+    }
+    int number = 0;
+    std::string_view rest = text;
+    while (!rest.empty()) {
+        const std::size_t end = rest.find('\n');
+        const std::string_view line = rest.substr(0, end);
+        rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
+        ++number;
+        if (line.size() > static_cast<std::size_t>(host::kMaxLineBytes.value)) {
+            report_error("run", path + ":" + std::to_string(number) + ": " +
+                                    host::over_limit(host::kMaxLineBytes,
+                                                     static_cast<std::int64_t>(line.size())) +
+                                    "; the script stops here");
+            return false;
+        }
+        if (!runner.run_line(number, line))
+            ++*failures;
+    }
+    return true;
 }
 
 }  // namespace
@@ -212,44 +296,19 @@ int run_command(const Arguments& args) {
     if (args.size() != 1)
         return usage_error("run", args.empty() ? "missing SCRIPT" : "too many arguments", kRunHelp);
     const std::string& path = args[0];
-    FILE* in = path == "-" ? stdin : std::fopen(path.c_str(), "rb");
-    if (!in) {
-        std::fprintf(stderr, "qdhost run: cannot read %s: %s\n", path.c_str(),
-                     std::strerror(errno));
-        return 2;
-    }
-
     // Errors go to standard error; standard output is flushed first so that a terminal shows
     // both in statement order.
     ScriptRunner runner([](std::string_view line) { print_line(stdout, line); },
                         [](std::string_view line) {
                             std::fflush(stdout);
-                            print_line(stderr, line);
+                            print_line(stderr, host::printable(line));
                         });
-    // Line by line, so that a script typed on standard input runs as it is typed.
     int failures = 0;
-    int number = 0;
-    char* buffer = nullptr;
-    std::size_t capacity = 0;
-    ssize_t length;
-    while ((length = ::getline(&buffer, &capacity, in)) >= 0) {
-        std::string_view line(buffer, static_cast<std::size_t>(length));
-        if (!line.empty() && line.back() == '\n')
-            line.remove_suffix(1);
-        if (!runner.run_line(++number, line))
-            ++failures;
-    }
-    const bool read_failed = std::ferror(in) != 0;
-    const int read_errno = errno;
-    std::free(buffer);
-    if (in != stdin)
-        std::fclose(in);
+    const bool read =
+        path == "-" ? run_standard_input(runner, &failures) : run_file(runner, path, &failures);
     std::fflush(stdout);
-    if (read_failed) {
-        std::fprintf(stderr, "qdhost run: cannot read %s: %s\n", path.c_str(),
-                     std::strerror(read_errno));
+    if (!read)
         return 2;
-    }
     return failures > 0 ? 1 : 0;
 }
 
@@ -274,7 +333,7 @@ int typelib_command(const Arguments& args) {
         host::dump_type_library(tl.desc(), std::cout);
         std::cout.flush();
     } catch (const host::LoaderError& e) {
-        std::fprintf(stderr, "qdhost typelib: %s\n", e.what());
+        report_error("typelib", e.what());
         return 1;
     }
     return 0;
@@ -308,15 +367,15 @@ int render_command(const Arguments& args) {
     try {
         layout = host::open_form(container, form_path, &problems);
     } catch (const host::FormFileError& e) {
-        std::fprintf(stderr, "qdhost render: %s\n", e.what());
+        report_error("render", e.what());
         return 2;
     }
     for (const host::FormFileError& e : problems)
-        std::fprintf(stderr, "qdhost render: %s\n", e.what());
+        report_error("render", e.what());
     try {
         host::save_png(png, host::render_form(container, layout));
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "qdhost render: %s\n", e.what());
+        report_error("render", e.what());
         return 1;
     }
     std::printf("%s: %zu control%s drawn into %s\n", form_path.c_str(), layout.controls.size(),
@@ -338,7 +397,7 @@ int resources_command(const Arguments& args) {
     const std::filesystem::path folder = output ? *output : ".";
     std::error_code ec;
     if (!std::filesystem::is_directory(folder, ec)) {
-        std::fprintf(stderr, "qdhost resources: %s: not a folder\n", folder.c_str());
+        report_error("resources", folder.string() + ": not a folder");
         return 2;
     }
     try {
@@ -364,10 +423,10 @@ int resources_command(const Arguments& args) {
         else
             std::printf("no version block\n");
     } catch (const host::LoaderError& e) {
-        std::fprintf(stderr, "qdhost resources: %s\n", e.what());
+        report_error("resources", e.what());
         return 1;
     } catch (const host::FileWriteError& e) {
-        std::fprintf(stderr, "qdhost resources: %s\n", e.what());
+        report_error("resources", e.what());
         return 1;
     }
     return 0;
@@ -398,7 +457,8 @@ int qdhost_main(const Arguments& args) {
         return typelib_command(rest);
     if (command == "demo")
         return demo_command(rest);
-    std::fprintf(stderr, "qdhost: unknown command '%s'\n\n%s", command.c_str(), kUsage);
+    std::fprintf(stderr, "qdhost: unknown command '%s'\n\n%s", host::printable(command).c_str(),
+                 kUsage);
     return 2;
 }
 

@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "foundation/ascii.h"
+#include "host/container/declared_types.h"
 #include "host/container/picture_file.h"
 #include "host/loader/loader.h"
 #include "host/page/page_render.h"
@@ -111,6 +112,9 @@ void ScriptRunner::check_new_name(const std::string& name) const {
     if (name == kPageName || name == kFormName)
         host_failure(E_INVALIDARG,
                      "'" + name + "' names the open " + name + "; give the control another name");
+    // Checked here, before anything records the new class under a name another control holds.
+    if (container_.find(name))
+        host_failure(E_INVALIDARG, "there is already a control named " + name);
 }
 
 void ScriptRunner::execute(const NewStatement& s) {
@@ -137,9 +141,30 @@ void ScriptRunner::execute(const LoadStatement& s) {
     } catch (const host::PropertyFileError& e) {
         host_failure(E_FAIL, e.what());
     }
+    const std::vector<host::UntypedFailure> untyped =
+        host::apply_declared_types(s.progid, &properties);
+    if (!untyped.empty()) {
+        const auto damaged = [&](const host::UntypedFailure& f) -> std::string {
+            return host::PropertyFileError(s.file, f.property.line, f.property.key, f.reason)
+                .what();
+        };
+        for (std::size_t i = 0; i + 1 < untyped.size(); ++i)
+            extra_errors_.push_back(code_text(E_FAIL) + ": " + damaged(untyped[i]));
+        host_failure(E_FAIL, damaged(untyped.back()));
+    }
     classes_[s.name] = s.progid;
+    std::string last_key;
     try {
-        container_.load(s.name, s.progid, properties);
+        container_.load(s.name, s.progid, properties, std::nullopt, &last_key);
+    } catch (const host::ContainerError& e) {
+        if (!container_.find(s.name))
+            classes_.erase(s.name);
+        // Name the key the control read last, the one its refusal most likely concerns.
+        std::string detail = e.what();
+        if (!last_key.empty() && container_.find(s.name))
+            detail += std::string(detail.empty() ? "" : "; ") + "reading " + s.file + ": key '" +
+                      last_key + "'";
+        throw host::ContainerError(e.code(), detail);
     } catch (...) {
         if (!container_.find(s.name))
             classes_.erase(s.name);

@@ -191,14 +191,15 @@ int demo_command(const std::vector<std::string>& all_args) {
             ++failures;
     }
 
+    const int tiles_written = static_cast<int>(tiles.size()) - failures;
     progress(total - 1, total, "contact-sheet.png");
-    if (device.smooth) {
-        // The smooth sheet, and beside it the exact one at the same scale for comparison.
-        if (!save_png(dir / "contact-sheet-smooth.png", contact_sheet(tiles, views)))
-            ++failures;
-        if (!save_png(dir / "contact-sheet.png", contact_sheet(tiles, exact_views)))
-            ++failures;
-    } else if (!save_png(dir / "contact-sheet.png", contact_sheet(tiles, views))) {
+    const fs::path sheet = dir / "contact-sheet.png";
+    // With --smooth the smooth sheet goes beside the exact one at the same scale.
+    const bool sheet_written =
+        save_png(sheet, contact_sheet(tiles, device.smooth ? exact_views : views));
+    if (device.smooth && !save_png(dir / "contact-sheet-smooth.png", contact_sheet(tiles, views)))
+        ++failures;
+    if (!sheet_written) {
         ++failures;
     }
 
@@ -213,8 +214,11 @@ int demo_command(const std::vector<std::string>& all_args) {
         ++failures;
 
     const fs::path where = fs::absolute(dir).lexically_normal();
-    std::printf("gallery: %s (%zu pictures)\n", where.string().c_str(), tiles.size());
-    std::printf("contact sheet: %s\n", (where / "contact-sheet.png").string().c_str());
+    // Only what was written is announced.
+    if (tiles_written > 0)
+        std::printf("gallery: %s (%d pictures)\n", where.string().c_str(), tiles_written);
+    if (sheet_written)
+        std::printf("contact sheet: %s\n", (where / "contact-sheet.png").string().c_str());
     if (!animation.empty())
         std::printf("animation: %s\n", fs::absolute(animation).lexically_normal().string().c_str());
     if (failures > 0)

@@ -1,0 +1,94 @@
+#include "host/persist/text_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "host/limits.h"
+
+namespace qd::host {
+
+namespace {
+
+// Closes the descriptor on every path out.
+struct Descriptor {
+    int fd;
+    ~Descriptor() {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
+}  // namespace
+
+std::string file_kind(unsigned mode) {
+    switch (mode & S_IFMT) {
+        case S_IFREG:
+            return "a regular file";
+        case S_IFDIR:
+            return "a folder";
+        case S_IFIFO:
+            return "a FIFO";
+        case S_IFCHR:
+            return "a character device";
+        case S_IFBLK:
+            return "a block device";
+        case S_IFSOCK:
+            return "a socket";
+        default:
+            return "not a regular file";
+    }
+}
+
+std::string read_text_file(const std::string& path) {
+    // Non-blocking, so that a FIFO with no writer cannot hold the open; it is refused below.
+    const Descriptor file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+    if (file.fd < 0)
+        throw TextFileError(std::string("cannot open: ") + std::strerror(errno));
+    struct stat st {};
+    if (::fstat(file.fd, &st) != 0)
+        throw TextFileError(std::string("cannot read: ") + std::strerror(errno));
+    if (!S_ISREG(st.st_mode))
+        throw TextFileError("is " + file_kind(st.st_mode) + ", not a regular file");
+    if (st.st_size > kMaxFileBytes.value)
+        throw TextFileError(over_limit(kMaxFileBytes, st.st_size));
+    std::string text;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(file.fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            throw TextFileError(std::string("cannot read: ") + std::strerror(errno));
+        if (n == 0)
+            break;
+        // The file may grow while it is read.
+        if (text.size() + static_cast<std::size_t>(n) >
+            static_cast<std::size_t>(kMaxFileBytes.value))
+            throw TextFileError(over_limit(kMaxFileBytes, "(growing while read)"));
+        text.append(buffer, static_cast<std::size_t>(n));
+    }
+    return text;
+}
+
+std::string printable(std::string_view text) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x20 || u == 0x7F) {
+            out += "\\x";
+            out += kHex[u >> 4];
+            out += kHex[u & 15];
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+}  // namespace qd::host
