@@ -8,9 +8,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# Required to build and to draw; GoogleTest is small and lets scripts/test.sh run offline.
+# Required to build and to draw; GoogleTest is small and lets scripts/test.sh run offline, and
+# python3 runs the include-direction check of the suite.
 packages=(cmake make g++ binutils pkg-config libpng-dev libfreetype-dev libfontconfig1-dev
-          fontconfig fonts-dejavu-core libgif-dev googletest libgtest-dev libgmock-dev)
+          fontconfig fonts-dejavu-core libgif-dev googletest libgtest-dev libgmock-dev
+          python3)
 bench=${QD_BENCH:-OFF}
 if [[ $bench == ON ]]; then
   packages+=(libbenchmark-dev libcairo2-dev)
