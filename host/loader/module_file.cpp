@@ -11,6 +11,7 @@
 #include <cstring>
 #include <vector>
 
+#include "host/file_kind.h"
 #include "host/loader/library.h"
 
 namespace qd::host {
@@ -27,23 +28,6 @@ struct Descriptor {
             ::close(fd);
     }
 };
-
-const char* kind_of(mode_t mode) {
-    switch (mode & S_IFMT) {
-        case S_IFDIR:
-            return "a folder";
-        case S_IFIFO:
-            return "a FIFO";
-        case S_IFCHR:
-            return "a character device";
-        case S_IFBLK:
-            return "a block device";
-        case S_IFSOCK:
-            return "a socket";
-        default:
-            return "not a regular file";
-    }
-}
 
 [[noreturn]] void refuse(const std::string& path, const std::string& why) {
     throw LoaderError("cannot load " + path + ": " + why);
@@ -95,7 +79,7 @@ void check_module_file(const std::string& path) {
     if (::fstat(file.fd, &st) != 0)
         refuse(path, std::strerror(errno));
     if (!S_ISREG(st.st_mode))
-        refuse(path, std::string("is ") + kind_of(st.st_mode) + ", not a module file");
+        refuse(path, std::string("is ") + file_kind(st.st_mode) + ", not a module file");
     const auto size = static_cast<std::uint64_t>(st.st_size);
     Header header{};
     if (size < sizeof header || !read_at(file.fd, &header, sizeof header, 0))

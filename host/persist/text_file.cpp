@@ -24,25 +24,6 @@ struct Descriptor {
 
 }  // namespace
 
-std::string file_kind(unsigned mode) {
-    switch (mode & S_IFMT) {
-        case S_IFREG:
-            return "a regular file";
-        case S_IFDIR:
-            return "a folder";
-        case S_IFIFO:
-            return "a FIFO";
-        case S_IFCHR:
-            return "a character device";
-        case S_IFBLK:
-            return "a block device";
-        case S_IFSOCK:
-            return "a socket";
-        default:
-            return "not a regular file";
-    }
-}
-
 std::string read_text_file(const std::string& path) {
     // Non-blocking, so that a FIFO with no writer cannot hold the open; it is refused below.
     const Descriptor file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
@@ -52,7 +33,7 @@ std::string read_text_file(const std::string& path) {
     if (::fstat(file.fd, &st) != 0)
         throw TextFileError(std::string("cannot read: ") + std::strerror(errno));
     if (!S_ISREG(st.st_mode))
-        throw TextFileError("is " + file_kind(st.st_mode) + ", not a regular file");
+        throw TextFileError(std::string("is ") + file_kind(st.st_mode) + ", not a regular file");
     if (st.st_size > kMaxFileBytes.value)
         throw TextFileError(over_limit(kMaxFileBytes, st.st_size));
     std::string text;

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "host/file_kind.h"
+
 namespace qd::host {
 
 // A file that cannot be read as text; what() is the reason alone, without the file's name
@@ -15,9 +17,6 @@ class TextFileError : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
 };
-
-// What kind of file `mode` (a stat mode) describes, for messages: "a folder", "a FIFO", ...
-std::string file_kind(unsigned mode);
 
 // The whole content of the regular file at `path`; throws TextFileError.
 std::string read_text_file(const std::string& path);
