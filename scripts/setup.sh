@@ -5,6 +5,7 @@
 # Usage: scripts/setup.sh [extra cmake arguments]
 #   QD_BUILD_DIR  the build folder (default ./build)
 #   QD_BENCH=ON   configure the benchmarks too (installs Google Benchmark and Cairo, their peer)
+#   QD_WERROR=ON  treat warnings as errors (CI and the developer preset do)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -29,7 +30,8 @@ fi
 
 build_dir=${QD_BUILD_DIR:-build}
 jobs=$(nproc)
-cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQD_BENCH="$bench" "$@" >/dev/null
+cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQD_BENCH="$bench" \
+  -DQD_WERROR="${QD_WERROR:-OFF}" "$@" >/dev/null
 cmake --build "$build_dir" -j"$jobs" --target qdProgressControls qdxProgressPie qdhost \
   qd_register_modules
 echo "setup: built the modules and qdhost into $build_dir"

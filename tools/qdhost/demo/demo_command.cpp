@@ -197,7 +197,9 @@ int demo_command(const std::vector<std::string>& all_args) {
     // With --smooth the smooth sheet goes beside the exact one at the same scale.
     const bool sheet_written =
         save_png(sheet, contact_sheet(tiles, device.smooth ? exact_views : views));
-    if (device.smooth && !save_png(dir / "contact-sheet-smooth.png", contact_sheet(tiles, views)))
+    const bool smooth_written =
+        device.smooth && save_png(dir / "contact-sheet-smooth.png", contact_sheet(tiles, views));
+    if (device.smooth && !smooth_written)
         ++failures;
     if (!sheet_written) {
         ++failures;
@@ -219,6 +221,9 @@ int demo_command(const std::vector<std::string>& all_args) {
         std::printf("gallery: %s (%d pictures)\n", where.string().c_str(), tiles_written);
     if (sheet_written)
         std::printf("contact sheet: %s\n", (where / "contact-sheet.png").string().c_str());
+    if (smooth_written)
+        std::printf("smooth contact sheet: %s\n",
+                    (where / "contact-sheet-smooth.png").string().c_str());
     if (!animation.empty())
         std::printf("animation: %s\n", fs::absolute(animation).lexically_normal().string().c_str());
     if (failures > 0)
