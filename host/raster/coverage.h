@@ -212,31 +212,45 @@ inline bool row_range(double cy, double extent, const Clip& clip, int* y0, int* 
     return pixel_range(cy, {-extent, extent}, clip.height, y0, y1);
 }
 
+// The rows of the picture an ellipse sector (semi-axes a, b about cy) inside `wedge` reaches,
+// widened by a hair so rounding cannot lose an edge row; false when it reaches none.
+inline bool sector_rows(double cy, double a, double b, const Wedge& wedge, const Clip& clip,
+                        int* y0, int* y1) {
+    double up, down;
+    wedge.vertical_reach(a, b, &up, &down);
+    return !(up < 0) && pixel_range(cy, {-std::min(b, up + 1e-9), std::min(b, down + 1e-9)},
+                                    clip.height, y0, y1);
+}
+
+// The columns of that sector on row y, as up to two pairs (x0, x1) in `out`; returns the count.
+inline int sector_row(double cx, double cy, double a, double b, const Wedge& wedge, int width,
+                      int y, int out[4]) {
+    const double dy = y - cy;
+    const double hw = ellipse_half_width(a, b, dy);
+    if (hw < 0)
+        return 0;
+    Interval parts[2];
+    const int n = wedge.row(-dy, parts);
+    int count = 0;
+    for (int i = 0; i < n; ++i)
+        if (pixel_range(cx, intersect(parts[i], {-hw, hw}), width, &out[2 * count],
+                        &out[2 * count + 1]))
+            ++count;
+    return count;
+}
+
 // The pixels of an ellipse sector (semi-axes a, b about cx, cy) inside `wedge`.
 template <typename Sink>
 void sector_spans(double cx, double cy, double a, double b, const Wedge& wedge, const Clip& clip,
                   Sink&& sink) {
-    if (!(a >= 0 && b >= 0))
-        return;
-    // Only the rows the sector reaches, widened by a hair so rounding cannot lose an edge row.
-    double up, down;
-    wedge.vertical_reach(a, b, &up, &down);
     int y0, y1;
-    if (up < 0 || !pixel_range(cy, {-std::min(b, up + 1e-9), std::min(b, down + 1e-9)}, clip.height,
-                               &y0, &y1))
+    if (!(a >= 0 && b >= 0) || !sector_rows(cy, a, b, wedge, clip, &y0, &y1))
         return;
-    Interval parts[2];
+    int spans[4];
     for (int y = y0; y <= y1; ++y) {
-        const double dy = y - cy;
-        const double hw = ellipse_half_width(a, b, dy);
-        if (hw < 0)
-            continue;
-        const int n = wedge.row(-dy, parts);
-        for (int i = 0; i < n; ++i) {
-            int x0, x1;
-            if (pixel_range(cx, intersect(parts[i], {-hw, hw}), clip.width, &x0, &x1))
-                sink(y, x0, x1);
-        }
+        const int n = sector_row(cx, cy, a, b, wedge, clip.width, y, spans);
+        for (int i = 0; i < n; ++i)
+            sink(y, spans[2 * i], spans[2 * i + 1]);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "host/raster/deferred_run.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "host/raster/paint.h"
 
@@ -19,11 +20,13 @@ void DeferredRun::discard() {
     ops_.clear();
     clear_pending_ = false;
     has_sectors_ = false;
+    rects_only_ = true;
 }
 
 void DeferredRun::clear(std::uint32_t pixel) {
     ops_.clear();
     has_sectors_ = false;
+    rects_only_ = true;
     clear_pending_ = true;
     clear_pixel_ = pixel;
 }
@@ -49,17 +52,31 @@ bool DeferredRun::add_sector(const EllipseRows& rows, double cx, double cy, doub
         if (!FixedRay::make(cx, cy, hi_k[i], clip.height, &op.hi[i]))
             return false;
     // The rows the sector reaches, as the cached path takes them.
-    double up, down;
-    wedge.vertical_reach(a, b, &up, &down);
-    if (up < 0 || !pixel_range(cy, {-std::min(b, up + 1e-9), std::min(b, down + 1e-9)}, clip.height,
-                               &op.y0, &op.y1))
+    if (!sector_rows(cy, a, b, wedge, clip, &op.y0, &op.y1))
         return true;  // nothing to draw
     op.y0 = std::max(op.y0, rows.y0());
     op.y1 = std::min(op.y1, rows.y1());
     if (op.y0 > op.y1)
         return true;
     has_sectors_ = true;
+    rects_only_ = false;
     ecx_ = cx, ecy_ = cy, ea_ = a, eb_ = b;
+    ops_.push_back(op);
+    return true;
+}
+
+bool DeferredRun::add_wedge(double cx, double cy, double a, double b, const Wedge& wedge,
+                            const Clip& clip, std::uint32_t pixel) {
+    if (!room())
+        return false;
+    Op op{};
+    op.kind = Kind::Wedge;
+    op.pixel = pixel;
+    op.cx = cx, op.cy = cy, op.ao = a, op.bo = b;
+    op.wedge = wedge;
+    if (!(a >= 0 && b >= 0) || !sector_rows(cy, a, b, wedge, clip, &op.y0, &op.y1))
+        return true;
+    rects_only_ = false;
     ops_.push_back(op);
     return true;
 }
@@ -74,6 +91,7 @@ bool DeferredRun::add_ring(double cx, double cy, double ao, double bo, double ai
     op.cx = cx, op.cy = cy, op.ao = ao, op.bo = bo, op.ai = ai, op.bi = bi;
     if (!(ao >= 0 && bo >= 0) || !row_range(cy, bo, clip, &op.y0, &op.y1))
         return true;
+    rects_only_ = false;
     ops_.push_back(op);
     return true;
 }
@@ -107,6 +125,13 @@ int DeferredRun::op_spans(const Op& op, int y, const EllipseRows& rows, int widt
             out[0] = {first, last};
             return first <= last ? 1 : 0;
         }
+        case Kind::Wedge: {
+            int spans[4];
+            const int n = sector_row(op.cx, op.cy, op.ao, op.bo, op.wedge, width, y, spans);
+            for (int i = 0; i < n; ++i)
+                out[i] = {spans[2 * i], spans[2 * i + 1]};
+            return n;
+        }
         case Kind::Ring: {
             // ring_spans' row for the whole turn.
             const double dy = y - op.cy;
@@ -131,36 +156,158 @@ int DeferredRun::op_spans(const Op& op, int y, const EllipseRows& rows, int widt
     return 0;
 }
 
-void DeferredRun::paint_rows(Image& image, const Op& op, int y0, int y1,
-                             const EllipseRows& rows) const {
-    const std::uint32_t pixel = op.pixel;
-    if (op.kind == Kind::Rect) {
-        for (int y = y0; y <= y1; ++y)
-            fill_pixels(image.row(y) + op.x0, op.x1 - op.x0 + 1, pixel);
+namespace {
+
+// Paints columns f..l of `row` except next_f..next_l (empty when next_f > next_l).
+inline void fill_outside(std::uint32_t* row, int f, int l, int next_f, int next_l,
+                         std::uint32_t pixel) {
+    if (next_f > next_l || next_l < f || next_f > l) {
+        fill_pixels(row + f, l - f + 1, pixel);
         return;
     }
-    if (op.kind == Kind::Ring) {
-        Span spans[2];
+    fill_pixels(row + f, next_f - f, pixel);
+    fill_pixels(row + next_l + 1, l - next_l, pixel);
+}
+
+}  // namespace
+
+namespace {
+
+// The rays of a cached sector stepped row by row, two of each side; a missing ray never cuts.
+struct RayCursor {
+    std::int64_t lo[2], hi[2], lo_step[2] = {0, 0}, hi_step[2] = {0, 0};
+
+    RayCursor(const FixedRay* l, int nl, const FixedRay* h, int nh, int y) {
+        constexpr std::int64_t kFar = std::int64_t{1} << 61;
+        lo[0] = lo[1] = -kFar;
+        hi[0] = hi[1] = kFar;
+        for (int i = 0; i < nl; ++i)
+            lo[i] = l[i].at(y), lo_step[i] = l[i].step;
+        for (int i = 0; i < nh; ++i)
+            hi[i] = h[i].at(y), hi_step[i] = h[i].step;
+    }
+    // Cuts the row's columns first..last by the rays and moves to the next row.
+    void cut(int* first, int* last) {
+        *first = std::max({*first, FixedRay::ceil_of(lo[0]), FixedRay::ceil_of(lo[1])});
+        *last = std::min({*last, FixedRay::floor_of(hi[0]), FixedRay::floor_of(hi[1])});
+        lo[0] -= lo_step[0], lo[1] -= lo_step[1];
+        hi[0] -= hi_step[0], hi[1] -= hi_step[1];
+    }
+};
+
+}  // namespace
+
+void DeferredRun::paint_rows(Image& image, const Op& op, const Op* next, int y0, int y1,
+                             const EllipseRows& rows) const {
+    const std::uint32_t pixel = op.pixel;
+    std::uint32_t* const pixels = image.pixels.data();
+    const std::size_t stride = static_cast<std::size_t>(image.width);
+    const int width = image.width;
+    if (op.kind == Kind::Sector && next && next->kind == Kind::Sector) {
+        // A band followed by the next band of the pie: both walked together, row by row.
+        const int* first_of = rows.first();
+        const int* last_of = rows.last();
+        if (op.nlo == 1 && op.nhi == 1 && next->nlo == 1 && next->nhi == 1) {
+            // The common case: each band bounded by one ray on either side.
+            std::int64_t l0 = op.lo[0].at(y0), h0 = op.hi[0].at(y0);
+            std::int64_t l1 = next->lo[0].at(y0), h1 = next->hi[0].at(y0);
+            const std::int64_t ls0 = op.lo[0].step, hs0 = op.hi[0].step;
+            const std::int64_t ls1 = next->lo[0].step, hs1 = next->hi[0].step;
+            const int ny0 = next->y0, ny1 = next->y1;
+            for (int y = y0; y <= y1; ++y, l0 -= ls0, h0 -= hs0, l1 -= ls1, h1 -= hs1) {
+                const int ef = first_of[y], el = last_of[y];
+                const int f = std::max(ef, FixedRay::ceil_of(l0));
+                const int l = std::min(el, FixedRay::floor_of(h0));
+                if (f > l)
+                    continue;
+                int nf = std::max(ef, FixedRay::ceil_of(l1));
+                const int nl = std::min(el, FixedRay::floor_of(h1));
+                if (y < ny0 || y > ny1)
+                    nf = nl + 1;
+                fill_outside(pixels + y * stride, f, l, nf, nl, pixel);
+            }
+            return;
+        }
+        RayCursor own(op.lo, op.nlo, op.hi, op.nhi, y0);
+        RayCursor over(next->lo, next->nlo, next->hi, next->nhi, y0);
         for (int y = y0; y <= y1; ++y) {
-            const int n = op_spans(op, y, rows, image.width, spans);
-            for (int k = 0; k < n; ++k)
-                fill_pixels(image.row(y) + spans[k].x0, spans[k].x1 - spans[k].x0 + 1, pixel);
+            int f = first_of[y], l = last_of[y], nf = f, nl = l;
+            own.cut(&f, &l);
+            over.cut(&nf, &nl);
+            if (f > l)
+                continue;
+            if (y < next->y0 || y > next->y1)
+                nf = 1, nl = 0;
+            fill_outside(pixels + y * stride, f, l, nf, nl, pixel);
         }
         return;
     }
-    std::uint32_t* const pixels = image.pixels.data();
-    const std::size_t stride = static_cast<std::size_t>(image.width);
-    auto sink = [=](int y, int x0, int x1) {
-        fill_pixels(pixels + y * stride + x0, x1 - x0 + 1, pixel);
+    // Otherwise only a figure of one span a row is left out: a sector of the cached rows or a
+    // rect.
+    if (next && next->kind != Kind::Sector && next->kind != Kind::Rect)
+        next = nullptr;
+    auto sink = [&, pixels, stride, pixel](int y, int x0, int x1) {
+        std::uint32_t* row = pixels + y * stride;
+        Span over;
+        if (next && y >= next->y0 && y <= next->y1 && op_spans(*next, y, rows, width, &over))
+            fill_outside(row, x0, x1, over.x0, over.x1, pixel);
+        else
+            fill_pixels(row + x0, x1 - x0 + 1, pixel);
     };
-    if (op.nlo == 1)
-        cached_sector_rows<1, 1>(rows, op.lo, op.hi, y0, y1, sink);
-    else if (op.nlo == 2)
-        cached_sector_rows<2, 0>(rows, op.lo, op.hi, y0, y1, sink);
-    else if (op.nhi == 2)
-        cached_sector_rows<0, 2>(rows, op.lo, op.hi, y0, y1, sink);
-    else
-        cached_sector_rows<0, 0>(rows, op.lo, op.hi, y0, y1, sink);
+    if (op.kind == Kind::Sector) {
+        if (op.nlo == 1)
+            cached_sector_rows<1, 1>(rows, op.lo, op.hi, y0, y1, sink);
+        else if (op.nlo == 2)
+            cached_sector_rows<2, 0>(rows, op.lo, op.hi, y0, y1, sink);
+        else if (op.nhi == 2)
+            cached_sector_rows<0, 2>(rows, op.lo, op.hi, y0, y1, sink);
+        else
+            cached_sector_rows<0, 0>(rows, op.lo, op.hi, y0, y1, sink);
+        return;
+    }
+    Span spans[2];
+    for (int y = y0; y <= y1; ++y) {
+        const int n = op_spans(op, y, rows, width, spans);
+        for (int k = 0; k < n; ++k)
+            sink(y, spans[k].x0, spans[k].x1);
+    }
+}
+
+bool DeferredRun::write_rect_rows(Image& image, int y0, int y1) const {
+    // The rows where the set of rects changes, in order.
+    constexpr int kMaxKinds = 32;
+    int breaks[kMaxKinds + 1] = {y0};
+    int n = 1;
+    const auto add_break = [&](int y) {
+        int i = 0;
+        while (i < n && breaks[i] < y)
+            ++i;
+        if (i < n && breaks[i] == y)
+            return true;
+        if (n > kMaxKinds)
+            return false;
+        for (int k = n; k > i; --k)
+            breaks[k] = breaks[k - 1];
+        breaks[i] = y;
+        ++n;
+        return true;
+    };
+    for (const Op& op : ops_)
+        if (!add_break(op.y0) || !add_break(op.y1 + 1))
+            return false;
+    const std::size_t row_bytes = static_cast<std::size_t>(image.width) * sizeof(std::uint32_t);
+    for (int k = 0; k < n && breaks[k] <= y1; ++k) {
+        const int from = breaks[k], to = k + 1 < n ? std::min(breaks[k + 1] - 1, y1) : y1;
+        std::uint32_t* row = image.row(from);
+        if (clear_pending_)
+            fill_pixels(row, image.width, clear_pixel_);
+        for (const Op& op : ops_)
+            if (from >= op.y0 && from <= op.y1)
+                fill_pixels(row + op.x0, op.x1 - op.x0 + 1, op.pixel);
+        for (int y = from + 1; y <= to; ++y)
+            std::memcpy(image.row(y), row, row_bytes);
+    }
+    return true;
 }
 
 void DeferredRun::flush(Image& image, const EllipseRows& rows) {
@@ -172,6 +319,10 @@ void DeferredRun::flush(Image& image, const EllipseRows& rows) {
             y0 = 0, y1 = image.height - 1;
         for (const Op& op : ops_)
             y0 = std::min(y0, op.y0), y1 = std::max(y1, op.y1);
+        if (rects_only_ && clear_pending_ && write_rect_rows(image, y0, y1)) {
+            discard();
+            return;
+        }
         // Blocks of rows that stay in the first-level cache while every figure paints its part:
         // memory sees each pixel written once.
         constexpr int kBlockBytes = 32 * 1024;
@@ -181,10 +332,12 @@ void DeferredRun::flush(Image& image, const EllipseRows& rows) {
             if (clear_pending_)
                 for (int y = b0; y <= b1; ++y)
                     fill_pixels(image.row(y), image.width, clear_pixel_);
-            for (const Op& op : ops_) {
+            for (std::size_t k = 0; k < ops_.size(); ++k) {
+                const Op& op = ops_[k];
                 const int r0 = std::max(op.y0, b0), r1 = std::min(op.y1, b1);
                 if (r0 <= r1)
-                    paint_rows(image, op, r0, r1, rows);
+                    paint_rows(image, op, k + 1 < ops_.size() ? &ops_[k + 1] : nullptr, r0, r1,
+                               rows);
             }
         }
     }

@@ -1,17 +1,21 @@
-// Figures held back and written together: one write per pixel for a whole pass.
+// Figures held back and written together: close to one write per pixel for a whole pass.
 //
 // A full redraw of a pie is a clear, a ring and a hundred sectors of one ellipse, each painting
 // over part of the one before; a bar's is a clear and a hundred boxes. Drawn one by one, most
 // pixels are written several times. The picture box instead queues such figures while they
 // are plain copies of one colour (the last one drawn wins at every pixel) and writes them when
 // anything else touches or reads the picture: a block of rows at a time, small enough to stay in
-// the first-level cache, the clear first and then each figure's part in call order, so memory
-// sees each pixel written once. The pixels are exactly those of drawing the figures in order.
+// the cache, the clear first and then each figure's part in call order, so memory sees each
+// pixel written once. A figure leaves out, row by row, the pixels of the figure that follows it,
+// which would paint over them: the bands of a pie overlap their neighbours, and each band's
+// pixels are then written once in the cache as well. The pixels are exactly those of drawing
+// the figures in order.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
+#include "host/raster/coverage.h"
 #include "host/raster/ellipse_rows.h"
 #include "host/raster/image.h"
 
@@ -38,6 +42,9 @@ class DeferredRun {
     // wedge does not suit the cached path, or queued sectors use another ellipse.
     bool add_sector(const EllipseRows& rows, double cx, double cy, double a, double b,
                     const Wedge& wedge, const Clip& clip, std::uint32_t pixel);
+    // The sector as the general span loop (sector_spans) fills it.
+    bool add_wedge(double cx, double cy, double a, double b, const Wedge& wedge, const Clip& clip,
+                   std::uint32_t pixel);
     // Whether a sector of this ellipse may join the queue: no queued sector uses another.
     bool takes_ellipse(double cx, double cy, double a, double b) const;
     // The whole ring between the ellipses (ao, bo) and (ai, bi), as ring_spans draws it.
@@ -50,15 +57,16 @@ class DeferredRun {
     void flush(Image& image, const EllipseRows& rows);
 
   private:
-    enum class Kind : std::uint8_t { Sector, Ring, Rect };
+    enum class Kind : std::uint8_t { Sector, Wedge, Ring, Rect };
     struct Op {
         Kind kind;
         std::uint32_t pixel;
         int y0, y1;  // rows touched, clipped
         int nlo = 0, nhi = 0;
-        FixedRay lo[2], hi[2];          // a sector's rays
-        double cx, cy, ao, bo, ai, bi;  // a ring
+        FixedRay lo[2], hi[2];          // a cached sector's rays
+        double cx, cy, ao, bo, ai, bi;  // a ring; a general sector's ellipse is (ao, bo)
         int x0, x1;                     // a rect
+        Wedge wedge = Wedge::none();    // a general sector's
     };
     struct Span {
         int x0, x1;
@@ -66,9 +74,15 @@ class DeferredRun {
     static constexpr std::size_t kMaxOps = 512;
 
     bool room() const { return has_room(1); }
+    // The spans of `op` on row y (any kind): at most two.
     int op_spans(const Op& op, int y, const EllipseRows& rows, int width, Span out[2]) const;
-    // Paints rows y0..y1 of the figure.
-    void paint_rows(Image& image, const Op& op, int y0, int y1, const EllipseRows& rows) const;
+    // Paints rows y0..y1 of the figure, leaving out what `next` (the figure after it, or null)
+    // paints over.
+    void paint_rows(Image& image, const Op& op, const Op* next, int y0, int y1,
+                    const EllipseRows& rows) const;
+    // A run of rects alone (the bar's): rows between the rects' first and last rows are alike,
+    // so each kind of row is painted once and copied. False when the rows come in too many kinds.
+    bool write_rect_rows(Image& image, int y0, int y1) const;
 
     DeferredRun();
 
@@ -77,6 +91,7 @@ class DeferredRun {
     bool clear_pending_ = false;
     std::uint32_t clear_pixel_ = 0;
     bool has_sectors_ = false;
+    bool rects_only_ = true;  // no figure but rects queued
     double ecx_ = 0, ecy_ = 0, ea_ = 0, eb_ = 0;
 };
 

@@ -96,6 +96,22 @@ struct FixedRay {
     static int floor_of(std::int64_t x) { return static_cast<int>(x >> kFraction); }
 };
 
+// Whether the cached path takes the sector of the ellipse (a, b > 0 about cx, cy) inside
+// `wedge` on a picture with this clip: the wedge has straight bounds that the fixed point holds.
+inline bool cached_path_suits(double cx, double cy, double a, double b, const Wedge& wedge,
+                              const Clip& clip) {
+    double k[2][2];
+    int n[2];
+    if (!(a > 0 && b > 0) || !wedge.linear_bounds(k[0], &n[0], k[1], &n[1]))
+        return false;
+    FixedRay ray;
+    for (int side = 0; side < 2; ++side)
+        for (int i = 0; i < n[side]; ++i)
+            if (!FixedRay::make(cx, cy, k[side][i], clip.height, &ray))
+                return false;
+    return true;
+}
+
 // Rows y0..y1 of a sector whose wedge is NLo rays bounding x from below and NHi from above.
 template <int NLo, int NHi, typename Sink>
 void cached_sector_rows(const EllipseRows& rows, const FixedRay* lo, const FixedRay* hi, int y0,
@@ -156,12 +172,8 @@ bool cached_sector_spans(EllipseRows& rows, double cx, double cy, double a, doub
             return false;
     if (!rows.prepare(cx, cy, a, b, clip))
         return true;  // no row of the picture meets the ellipse
-    // Only the rows the sector reaches, widened by a hair so rounding cannot lose an edge row.
-    double up, down;
-    wedge.vertical_reach(a, b, &up, &down);
     int y0, y1;
-    if (up < 0 || !pixel_range(cy, {-std::min(b, up + 1e-9), std::min(b, down + 1e-9)}, clip.height,
-                               &y0, &y1))
+    if (!sector_rows(cy, a, b, wedge, clip, &y0, &y1))
         return true;
     y0 = std::max(y0, rows.y0());
     y1 = std::min(y1, rows.y1());

@@ -372,14 +372,18 @@ bool defer_ellipse(DeferredRun& run, EllipseRows& rows, const Image& image, cons
     const Clip clip = clip_of(image);
     const Wedge wedge = f.wedge();
     if (fills) {
-        double lo[2], hi[2];
-        int nlo, nhi;
-        if (!rows.fits(clip) || !run.takes_ellipse(f.cx, f.cy, f.a, f.b) ||
-            !wedge.linear_bounds(lo, &nlo, hi, &nhi))
+        // The path draw_ellipse would take: the cached rows (of one ellipse for the whole run)
+        // or the general span loop.
+        if (!rows.fits(clip))
             return false;
-        if (rows.prepare(f.cx, f.cy, f.a, f.b, clip) &&
-            !run.add_sector(rows, f.cx, f.cy, f.a, f.b, wedge, clip, brush.paint.a))
+        if (!cached_path_suits(f.cx, f.cy, f.a, f.b, wedge, clip)) {
+            if (!run.add_wedge(f.cx, f.cy, f.a, f.b, wedge, clip, brush.paint.a))
+                return false;
+        } else if (!run.takes_ellipse(f.cx, f.cy, f.a, f.b) ||
+                   (rows.prepare(f.cx, f.cy, f.a, f.b, clip) &&
+                    !run.add_sector(rows, f.cx, f.cy, f.a, f.b, wedge, clip, brush.paint.a))) {
             return false;
+        }
     }
     if (outlines) {
         const double w = pen.width;

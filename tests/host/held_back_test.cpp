@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 
 #include "raster_fixture.h"
 
@@ -53,13 +54,16 @@ void draw_pass(RasterPictureBox* box, bool read_after_each) {
 }
 
 TEST(HeldBack, APassHeldBackEqualsTheSameFiguresWrittenOneByOne) {
-    // Large enough to be held back (a picture beyond the second-level cache).
+    // Pictures large enough to hold figures back; the narrow ones clip the pass.
+    for (const auto& [w, h] : {std::pair{600, 500}, std::pair{1100, 240}, std::pair{240, 1100}}) {
+        ASSERT_GE(static_cast<std::size_t>(w) * h, RasterPictureBox::kHoldBackPixels);
+        auto held = pixel_box(w, h);
+        auto one_by_one = pixel_box(w, h);
+        draw_pass(held.get(), false);
+        draw_pass(one_by_one.get(), true);
+        EXPECT_EQ(held->picture().pixels, one_by_one->picture().pixels) << w << "x" << h;
+    }
     auto held = pixel_box(600, 500);
-    auto one_by_one = pixel_box(600, 500);
-    ASSERT_GE(600u * 500u, RasterPictureBox::kHoldBackPixels);
-    draw_pass(held.get(), false);
-    draw_pass(one_by_one.get(), true);
-    EXPECT_EQ(held->picture().pixels, one_by_one->picture().pixels);
     // A second box drawing in between writes the first's held figures, not its own, over it.
     auto other = pixel_box(600, 500);
     held->Cls();
