@@ -14,10 +14,12 @@ DeferredRun& DeferredRun::shared() {
 
 DeferredRun::DeferredRun() {
     ops_.reserve(kMaxOps);
+    wedges_.reserve(kMaxOps);
 }
 
 void DeferredRun::discard() {
     ops_.clear();
+    wedges_.clear();
     clear_pending_ = false;
     has_sectors_ = false;
     rects_only_ = true;
@@ -25,6 +27,7 @@ void DeferredRun::discard() {
 
 void DeferredRun::clear(std::uint32_t pixel) {
     ops_.clear();
+    wedges_.clear();
     has_sectors_ = false;
     rects_only_ = true;
     clear_pending_ = true;
@@ -39,7 +42,7 @@ bool DeferredRun::add_sector(const EllipseRows& rows, double cx, double cy, doub
                              const Wedge& wedge, const Clip& clip, std::uint32_t pixel) {
     if (!room() || !takes_ellipse(cx, cy, a, b))
         return false;
-    Op op{};
+    Op op;
     op.kind = Kind::Sector;
     op.pixel = pixel;
     double lo_k[2], hi_k[2];
@@ -69,13 +72,14 @@ bool DeferredRun::add_wedge(double cx, double cy, double a, double b, const Wedg
                             const Clip& clip, std::uint32_t pixel) {
     if (!room())
         return false;
-    Op op{};
+    Op op;
     op.kind = Kind::Wedge;
     op.pixel = pixel;
     op.cx = cx, op.cy = cy, op.ao = a, op.bo = b;
-    op.wedge = wedge;
     if (!(a >= 0 && b >= 0) || !sector_rows(cy, a, b, wedge, clip, &op.y0, &op.y1))
         return true;
+    op.wedge = static_cast<int>(wedges_.size());
+    wedges_.push_back(wedge);
     rects_only_ = false;
     ops_.push_back(op);
     return true;
@@ -85,7 +89,7 @@ bool DeferredRun::add_ring(double cx, double cy, double ao, double bo, double ai
                            const Clip& clip, std::uint32_t pixel) {
     if (!room())
         return false;
-    Op op{};
+    Op op;
     op.kind = Kind::Ring;
     op.pixel = pixel;
     op.cx = cx, op.cy = cy, op.ao = ao, op.bo = bo, op.ai = ai, op.bi = bi;
@@ -101,11 +105,10 @@ bool DeferredRun::add_rect(int x0, int y0, int x1, int y1, std::uint32_t pixel) 
         return false;
     if (x0 > x1 || y0 > y1)
         return true;
-    Op op{};
+    Op& op = ops_.emplace_back();
     op.kind = Kind::Rect;
     op.pixel = pixel;
     op.x0 = x0, op.x1 = x1, op.y0 = y0, op.y1 = y1;
-    ops_.push_back(op);
     return true;
 }
 
@@ -127,7 +130,8 @@ int DeferredRun::op_spans(const Op& op, int y, const EllipseRows& rows, int widt
         }
         case Kind::Wedge: {
             int spans[4];
-            const int n = sector_row(op.cx, op.cy, op.ao, op.bo, op.wedge, width, y, spans);
+            const int n =
+                sector_row(op.cx, op.cy, op.ao, op.bo, wedges_[op.wedge], width, y, spans);
             for (int i = 0; i < n; ++i)
                 out[i] = {spans[2 * i], spans[2 * i + 1]};
             return n;

@@ -32,6 +32,8 @@ class DeferredRun {
     // Drops what is queued without writing it (its picture is going).
     void discard();
     bool empty() const { return ops_.empty() && !clear_pending_; }
+    // Whether a clear is queued: the run holds a whole pass.
+    bool clears() const { return clear_pending_; }
     // Whether `n` more figures fit.
     bool has_room(std::size_t n) const { return ops_.size() + n <= kMaxOps; }
 
@@ -66,7 +68,7 @@ class DeferredRun {
         FixedRay lo[2], hi[2];          // a cached sector's rays
         double cx, cy, ao, bo, ai, bi;  // a ring; a general sector's ellipse is (ao, bo)
         int x0, x1;                     // a rect
-        Wedge wedge = Wedge::none();    // a general sector's
+        int wedge;                      // a general sector's, in wedges_
     };
     struct Span {
         int x0, x1;
@@ -88,6 +90,7 @@ class DeferredRun {
 
     const void* owner_ = nullptr;
     std::vector<Op> ops_;
+    std::vector<Wedge> wedges_;
     bool clear_pending_ = false;
     std::uint32_t clear_pixel_ = 0;
     bool has_sectors_ = false;

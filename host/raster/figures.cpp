@@ -165,8 +165,24 @@ PixelRect ellipse_bounds(const EllipseFigure& f, const Pen& pen) {
 }
 
 PixelRect box_bounds(double x1, double y1, double x2, double y2, const Pen& pen) {
-    const double xs[] = {x1, x2}, ys[] = {y1, y2};
-    return bounds_of(xs, ys, 2, pen_pad(pen) + 0.5);
+    const double pad = pen_pad(pen) + 0.5;
+    static constexpr double kReach = 1 << 24;  // as bounds_of
+    const double lo_x = std::min(x1, x2) - pad, hi_x = std::max(x1, x2) + pad;
+    const double lo_y = std::min(y1, y2) - pad, hi_y = std::max(y1, y2) + pad;
+    if (!(lo_x > -kReach && hi_x < kReach && lo_y > -kReach && hi_y < kReach)) {
+        const double xs[] = {x1, x2}, ys[] = {y1, y2};
+        return bounds_of(xs, ys, 2, pad);
+    }
+    // Within reach: floor and ceil by conversion, as bounds_of's library calls give.
+    const auto floor_of = [](double v) {
+        const long long t = static_cast<long long>(v);
+        return t - (v < t ? 1 : 0);
+    };
+    const auto ceil_of = [](double v) {
+        const long long t = static_cast<long long>(v);
+        return t + (v > t ? 1 : 0);
+    };
+    return PixelRect::spanning(floor_of(lo_x), floor_of(lo_y), ceil_of(hi_x), ceil_of(hi_y));
 }
 
 bool pen_pattern_on(int style, double pos) {

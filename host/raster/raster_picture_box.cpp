@@ -168,7 +168,7 @@ void RasterPictureBox::reallocate() {
 HRESULT RasterPictureBox::Cls() {
     if (smooth_)
         smooth_->clear(background_);
-    else if (holds_back())
+    else if (!picture_.empty())
         run().clear(background_);  // written with the figures that follow
     else
         std::fill(picture_.pixels.begin(), picture_.pixels.end(), background_);
@@ -235,7 +235,7 @@ HRESULT RasterPictureBox::Line(float x1, float y1, float x2, float y2) {
     make_room();
     const bool held =
         smooth_ ? smooth_->add_box(px1, py1, px2, py2, pen, brush)
-                : holds_back() && defer_box(run(), picture_, px1, py1, px2, py2, pen, brush);
+                : holds_pass() && defer_box(run(), picture_, px1, py1, px2, py2, pen, brush);
     if (!held)
         draw_now([&] { draw_box(picture_, px1, py1, px2, py2, pen, brush); });
     add_damage(box_bounds(px1, py1, px2, py2, pen));

@@ -84,6 +84,12 @@ class RasterPictureBox : public ComObject<RasterPictureBox, IPictureBox> {
     // The thread's run of held-back figures, claimed for this picture.
     DeferredRun& run();
     bool holds_back() const { return picture_.pixels.size() >= kHoldBackPixels; }
+    // Boxes are held on any picture after a held clear: a whole pass of boxes paints each kind
+    // of row once.
+    bool holds_pass() const {
+        const DeferredRun& run = DeferredRun::shared();
+        return holds_back() || (run.owner() == this && run.clears());
+    }
     // A smooth canvas that keeps too many figures writes them and starts afresh.
     void make_room();
     // Draws what neither the run nor the smooth canvas takes, after writing what they hold.
