@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
+#include <numbers>
 
 namespace qd::host {
 
@@ -12,21 +12,29 @@ bool plain(const Paint& p) {
     return p.pattern == kFillSolid && p.m == 0;
 }
 
-// The sample columns k (sample x = (k + 0.5) / grid - 0.5) inside lo..hi. The bounds are
-// clamped first, so rounding is a conversion and a compare rather than a library call.
-bool sample_range(double lo, double hi, int grid, int limit, int* k0, int* k1) {
-    const double l = std::clamp((lo + 0.5) * grid - 0.5, -1.0, limit + 1.0);
-    const double h = std::clamp((hi + 0.5) * grid - 0.5, -1.0, limit + 1.0);
-    if (!(l <= h))
-        return false;
-    const int tl = static_cast<int>(l), th = static_cast<int>(h);  // toward zero
-    const int first = std::max(tl + (l > tl ? 1 : 0), 0);          // ceil
-    const int last = std::min(th - (h < th ? 1 : 0), limit);       // floor
-    if (first > last)
-        return false;
-    *k0 = first;
-    *k1 = last;
-    return true;
+constexpr double kTwoPi = 2 * std::numbers::pi;
+
+// Curves are flattened to chords no further than this from them, in pixels.
+constexpr double kFlatness = 0.02;
+
+// The number of chords of a whole turn of an ellipse whose longer semi-axis is r.
+int chords_of(double r) {
+    const double step = 2 * std::acos(std::max(-1.0, 1 - kFlatness / std::max(r, kFlatness)));
+    return static_cast<int>(std::clamp(std::ceil(kTwoPi / step), 16.0, 4096.0));
+}
+
+// The point of the ellipse (a, b about cx, cy) on the ray at `angle`, counter-clockwise on screen.
+void ellipse_point(double cx, double cy, double a, double b, double angle, double* x, double* y) {
+    const double c = std::cos(angle), s = std::sin(angle);
+    const double ca = a > 0 ? c / a : 0, sb = b > 0 ? s / b : 0;
+    const double q = ca * ca + sb * sb;
+    const double t = q > 0 ? 1 / std::sqrt(q) : 0;
+    *x = cx + t * c;
+    *y = cy - t * s;
+}
+
+std::uint32_t to_level(float v) {
+    return static_cast<std::uint32_t>(std::min(std::max(v + 0.5f, 0.0f), 255.0f));
 }
 
 }  // namespace
@@ -66,8 +74,13 @@ bool SmoothCanvas::add_ellipse(const EllipseFigure& f, const Pen& pen, const Bru
     if (fills && f.a > 0 && f.b > 0) {
         Figure s{Kind::Sector, brush.paint.a, bounds};
         s.cx = f.cx, s.cy = f.cy, s.a = f.a, s.b = f.b;
-        s.wedge = f.wedge();
-        keep(s);
+        s.whole = f.whole;
+        s.start = f.start, s.end = f.end;
+        s.sweep = f.whole ? kTwoPi : f.end - f.start;
+        if (s.sweep < 0)
+            s.sweep += kTwoPi;
+        if (s.whole || s.sweep > 0)
+            keep(s);
     }
     if (outlines) {
         const double w = pen.width;
@@ -109,48 +122,6 @@ bool SmoothCanvas::add_box(double x1, double y1, double x2, double y2, const Pen
     return true;
 }
 
-int SmoothCanvas::sample_spans(const Figure& f, double y, double sector_hw, int out[4]) const {
-    const int limit = 1 << 28;
-    int n = 0, k0, k1;
-    const auto add = [&](double lo, double hi) {
-        if (sample_range(lo, hi, kGrid, limit, &k0, &k1))
-            out[n++] = k0, out[n++] = k1;
-    };
-    switch (f.kind) {
-        case Kind::Rect:
-            if (y >= f.y0 && y <= f.y1)
-                add(f.x0, f.x1);
-            return n / 2;
-        case Kind::Sector: {
-            const double hw = sector_hw;
-            if (hw < 0)
-                return 0;
-            Interval parts[2];
-            const int np = f.wedge.row(f.cy - y, parts);
-            for (int i = 0; i < np; ++i) {
-                const Interval iv = intersect(parts[i], {-hw, hw});
-                if (!iv.empty())
-                    add(f.cx + iv.lo, f.cx + iv.hi);
-            }
-            return n / 2;
-        }
-        case Kind::Ring: {
-            const double ho = ellipse_half_width(f.a, f.b, y - f.cy);
-            if (ho < 0)
-                return 0;
-            const double hi = f.ai > 0 && f.bi > 0 ? ellipse_half_width(f.ai, f.bi, y - f.cy) : -1;
-            if (hi <= 0) {
-                add(f.cx - ho, f.cx + ho);
-            } else {
-                add(f.cx - ho, f.cx - hi);
-                add(f.cx + hi, f.cx + ho);
-            }
-            return n / 2;
-        }
-    }
-    return 0;
-}
-
 void SmoothCanvas::flush(Image& image) {
     if (!pending())
         return;
@@ -170,90 +141,215 @@ void SmoothCanvas::flush(Image& image) {
     clear_pending_ = false;
 }
 
-bool SmoothCanvas::uniform(int x, int row_samples, std::uint16_t owner) const {
-    // Eight samples of a sub-row are two 64-bit words.
-    static_assert(kGrid == 8);
-    const std::uint64_t pattern = owner * 0x0001000100010001ull;
-    for (int s = 0; s < kGrid; ++s) {
-        const std::uint16_t* sub =
-            owners_.data() + static_cast<std::size_t>(s) * row_samples + x * kGrid;
-        std::uint64_t a, b;
-        std::memcpy(&a, sub, 8);
-        std::memcpy(&b, sub + 4, 8);
-        if ((a ^ pattern) | (b ^ pattern))
-            return false;
-    }
+bool SmoothCanvas::cut_by_next(std::size_t i, double* sweep) const {
+    if (i + 1 >= figures_.size())
+        return false;
+    const Figure& f = figures_[i];
+    const Figure& n = figures_[i + 1];
+    if (f.kind != Kind::Sector || n.kind != Kind::Sector || f.whole || n.whole || f.cx != n.cx ||
+        f.cy != n.cy || f.a != n.a || f.b != n.b)
+        return false;
+    double d = n.start - f.start;
+    if (d < 0)
+        d += kTwoPi;
+    if (!(d <= f.sweep && d + n.sweep >= f.sweep))
+        return false;
+    *sweep = d;
     return true;
+}
+
+void SmoothCanvas::add_outline(const Figure& f, double end, double sweep, int left) {
+    const double shift = 0.5 - left;
+    const std::size_t first = edges_.size();
+    double px = 0, py = 0, fx = 0, fy = 0;
+    bool started = false;
+    const auto to = [&](double x, double y) {
+        if (started)
+            edges_.push_back({px + shift, py + 0.5, x + shift, y + 0.5});
+        else
+            fx = x, fy = y, started = true;
+        px = x, py = y;
+    };
+    const auto close = [&] {
+        if (started)
+            edges_.push_back({px + shift, py + 0.5, fx + shift, fy + 0.5});
+        started = false;
+    };
+    const auto turn = [&](double cx, double cy, double a, double b, bool backwards) {
+        const int n = chords_of(std::max(a, b));
+        for (int k = 0; k < n; ++k) {
+            double x, y;
+            ellipse_point(cx, cy, a, b, (backwards ? n - k : k) % n * (kTwoPi / n), &x, &y);
+            to(x, y);
+        }
+        close();
+    };
+    switch (f.kind) {
+        case Kind::Rect:
+            to(f.x0, f.y0), to(f.x1, f.y0), to(f.x1, f.y1), to(f.x0, f.y1);
+            close();
+            break;
+        case Kind::Ring:
+            turn(f.cx, f.cy, f.a, f.b, false);
+            if (f.ai > 0 && f.bi > 0)
+                turn(f.cx, f.cy, f.ai, f.bi, true);  // the hole, the other way round
+            break;
+        case Kind::Sector: {
+            if (f.whole) {
+                turn(f.cx, f.cy, f.a, f.b, false);
+                break;
+            }
+            // The centre, the arc through the chords' fixed angles, back to the centre.
+            const int n = chords_of(std::max(f.a, f.b));
+            const double step = kTwoPi / n;
+            double x, y;
+            to(f.cx, f.cy);
+            ellipse_point(f.cx, f.cy, f.a, f.b, f.start, &x, &y);
+            to(x, y);
+            for (long k = static_cast<long>(std::floor(f.start / step)) + 1;
+                 k * step - f.start < sweep; ++k) {
+                ellipse_point(f.cx, f.cy, f.a, f.b, static_cast<double>(k % n) * step, &x, &y);
+                to(x, y);
+            }
+            ellipse_point(f.cx, f.cy, f.a, f.b, end, &x, &y);
+            to(x, y);
+            close();
+            break;
+        }
+    }
+    std::sort(edges_.begin() + static_cast<std::ptrdiff_t>(first), edges_.end(),
+              [](const CoverEdge& p, const CoverEdge& q) { return p.v_min() < q.v_min(); });
+}
+
+void SmoothCanvas::build_shapes(const PixelRect& region, std::size_t from) {
+    shapes_.clear();
+    edges_.clear();
+    int layer = -1;
+    bool in_run = false;
+    double run_sweep = 0;
+    for (std::size_t i = from; i < figures_.size(); ++i) {
+        const Figure& f = figures_[i];
+        double sweep = f.sweep, end = f.end;
+        // A band hidden past the next band's start is cut there; the cut bands of a run tile
+        // their ellipse and share one layer, as long as the run stays within one turn.
+        double cut;
+        const bool cut_here = cut_by_next(i, &cut) && (!in_run || run_sweep + cut <= kTwoPi);
+        if (cut_here) {
+            sweep = cut;
+            end = figures_[i + 1].start;
+        }
+        if (in_run && run_sweep + sweep > kTwoPi)
+            in_run = false;
+        if (!in_run && cut_here)
+            ++layer, run_sweep = 0;
+        const bool member = in_run || cut_here;
+        run_sweep += sweep;
+        in_run = cut_here;
+        if (f.bounds.y >= region.bottom() || f.bounds.bottom() <= region.y ||
+            f.bounds.x >= region.right() || f.bounds.right() <= region.x ||
+            (f.kind == Kind::Sector && !f.whole && !(sweep > 0)))
+            continue;
+        Shape s{f.pixel, 0, 0, edges_.size(), 0, 0, 0, member ? layer : -1};
+        add_outline(f, end, sweep, region.x);
+        s.end = edges_.size();
+        s.next = s.first;
+        double top = 1e300, bottom = -1e300;
+        for (std::size_t e = s.first; e < s.end; ++e)
+            top = std::min(top, edges_[e].v_min()), bottom = std::max(bottom, edges_[e].v_max());
+        if (s.first == s.end)
+            continue;
+        s.y0 = std::max(region.y, static_cast<int>(std::floor(std::max(top, -1e9))));
+        s.y1 =
+            std::min(region.bottom() - 1, static_cast<int>(std::ceil(std::min(bottom, 1e9))) - 1);
+        if (s.y0 <= s.y1)
+            shapes_.push_back(s);
+    }
+    active_.resize(edges_.size());
+}
+
+void SmoothCanvas::blend_row(int y, int width) {
+    // Planes of one row: red, green, blue; a run's layer adds its coverage as a fourth.
+    float* const red = rgb_.data();
+    float* const green = red + width;
+    float* const blue = green + width;
+    float* const lred = layer_.data();
+    float* const lgreen = lred + width;
+    float* const lblue = lgreen + width;
+    float* const lcover = lblue + width;
+    int pending = -1, lo = width, hi = -1;
+    const auto end_layer = [&] {
+        for (int j = lo; j <= hi; ++j) {
+            const float under = 1 - std::min(lcover[j], 1.0f);
+            red[j] = lred[j] + under * red[j];
+            green[j] = lgreen[j] + under * green[j];
+            blue[j] = lblue[j] + under * blue[j];
+            lred[j] = lgreen[j] = lblue[j] = lcover[j] = 0;
+        }
+        pending = -1, lo = width, hi = -1;
+    };
+    for (Shape& s : shapes_) {
+        if (pending >= 0 && s.layer != pending)
+            end_layer();
+        if (y < s.y0 || y > s.y1)
+            continue;
+        // Edges that end above this row leave; those that start on it join.
+        std::size_t* act = active_.data() + s.first;
+        std::size_t n = 0;
+        for (std::size_t k = 0; k < s.active; ++k)
+            if (edges_[act[k]].v_max() > y)
+                act[n++] = act[k];
+        while (s.next < s.end && edges_[s.next].v_min() < y + 1)
+            act[n++] = s.next++;
+        s.active = n;
+        for (std::size_t k = 0; k < n; ++k)
+            coverage_.add(edges_[act[k]], y);
+        const float cr = static_cast<float>(s.pixel & 0xFF);
+        const float cg = static_cast<float>((s.pixel >> 8) & 0xFF);
+        const float cb = static_cast<float>((s.pixel >> 16) & 0xFF);
+        if (s.layer >= 0) {
+            pending = s.layer;
+            lo = std::min(lo, coverage_.lo());
+            hi = std::max(hi, coverage_.take([&](int j, float c) {
+                lred[j] += c * cr, lgreen[j] += c * cg, lblue[j] += c * cb, lcover[j] += c;
+            }));
+        } else {
+            coverage_.take([&](int j, float c) {
+                red[j] += (cr - red[j]) * c;
+                green[j] += (cg - green[j]) * c;
+                blue[j] += (cb - blue[j]) * c;
+            });
+        }
+    }
+    if (pending >= 0)
+        end_layer();
 }
 
 void SmoothCanvas::render(Image& image, const PixelRect& region, std::size_t from,
                           bool over_clear) {
     const int w = region.width;
-    const int row_samples = w * kGrid;
-    owners_.assign(static_cast<std::size_t>(row_samples) * kGrid, 0);
-    // Owner 0 is no figure (what was under them), owner i + 1 is figure i.
-    colours_.resize(figures_.size() + 1);
-    for (std::size_t i = 0; i < figures_.size(); ++i)
-        colours_[i + 1] = figures_[i].pixel;
-    const int k_base = region.x * kGrid;
+    build_shapes(region, from);
+    coverage_.reset(w);
+    rgb_.resize(static_cast<std::size_t>(w) * 3);
+    layer_.assign(static_cast<std::size_t>(w) * 4, 0.0f);
+    float* const red = rgb_.data();
+    float* const green = red + w;
+    float* const blue = green + w;
     for (int y = region.y; y < region.bottom(); ++y) {
-        std::fill(owners_.begin(), owners_.end(), std::uint16_t{0});
-        // The sectors of a pie share one ellipse: its half-widths on the sub-rows are worked
-        // out once a row.
-        double hw[kGrid] = {};
-        const Figure* hw_of = nullptr;
-        for (std::size_t i = from; i < figures_.size(); ++i) {
-            const Figure& f = figures_[i];
-            if (y < f.bounds.y || y >= f.bounds.bottom() || f.bounds.x >= region.right() ||
-                f.bounds.right() <= region.x)
-                continue;
-            if (f.kind == Kind::Sector && !(hw_of && hw_of->cx == f.cx && hw_of->cy == f.cy &&
-                                            hw_of->a == f.a && hw_of->b == f.b)) {
-                for (int s = 0; s < kGrid; ++s)
-                    hw[s] = ellipse_half_width(f.a, f.b, y - 0.5 + (s + 0.5) / kGrid - f.cy);
-                hw_of = &f;
-            }
-            const auto owner = static_cast<std::uint16_t>(i + 1);
-            for (int s = 0; s < kGrid; ++s) {
-                const double ys = y - 0.5 + (s + 0.5) / kGrid;
-                int spans[4];
-                const int n = sample_spans(f, ys, hw[s], spans);
-                std::uint16_t* sub = owners_.data() + static_cast<std::size_t>(s) * row_samples;
-                for (int k = 0; k < n; ++k) {
-                    const int a = std::max(spans[2 * k] - k_base, 0);
-                    const int b = std::min(spans[2 * k + 1] - k_base, row_samples - 1);
-                    if (a <= b)
-                        std::fill(sub + a, sub + b + 1, owner);
-                }
+        std::uint32_t* row = image.row(y) + region.x;
+        if (over_clear) {
+            std::fill_n(red, w, static_cast<float>(clear_pixel_ & 0xFF));
+            std::fill_n(green, w, static_cast<float>((clear_pixel_ >> 8) & 0xFF));
+            std::fill_n(blue, w, static_cast<float>((clear_pixel_ >> 16) & 0xFF));
+        } else {
+            for (int j = 0; j < w; ++j) {
+                red[j] = static_cast<float>(row[j] & 0xFF);
+                green[j] = static_cast<float>((row[j] >> 8) & 0xFF);
+                blue[j] = static_cast<float>((row[j] >> 16) & 0xFF);
             }
         }
-        blend_row(image.row(y) + region.x, w, row_samples, over_clear);
-    }
-}
-
-void SmoothCanvas::blend_row(std::uint32_t* row, int w, int row_samples, bool over_clear) {
-    const std::uint32_t* colours = colours_.data();
-    for (int x = 0; x < w; ++x) {
-        colours_[0] = over_clear ? clear_pixel_ : row[x];
-        const std::uint16_t first = owners_[static_cast<std::size_t>(x) * kGrid];
-        if (uniform(x, row_samples, first)) {  // inside one figure or none: no edge here
-            row[x] = colours[first];
-            continue;
-        }
-        // Red and blue side by side in one word, green in another: 64 samples of 255 fit.
-        std::uint32_t rb = 0, g = 0;
-        for (int s = 0; s < kGrid; ++s) {
-            const std::uint16_t* sub =
-                owners_.data() + static_cast<std::size_t>(s) * row_samples + x * kGrid;
-            for (int k = 0; k < kGrid; ++k) {
-                const std::uint32_t p = colours[sub[k]];
-                rb += p & 0xFF00FF;
-                g += p & 0xFF00;
-            }
-        }
-        constexpr std::uint32_t n = kGrid * kGrid;
-        const std::uint32_t r = ((rb & 0xFFFF) + n / 2) / n, b = ((rb >> 16) + n / 2) / n;
-        row[x] = r | ((((g >> 8) + n / 2) / n) << 8) | (b << 16);
+        blend_row(y, w);
+        for (int j = 0; j < w; ++j)
+            row[j] = to_level(red[j]) | (to_level(green[j]) << 8) | (to_level(blue[j]) << 16);
     }
 }
 

@@ -1,15 +1,20 @@
 // Anti-aliased figures: the picture box's drawing in smooth mode.
 //
-// Each pixel is sampled on a 4 x 4 grid. Every sample belongs to the last figure covering it,
-// so where two sectors share a ray each sample is painted once and the edge pixel is split
-// between their colours by area: neighbouring bands meet without seams or dark lines. The
-// figures since the last clear are kept, so a later update re-renders the pixels it touches
-// from all of them, and an incremental pass gives the pixels of a full one.
+// Each figure is a polygon (its curves flattened to within a fiftieth of a pixel, at angles
+// fixed by the ellipse alone, so a figure cut at a ray keeps the rest of its outline) whose
+// exact area over every pixel is its coverage, and figures are blended over each other in call
+// order. Where a sector is followed by another of the same ellipse that starts inside it and
+// reaches past its end (the bands of a pie), the first is cut at the second's start ray; such a
+// run of sectors then tiles the ellipse and is blended as one layer, each pixel taking the bands'
+// colours by their areas, so bands meet without seams. The figures since the last clear are
+// kept, so a later update re-renders the pixels it touches from all of them, and an incremental
+// pass gives the pixels of a full one.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
+#include "host/raster/area_coverage.h"
 #include "host/raster/coverage.h"
 #include "host/raster/figures.h"
 #include "host/raster/image.h"
@@ -45,19 +50,30 @@ class SmoothCanvas {
         double cx = 0, cy = 0, a = 0, b = 0;    // sector: ellipse; ring: outer ellipse
         double ai = 0, bi = 0;                  // ring: inner ellipse
         double x0 = 0, y0 = 0, x1 = 0, y1 = 0;  // rect: edges
-        Wedge wedge = Wedge::full();
+        double start = 0, end = 0, sweep = 0;   // sector: counter-clockwise from start
+        bool whole = false;                     // sector: the whole ellipse
+    };
+    // A figure as the render blends it: its edges (in edges_, sorted by top) and, for a band of
+    // a run that tiles its ellipse, the run it belongs to.
+    struct Shape {
+        std::uint32_t pixel;
+        int y0, y1;              // rows
+        std::size_t first, end;  // its edges in edges_
+        std::size_t next;        // the first of its edges not yet started
+        std::size_t active;      // its started edges not yet ended: active_[first..first + active)
+        int layer;               // >= 0: blended with the other bands of that run
     };
     static constexpr std::size_t kMaxFigures = 1024;
-    static constexpr int kGrid = 8;  // samples a side of a pixel
 
     bool keep(const Figure& f);
-    // Samples of row `y_sample` (pixel coordinates) that figure `f` covers, as up to two
-    // ranges of sample columns; a sector's ellipse is sector_hw wide either side on that row.
-    int sample_spans(const Figure& f, double y_sample, double sector_hw, int out[4]) const;
-    // Whether the samples of pixel x on the current row all belong to `owner`.
-    bool uniform(int x, int row_samples, std::uint16_t owner) const;
-    // Averages the samples of each pixel of one row (the owners filled for it) into `row`.
-    void blend_row(std::uint32_t* row, int w, int row_samples, bool over_clear);
+    // The part of figure i's sector before figure i + 1's start, when i + 1 hides the rest.
+    bool cut_by_next(std::size_t i, double* sweep) const;
+    // Figure f's outline as edges in cells of a region starting at column `left`; a sector
+    // ends at `end` after `sweep`.
+    void add_outline(const Figure& f, double end, double sweep, int left);
+    void build_shapes(const PixelRect& region, std::size_t from);
+    // Blends row y's shapes into the floats of `rgb` (the region's row, what was under first).
+    void blend_row(int y, int width);
     void render(Image& image, const PixelRect& region, std::size_t from, bool over_clear);
 
     std::vector<Figure> figures_;  // since the last clear or forget
@@ -65,8 +81,13 @@ class SmoothCanvas {
     bool cleared_ = false;         // figures_ start at a clear of clear_pixel_
     bool clear_pending_ = false;
     std::uint32_t clear_pixel_ = 0;
-    std::vector<std::uint16_t> owners_;   // a row's samples: 0 for none, else figure + 1
-    std::vector<std::uint32_t> colours_;  // by owner: what was under, then each figure
+    // The render's working rows, kept between renders.
+    std::vector<Shape> shapes_;
+    std::vector<CoverEdge> edges_;
+    std::vector<std::size_t> active_;  // per shape's edges: the started ones not yet ended
+    std::vector<float> rgb_;           // the region's row being built, three floats a pixel
+    std::vector<float> layer_;         // a run's colours and coverage, four floats a pixel
+    RowCoverage coverage_;
 };
 
 }  // namespace qd::host
