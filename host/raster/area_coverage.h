@@ -25,7 +25,8 @@ class RowCoverage {
     void reset(int width) {
         width_ = width;
         cells_.assign(static_cast<std::size_t>(width) + 2, 0.0f);
-        lo_ = width_, hi_ = -1;
+        touched_.clear();
+        touched_.reserve(64);
     }
 
     // The part of `e` within row r.
@@ -44,33 +45,50 @@ class RowCoverage {
         add_piece(u0 + (top - v0) * dudv, u0 + (bottom - v0) * dudv, (bottom - top) * dir);
     }
 
-    // Columns touched since the last take (lo > hi when none), clipped to the row.
-    int lo() const { return std::max(lo_, 0); }
-    int hi() const { return std::min(hi_, width_ - 1); }
-    // Runs `visit(column, coverage)` over the touched columns left to right and empties the row;
-    // returns the last column visited (or -1).
-    template <typename Visit>
-    int take(Visit&& visit) {
+    // Runs `span(j0, j1, coverage)` over the row left to right, for every run of columns of one
+    // coverage above zero, and empties the row.
+    template <typename Span>
+    void take(Span&& span) {
+        // A row holds a few cells an edge: insertion sort.
+        int* const t0 = touched_.data();
+        const std::size_t count = touched_.size();
+        for (std::size_t i = 1; i < count; ++i) {
+            const int v = t0[i];
+            std::size_t k = i;
+            for (; k > 0 && t0[k - 1] > v; --k)
+                t0[k] = t0[k - 1];
+            t0[k] = v;
+        }
         float sum = 0;
-        int last = hi();
-        for (int j = lo(); j <= last; ++j) {
-            sum += cells_[j];
+        int from = 0;  // the first column not yet given
+        int last = -1;
+        for (const int t : touched_) {
+            if (t == last)
+                continue;
+            last = t;
+            if (t >= width_) {
+                cells_[static_cast<std::size_t>(t)] = 0;
+                continue;
+            }
+            const float before = std::min(std::fabs(sum), 1.0f);
+            if (t > from && before > kNone)
+                span(from, t - 1, before);
+            sum += cells_[static_cast<std::size_t>(t)];
+            cells_[static_cast<std::size_t>(t)] = 0;
             const float c = std::min(std::fabs(sum), 1.0f);
-            if (c > 0)
-                visit(j, c);
+            if (c > kNone)
+                span(t, t, c);
+            from = t + 1;
         }
         // A figure whose right edge lies beyond the row covers the rest of it.
         const float rest = std::min(std::fabs(sum), 1.0f);
-        if (rest > 1e-6f) {
-            for (int j = std::max(last + 1, lo()); j < width_; ++j)
-                visit(j, rest);
-            last = width_ - 1;
-        }
-        if (lo_ <= hi_)
-            std::fill(cells_.begin() + lo_, cells_.begin() + std::min(hi_, width_ + 1) + 1, 0.0f);
-        lo_ = width_, hi_ = -1;
-        return last;
+        if (from < width_ && rest > kNone && !touched_.empty())
+            span(from, width_ - 1, rest);
+        touched_.clear();
     }
+
+    // Coverage at or below this is none, at or above 1 - kNone whole.
+    static constexpr float kNone = 1e-4f;
 
   private:
     // A straight piece from u = a to u = b (either order) of height d within the row.
@@ -94,8 +112,10 @@ class RowCoverage {
             d *= (w - a) / (b - a);
             b = w;
         }
-        const int i0 = static_cast<int>(std::floor(a));
-        const int i1 = static_cast<int>(std::ceil(b));
+        // Both ends lie within 0..width here: floor and ceil by conversion.
+        const int i0 = static_cast<int>(a);
+        const int t1 = static_cast<int>(b);
+        const int i1 = t1 + (b > t1 ? 1 : 0);
         if (i1 <= i0 + 1) {
             const double mid = 0.5 * (a + b) - i0;
             add_cell(i0, d - d * mid);
@@ -122,13 +142,12 @@ class RowCoverage {
     }
     void add_cell(int i, double v) {
         cells_[static_cast<std::size_t>(i)] += static_cast<float>(v);
-        lo_ = std::min(lo_, i);
-        hi_ = std::max(hi_, i);
+        touched_.push_back(i);
     }
 
     int width_ = 0;
-    int lo_ = 0, hi_ = -1;
     std::vector<float> cells_;
+    std::vector<int> touched_;  // cells added to since the last take, in any order
 };
 
 }  // namespace qd::host

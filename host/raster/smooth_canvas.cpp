@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "host/raster/paint.h"
+
 namespace qd::host {
 
 namespace {
@@ -34,7 +36,8 @@ void ellipse_point(double cx, double cy, double a, double b, double angle, doubl
 }
 
 std::uint32_t to_level(float v) {
-    return static_cast<std::uint32_t>(std::min(std::max(v + 0.5f, 0.0f), 255.0f));
+    const float c = v + 0.5f;
+    return static_cast<std::uint32_t>(static_cast<int>(c < 0 ? 0 : c > 255 ? 255 : c));
 }
 
 }  // namespace
@@ -267,26 +270,41 @@ void SmoothCanvas::build_shapes(const PixelRect& region, std::size_t from) {
     active_.resize(edges_.size());
 }
 
-void SmoothCanvas::blend_row(int y, int width) {
-    // Planes of one row: red, green, blue; a run's layer adds its coverage as a fourth.
-    float* const red = rgb_.data();
-    float* const green = red + width;
-    float* const blue = green + width;
+namespace {
+
+// `pixel` over `under` by coverage c, each channel rounded.
+std::uint32_t blend(std::uint32_t under, std::uint32_t pixel, float c) {
+    std::uint32_t out = 0;
+    for (int shift = 0; shift < 24; shift += 8) {
+        const float u = static_cast<float>((under >> shift) & 0xFF);
+        const float p = static_cast<float>((pixel >> shift) & 0xFF);
+        out |= to_level(u + (p - u) * c) << shift;
+    }
+    return out;
+}
+
+}  // namespace
+
+void SmoothCanvas::blend_row(std::uint32_t* row, int y, int width) {
+    // A run's layer keeps the colours and coverage of its partly covered pixels, four planes.
     float* const lred = layer_.data();
     float* const lgreen = lred + width;
     float* const lblue = lgreen + width;
     float* const lcover = lblue + width;
-    int pending = -1, lo = width, hi = -1;
+    int pending = -1;
     const auto end_layer = [&] {
-        for (int j = lo; j <= hi; ++j) {
+        for (const int j : layer_columns_) {
             const float under = 1 - std::min(lcover[j], 1.0f);
-            red[j] = lred[j] + under * red[j];
-            green[j] = lgreen[j] + under * green[j];
-            blue[j] = lblue[j] + under * blue[j];
+            const std::uint32_t p = row[j];
+            row[j] = to_level(lred[j] + under * static_cast<float>(p & 0xFF)) |
+                     (to_level(lgreen[j] + under * static_cast<float>((p >> 8) & 0xFF)) << 8) |
+                     (to_level(lblue[j] + under * static_cast<float>((p >> 16) & 0xFF)) << 16);
             lred[j] = lgreen[j] = lblue[j] = lcover[j] = 0;
         }
-        pending = -1, lo = width, hi = -1;
+        layer_columns_.clear();
+        pending = -1;
     };
+    constexpr float kWhole = 1 - RowCoverage::kNone;
     for (Shape& s : shapes_) {
         if (pending >= 0 && s.layer != pending)
             end_layer();
@@ -303,20 +321,32 @@ void SmoothCanvas::blend_row(int y, int width) {
         s.active = n;
         for (std::size_t k = 0; k < n; ++k)
             coverage_.add(edges_[act[k]], y);
-        const float cr = static_cast<float>(s.pixel & 0xFF);
-        const float cg = static_cast<float>((s.pixel >> 8) & 0xFF);
-        const float cb = static_cast<float>((s.pixel >> 16) & 0xFF);
+        const std::uint32_t pixel = s.pixel;
         if (s.layer >= 0) {
+            // A band covers its inside alone: only its edge pixels share with the others.
             pending = s.layer;
-            lo = std::min(lo, coverage_.lo());
-            hi = std::max(hi, coverage_.take([&](int j, float c) {
-                lred[j] += c * cr, lgreen[j] += c * cg, lblue[j] += c * cb, lcover[j] += c;
-            }));
+            const float cr = static_cast<float>(pixel & 0xFF);
+            const float cg = static_cast<float>((pixel >> 8) & 0xFF);
+            const float cb = static_cast<float>((pixel >> 16) & 0xFF);
+            coverage_.take([&](int j0, int j1, float c) {
+                if (c >= kWhole) {
+                    fill_pixels(row + j0, j1 - j0 + 1, pixel);
+                    return;
+                }
+                for (int j = j0; j <= j1; ++j) {
+                    if (lcover[j] == 0)
+                        layer_columns_.push_back(j);
+                    lred[j] += c * cr, lgreen[j] += c * cg, lblue[j] += c * cb, lcover[j] += c;
+                }
+            });
         } else {
-            coverage_.take([&](int j, float c) {
-                red[j] += (cr - red[j]) * c;
-                green[j] += (cg - green[j]) * c;
-                blue[j] += (cb - blue[j]) * c;
+            coverage_.take([&](int j0, int j1, float c) {
+                if (c >= kWhole) {
+                    fill_pixels(row + j0, j1 - j0 + 1, pixel);
+                    return;
+                }
+                for (int j = j0; j <= j1; ++j)
+                    row[j] = blend(row[j], pixel, c);
             });
         }
     }
@@ -329,27 +359,13 @@ void SmoothCanvas::render(Image& image, const PixelRect& region, std::size_t fro
     const int w = region.width;
     build_shapes(region, from);
     coverage_.reset(w);
-    rgb_.resize(static_cast<std::size_t>(w) * 3);
     layer_.assign(static_cast<std::size_t>(w) * 4, 0.0f);
-    float* const red = rgb_.data();
-    float* const green = red + w;
-    float* const blue = green + w;
+    layer_columns_.clear();
     for (int y = region.y; y < region.bottom(); ++y) {
         std::uint32_t* row = image.row(y) + region.x;
-        if (over_clear) {
-            std::fill_n(red, w, static_cast<float>(clear_pixel_ & 0xFF));
-            std::fill_n(green, w, static_cast<float>((clear_pixel_ >> 8) & 0xFF));
-            std::fill_n(blue, w, static_cast<float>((clear_pixel_ >> 16) & 0xFF));
-        } else {
-            for (int j = 0; j < w; ++j) {
-                red[j] = static_cast<float>(row[j] & 0xFF);
-                green[j] = static_cast<float>((row[j] >> 8) & 0xFF);
-                blue[j] = static_cast<float>((row[j] >> 16) & 0xFF);
-            }
-        }
-        blend_row(y, w);
-        for (int j = 0; j < w; ++j)
-            row[j] = to_level(red[j]) | (to_level(green[j]) << 8) | (to_level(blue[j]) << 16);
+        if (over_clear)
+            fill_pixels(row, w, clear_pixel_);
+        blend_row(row, y, w);
     }
 }
 

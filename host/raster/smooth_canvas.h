@@ -72,8 +72,8 @@ class SmoothCanvas {
     // ends at `end` after `sweep`.
     void add_outline(const Figure& f, double end, double sweep, int left);
     void build_shapes(const PixelRect& region, std::size_t from);
-    // Blends row y's shapes into the floats of `rgb` (the region's row, what was under first).
-    void blend_row(int y, int width);
+    // Blends row y's shapes into `row` (the region's part of it, what was under first).
+    void blend_row(std::uint32_t* row, int y, int width);
     void render(Image& image, const PixelRect& region, std::size_t from, bool over_clear);
 
     std::vector<Figure> figures_;  // since the last clear or forget
@@ -85,8 +85,8 @@ class SmoothCanvas {
     std::vector<Shape> shapes_;
     std::vector<CoverEdge> edges_;
     std::vector<std::size_t> active_;  // per shape's edges: the started ones not yet ended
-    std::vector<float> rgb_;           // the region's row being built, three floats a pixel
-    std::vector<float> layer_;         // a run's colours and coverage, four floats a pixel
+    std::vector<float> layer_;         // a run's colours and coverage, four planes of a row
+    std::vector<int> layer_columns_;   // the columns the layer holds
     RowCoverage coverage_;
 };
 
