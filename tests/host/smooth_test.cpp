@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
+#include <vector>
 
+#include "host/raster/area_coverage.h"
 #include "hosted_view.h"
 #include "raster_fixture.h"
 
@@ -51,6 +54,56 @@ ComPtr<RasterPictureBox> box_for(int w, int h, bool smooth) {
 
 int channel(std::uint32_t p, int c) {
     return static_cast<int>((p >> (8 * c)) & 0xFF);
+}
+
+TEST(Smooth, RowCoverageIsThePolygonsAreaInEachPixel) {
+    // Polygons in cells of a row of 10 columns, row 0, and the area expected in each column.
+    struct Case {
+        const char* what;
+        std::vector<std::pair<double, double>> points;
+        std::vector<double> expected;
+    };
+    const std::vector<Case> cases = {
+        {"a box from 2.25 to 5.5, a quarter to three quarters down",
+         {{2.25, 0.25}, {5.5, 0.25}, {5.5, 0.75}, {2.25, 0.75}},
+         {0, 0, 0.375, 0.5, 0.5, 0.25, 0, 0, 0, 0}},
+        {"the same box the other way round",
+         {{2.25, 0.25}, {2.25, 0.75}, {5.5, 0.75}, {5.5, 0.25}},
+         {0, 0, 0.375, 0.5, 0.5, 0.25, 0, 0, 0, 0}},
+        {"a triangle under a diagonal across two cells",
+         {{1, 0}, {3, 1}, {1, 1}},
+         {0, 0.75, 0.25, 0, 0, 0, 0, 0, 0, 0}},
+        {"a box from beyond the left end to beyond the right",
+         {{-7, 0}, {14, 0}, {14, 1}, {-7, 1}},
+         {1, 1, 1, 1, 1, 1, 1, 1, 1, 1}},
+        {"a slanted edge starting left of the row",
+         {{-2, 0}, {8, 0}, {8, 1}, {-1, 1}},
+         {1, 1, 1, 1, 1, 1, 1, 1, 0, 0}},
+        {"a wedge leaving past the right end",
+         {{6, 0.5}, {30, 0}, {30, 1}},
+         {0, 0, 0, 0, 0, 0, 0.0208, 0.0625, 0.1042, 0.1458}},
+        {"a ring: a box with a box-shaped hole",
+         {{1, 0}, {9, 0}, {9, 1}, {1, 1}, {1, 0}, {3, 0}, {3, 1}, {7, 1}, {7, 0}, {1, 0}},
+         {0, 1, 1, 0, 0, 0, 0, 1, 1, 0}},
+    };
+    RowCoverage row;
+    for (const Case& c : cases) {
+        row.reset(10);
+        for (std::size_t i = 0; i < c.points.size(); ++i) {
+            const auto& p = c.points[i];
+            const auto& q = c.points[(i + 1) % c.points.size()];
+            row.add({p.first, p.second, q.first, q.second}, 0);
+        }
+        std::vector<double> got(10, 0.0);
+        row.take([&](int j0, int j1, float cover) {
+            for (int j = j0; j <= j1; ++j)
+                got[static_cast<std::size_t>(j)] += cover;
+        });
+        for (int j = 0; j < 10; ++j)
+            EXPECT_NEAR(got[static_cast<std::size_t>(j)], c.expected[static_cast<std::size_t>(j)],
+                        1e-3)
+                << c.what << ", column " << j;
+    }
 }
 
 TEST(Smooth, MatchesAnExactDrawingAtSixteenTimesTheSize) {
