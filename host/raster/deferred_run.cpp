@@ -329,7 +329,7 @@ void DeferredRun::flush(Image& image, const EllipseRows& rows) {
         }
         // Blocks of rows that stay in the first-level cache while every figure paints its part:
         // memory sees each pixel written once.
-        constexpr int kBlockBytes = 32 * 1024;
+        constexpr int kBlockBytes = 256 * 1024;
         const int block = std::max(1, kBlockBytes / (4 * image.width));
         for (int b0 = y0; b0 <= y1; b0 += block) {
             const int b1 = std::min(y1, b0 + block - 1);

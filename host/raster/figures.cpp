@@ -122,11 +122,19 @@ PixelRect bounds_of(const double* xs, const double* ys, int n, double pad) {
         x0 = std::min(x0, xs[i]), x1 = std::max(x1, xs[i]);
         y0 = std::min(y0, ys[i]), y1 = std::max(y1, ys[i]);
     }
-    const auto clamp = [](double v) { return std::clamp(v, -kReach, kReach); };
-    return PixelRect::spanning(static_cast<long long>(std::floor(clamp(x0 - pad))),
-                               static_cast<long long>(std::floor(clamp(y0 - pad))),
-                               static_cast<long long>(std::ceil(clamp(x1 + pad))),
-                               static_cast<long long>(std::ceil(clamp(y1 + pad))));
+    // Within the reach, floor and ceil are a conversion and a compare.
+    const auto floor_of = [](double v) {
+        v = std::clamp(v, -kReach, kReach);
+        const auto t = static_cast<long long>(v);
+        return t - (v < static_cast<double>(t) ? 1 : 0);
+    };
+    const auto ceil_of = [](double v) {
+        v = std::clamp(v, -kReach, kReach);
+        const auto t = static_cast<long long>(v);
+        return t + (v > static_cast<double>(t) ? 1 : 0);
+    };
+    return PixelRect::spanning(floor_of(x0 - pad), floor_of(y0 - pad), ceil_of(x1 + pad),
+                               ceil_of(y1 + pad));
 }
 
 // A pen's reach beyond the figure's edge, with a pixel to spare for rounding.
