@@ -201,51 +201,59 @@ struct RayCursor {
 
 }  // namespace
 
-void DeferredRun::paint_rows(Image& image, const Op& op, const Op* next, int y0, int y1,
-                             const EllipseRows& rows) const {
-    const std::uint32_t pixel = op.pixel;
+void DeferredRun::paint_band_pair(Image& image, const Op& op, const Op& next, int y0, int y1,
+                                  const EllipseRows& rows) {
     std::uint32_t* const pixels = image.pixels.data();
     const std::size_t stride = static_cast<std::size_t>(image.width);
-    const int width = image.width;
-    if (op.kind == Kind::Sector && next && next->kind == Kind::Sector) {
-        // A band followed by the next band of the pie: both walked together, row by row.
-        const int* first_of = rows.first();
-        const int* last_of = rows.last();
-        if (op.nlo == 1 && op.nhi == 1 && next->nlo == 1 && next->nhi == 1) {
-            // The common case: each band bounded by one ray on either side.
-            std::int64_t l0 = op.lo[0].at(y0), h0 = op.hi[0].at(y0);
-            std::int64_t l1 = next->lo[0].at(y0), h1 = next->hi[0].at(y0);
-            const std::int64_t ls0 = op.lo[0].step, hs0 = op.hi[0].step;
-            const std::int64_t ls1 = next->lo[0].step, hs1 = next->hi[0].step;
-            const int ny0 = next->y0, ny1 = next->y1;
-            for (int y = y0; y <= y1; ++y, l0 -= ls0, h0 -= hs0, l1 -= ls1, h1 -= hs1) {
-                const int ef = first_of[y], el = last_of[y];
-                const int f = std::max(ef, FixedRay::ceil_of(l0));
-                const int l = std::min(el, FixedRay::floor_of(h0));
-                if (f > l)
-                    continue;
-                int nf = std::max(ef, FixedRay::ceil_of(l1));
-                const int nl = std::min(el, FixedRay::floor_of(h1));
-                if (y < ny0 || y > ny1)
-                    nf = nl + 1;
-                fill_outside(pixels + y * stride, f, l, nf, nl, pixel);
-            }
-            return;
-        }
-        RayCursor own(op.lo, op.nlo, op.hi, op.nhi, y0);
-        RayCursor over(next->lo, next->nlo, next->hi, next->nhi, y0);
-        for (int y = y0; y <= y1; ++y) {
-            int f = first_of[y], l = last_of[y], nf = f, nl = l;
-            own.cut(&f, &l);
-            over.cut(&nf, &nl);
+    const std::uint32_t pixel = op.pixel;
+    const int* first_of = rows.first();
+    const int* last_of = rows.last();
+    if (op.nlo == 1 && op.nhi == 1 && next.nlo == 1 && next.nhi == 1) {
+        // The common case: each band bounded by one ray on either side.
+        std::int64_t l0 = op.lo[0].at(y0), h0 = op.hi[0].at(y0);
+        std::int64_t l1 = next.lo[0].at(y0), h1 = next.hi[0].at(y0);
+        const std::int64_t ls0 = op.lo[0].step, hs0 = op.hi[0].step;
+        const std::int64_t ls1 = next.lo[0].step, hs1 = next.hi[0].step;
+        const int ny0 = next.y0, ny1 = next.y1;
+        for (int y = y0; y <= y1; ++y, l0 -= ls0, h0 -= hs0, l1 -= ls1, h1 -= hs1) {
+            const int ef = first_of[y], el = last_of[y];
+            const int f = std::max(ef, FixedRay::ceil_of(l0));
+            const int l = std::min(el, FixedRay::floor_of(h0));
             if (f > l)
                 continue;
-            if (y < next->y0 || y > next->y1)
-                nf = 1, nl = 0;
+            int nf = std::max(ef, FixedRay::ceil_of(l1));
+            const int nl = std::min(el, FixedRay::floor_of(h1));
+            if (y < ny0 || y > ny1)
+                nf = nl + 1;
             fill_outside(pixels + y * stride, f, l, nf, nl, pixel);
         }
         return;
     }
+    RayCursor own(op.lo, op.nlo, op.hi, op.nhi, y0);
+    RayCursor over(next.lo, next.nlo, next.hi, next.nhi, y0);
+    for (int y = y0; y <= y1; ++y) {
+        int f = first_of[y], l = last_of[y], nf = f, nl = l;
+        own.cut(&f, &l);
+        over.cut(&nf, &nl);
+        if (f > l)
+            continue;
+        if (y < next.y0 || y > next.y1)
+            nf = 1, nl = 0;
+        fill_outside(pixels + y * stride, f, l, nf, nl, pixel);
+    }
+}
+
+void DeferredRun::paint_rows(Image& image, const Op& op, const Op* next, int y0, int y1,
+                             const EllipseRows& rows) const {
+    if (op.kind == Kind::Sector && next && next->kind == Kind::Sector) {
+        // A band followed by the next band of the pie: both walked together, row by row.
+        paint_band_pair(image, op, *next, y0, y1, rows);
+        return;
+    }
+    const std::uint32_t pixel = op.pixel;
+    std::uint32_t* const pixels = image.pixels.data();
+    const std::size_t stride = static_cast<std::size_t>(image.width);
+    const int width = image.width;
     // Otherwise only a figure of one span a row is left out: a sector of the cached rows or a
     // rect.
     if (next && next->kind != Kind::Sector && next->kind != Kind::Rect)

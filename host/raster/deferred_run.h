@@ -82,6 +82,9 @@ class DeferredRun {
     // paints over.
     void paint_rows(Image& image, const Op& op, const Op* next, int y0, int y1,
                     const EllipseRows& rows) const;
+    // A sector followed by another of the cached rows: both rays of each stepped together.
+    static void paint_band_pair(Image& image, const Op& op, const Op& next, int y0, int y1,
+                                const EllipseRows& rows);
     // A run of rects alone (the bar's): rows between the rects' first and last rows are alike,
     // so each kind of row is painted once and copied. False when the rows come in too many kinds.
     bool write_rect_rows(Image& image, int y0, int y1) const;

@@ -161,24 +161,26 @@ bool SmoothCanvas::cut_by_next(std::size_t i, double* sweep) const {
     return true;
 }
 
-void SmoothCanvas::add_outline(const Figure& f, double end, double sweep, int left) {
-    const double shift = 0.5 - left;
-    const std::size_t first = edges_.size();
-    double px = 0, py = 0, fx = 0, fy = 0;
-    bool started = false;
-    const auto to = [&](double x, double y) {
-        if (started)
-            edges_.push_back({px + shift, py + 0.5, x + shift, y + 0.5});
+namespace {
+
+// Builds the edges of closed polygons, in cells of a region starting at column `left`.
+class OutlineWriter {
+  public:
+    OutlineWriter(std::vector<CoverEdge>& edges, int left) : edges_(edges), shift_(0.5 - left) {}
+    void to(double x, double y) {
+        if (started_)
+            edges_.push_back({px_ + shift_, py_ + 0.5, x + shift_, y + 0.5});
         else
-            fx = x, fy = y, started = true;
-        px = x, py = y;
-    };
-    const auto close = [&] {
-        if (started)
-            edges_.push_back({px + shift, py + 0.5, fx + shift, fy + 0.5});
-        started = false;
-    };
-    const auto turn = [&](double cx, double cy, double a, double b, bool backwards) {
+            fx_ = x, fy_ = y, started_ = true;
+        px_ = x, py_ = y;
+    }
+    void close() {
+        if (started_)
+            edges_.push_back({px_ + shift_, py_ + 0.5, fx_ + shift_, fy_ + 0.5});
+        started_ = false;
+    }
+    // The whole ellipse through its chords' fixed angles.
+    void turn(double cx, double cy, double a, double b, bool backwards) {
         const int n = chords_of(std::max(a, b));
         for (int k = 0; k < n; ++k) {
             double x, y;
@@ -186,39 +188,53 @@ void SmoothCanvas::add_outline(const Figure& f, double end, double sweep, int le
             to(x, y);
         }
         close();
-    };
+    }
+    // The centre, the arc from `start` through the chords' fixed angles to `end`, and back.
+    void wedge(double cx, double cy, double a, double b, double start, double end, double sweep) {
+        const int n = chords_of(std::max(a, b));
+        const double step = kTwoPi / n;
+        double x, y;
+        to(cx, cy);
+        ellipse_point(cx, cy, a, b, start, &x, &y);
+        to(x, y);
+        for (long k = static_cast<long>(std::floor(start / step)) + 1; k * step - start < sweep;
+             ++k) {
+            ellipse_point(cx, cy, a, b, static_cast<double>(k % n) * step, &x, &y);
+            to(x, y);
+        }
+        ellipse_point(cx, cy, a, b, end, &x, &y);
+        to(x, y);
+        close();
+    }
+
+  private:
+    std::vector<CoverEdge>& edges_;
+    double shift_;
+    double px_ = 0, py_ = 0, fx_ = 0, fy_ = 0;
+    bool started_ = false;
+};
+
+}  // namespace
+
+void SmoothCanvas::add_outline(const Figure& f, double end, double sweep, int left) {
+    const std::size_t first = edges_.size();
+    OutlineWriter out(edges_, left);
     switch (f.kind) {
         case Kind::Rect:
-            to(f.x0, f.y0), to(f.x1, f.y0), to(f.x1, f.y1), to(f.x0, f.y1);
-            close();
+            out.to(f.x0, f.y0), out.to(f.x1, f.y0), out.to(f.x1, f.y1), out.to(f.x0, f.y1);
+            out.close();
             break;
         case Kind::Ring:
-            turn(f.cx, f.cy, f.a, f.b, false);
+            out.turn(f.cx, f.cy, f.a, f.b, false);
             if (f.ai > 0 && f.bi > 0)
-                turn(f.cx, f.cy, f.ai, f.bi, true);  // the hole, the other way round
+                out.turn(f.cx, f.cy, f.ai, f.bi, true);  // the hole, the other way round
             break;
-        case Kind::Sector: {
-            if (f.whole) {
-                turn(f.cx, f.cy, f.a, f.b, false);
-                break;
-            }
-            // The centre, the arc through the chords' fixed angles, back to the centre.
-            const int n = chords_of(std::max(f.a, f.b));
-            const double step = kTwoPi / n;
-            double x, y;
-            to(f.cx, f.cy);
-            ellipse_point(f.cx, f.cy, f.a, f.b, f.start, &x, &y);
-            to(x, y);
-            for (long k = static_cast<long>(std::floor(f.start / step)) + 1;
-                 k * step - f.start < sweep; ++k) {
-                ellipse_point(f.cx, f.cy, f.a, f.b, static_cast<double>(k % n) * step, &x, &y);
-                to(x, y);
-            }
-            ellipse_point(f.cx, f.cy, f.a, f.b, end, &x, &y);
-            to(x, y);
-            close();
+        case Kind::Sector:
+            if (f.whole)
+                out.turn(f.cx, f.cy, f.a, f.b, false);
+            else
+                out.wedge(f.cx, f.cy, f.a, f.b, f.start, end, sweep);
             break;
-        }
     }
     std::sort(edges_.begin() + static_cast<std::ptrdiff_t>(first), edges_.end(),
               [](const CoverEdge& p, const CoverEdge& q) { return p.v_min() < q.v_min(); });
@@ -285,6 +301,20 @@ std::uint32_t blend(std::uint32_t under, std::uint32_t pixel, float c) {
 
 }  // namespace
 
+void SmoothCanvas::cover_row(Shape& s, int y) {
+    // Edges that end above this row leave; those that start on it join.
+    std::size_t* act = active_.data() + s.first;
+    std::size_t n = 0;
+    for (std::size_t k = 0; k < s.active; ++k)
+        if (edges_[act[k]].v_max() > y)
+            act[n++] = act[k];
+    while (s.next < s.end && edges_[s.next].v_min() < y + 1)
+        act[n++] = s.next++;
+    s.active = n;
+    for (std::size_t k = 0; k < n; ++k)
+        coverage_.add(edges_[act[k]], y);
+}
+
 void SmoothCanvas::blend_row(std::uint32_t* row, int y, int width) {
     // A run's layer keeps the colours and coverage of its partly covered pixels, four planes.
     float* const lred = layer_.data();
@@ -310,17 +340,7 @@ void SmoothCanvas::blend_row(std::uint32_t* row, int y, int width) {
             end_layer();
         if (y < s.y0 || y > s.y1)
             continue;
-        // Edges that end above this row leave; those that start on it join.
-        std::size_t* act = active_.data() + s.first;
-        std::size_t n = 0;
-        for (std::size_t k = 0; k < s.active; ++k)
-            if (edges_[act[k]].v_max() > y)
-                act[n++] = act[k];
-        while (s.next < s.end && edges_[s.next].v_min() < y + 1)
-            act[n++] = s.next++;
-        s.active = n;
-        for (std::size_t k = 0; k < n; ++k)
-            coverage_.add(edges_[act[k]], y);
+        cover_row(s, y);
         const std::uint32_t pixel = s.pixel;
         if (s.layer >= 0) {
             // A band covers its inside alone: only its edge pixels share with the others.

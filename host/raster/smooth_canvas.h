@@ -72,6 +72,8 @@ class SmoothCanvas {
     // ends at `end` after `sweep`.
     void add_outline(const Figure& f, double end, double sweep, int left);
     void build_shapes(const PixelRect& region, std::size_t from);
+    // Adds the edges of shape s on row y to the row's coverage.
+    void cover_row(Shape& s, int y);
     // Blends row y's shapes into `row` (the region's part of it, what was under first).
     void blend_row(std::uint32_t* row, int y, int width);
     void render(Image& image, const PixelRect& region, std::size_t from, bool over_clear);
