@@ -141,8 +141,10 @@ class RowCoverage {
         add_cell(i1, d * am);
     }
     void add_cell(int i, double v) {
-        cells_[static_cast<std::size_t>(i)] += static_cast<float>(v);
-        touched_.push_back(i);
+        float& cell = cells_[static_cast<std::size_t>(i)];
+        if (cell == 0)  // a cell already listed keeps its place
+            touched_.push_back(i);
+        cell += static_cast<float>(v);
     }
 
     int width_ = 0;
