@@ -18,6 +18,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "host/model/control_site.h"
@@ -131,5 +132,18 @@ class ControlRig {
     ComPtr<Dual> control_;
     ComPtr<IControl> events_;
 };
+
+// The lines that start with `prefix`, in order, and how many there are.
+inline Lines lines_starting(const Lines& lines, std::string_view prefix) {
+    Lines out;
+    for (const std::string& l : lines)
+        if (l.starts_with(prefix))
+            out.push_back(l);
+    return out;
+}
+
+inline std::size_t count_starting(const Lines& lines, std::string_view prefix) {
+    return lines_starting(lines, prefix).size();
+}
 
 }  // namespace qd::test
