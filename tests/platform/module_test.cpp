@@ -11,6 +11,7 @@
 #include "platform/registry.h"
 #include "qd/progress_controls.h"
 #include "test_support.h"
+#include "tests/support/text.h"
 
 namespace qd {
 namespace {
@@ -176,11 +177,7 @@ std::vector<std::string> member_lines(const std::string& dump, const std::string
         }
         if (!inside || line.rfind("    ", 0) != 0)
             continue;
-        std::istringstream words(line);
-        std::string word, joined;
-        while (words >> word)
-            joined += (joined.empty() ? "" : " ") + word;
-        out.push_back(joined);
+        out.push_back(test::collapse_blanks(line));
     }
     return out;
 }

@@ -197,27 +197,6 @@ TEST(RegistryLocation, TheBuildTreeRegistryIsUsedOnlyWhenPresentAndNotOverridden
 
 // ---- The executable --------------------------------------------------------------------------
 
-struct Outcome {
-    int status;
-    std::string output;
-};
-
-Outcome qdhost(const std::string& args, const std::string& cwd) {
-    const std::string command =
-        "cd '" + cwd + "' && '" + std::string(QD_QDHOST_PATH) + "' " + args + " 2>&1";
-    Outcome o{-1, {}};
-    FILE* p = ::popen(command.c_str(), "r");
-    if (!p)
-        return o;
-    char buf[4096];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0)
-        o.output.append(buf, n);
-    const int status = ::pclose(p);
-    o.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return o;
-}
-
 // An installed tree (PREFIX/bin/qdhost, the modules in the installed module folder) works with
 // no registry at all, leaves nothing behind, and register still writes the per-user registry.
 TEST(RegistryLocation, AnInstalledQdhostFindsItsModulesWithoutARegisterStep) {

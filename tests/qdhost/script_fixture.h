@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <sys/wait.h>
+
+#include <cstdio>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -47,5 +50,30 @@ class ScriptFixture : public ::testing::Test {
     std::vector<const char*> modules_;
     Lines out_, err_;
 };
+
+#ifdef QD_QDHOST_PATH
+// The qdhost executable run with `args` in `cwd`: its exit status and what it printed, standard
+// error and output together.
+struct Outcome {
+    int status;
+    std::string output;
+};
+
+inline Outcome qdhost(const std::string& args, const std::string& cwd = ".") {
+    const std::string command =
+        "cd '" + cwd + "' && '" + std::string(QD_QDHOST_PATH) + "' " + args + " 2>&1";
+    Outcome o{-1, {}};
+    FILE* p = ::popen(command.c_str(), "r");
+    if (!p)
+        return o;
+    char buf[4096];
+    std::size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0)
+        o.output.append(buf, n);
+    const int status = ::pclose(p);
+    o.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return o;
+}
+#endif
 
 }  // namespace qd::qdhost

@@ -157,27 +157,6 @@ TEST_F(RegisteredModule, ADamagedPropertyFileNamesItsLineAndKeyAndCreatesNothing
 
 // ---- The executable --------------------------------------------------------------------------
 
-struct Outcome {
-    int status;
-    std::string output;
-};
-
-Outcome qdhost(const std::string& args, const std::string& cwd = ".") {
-    const std::string command =
-        "cd '" + cwd + "' && '" + std::string(QD_QDHOST_PATH) + "' " + args + " 2>&1";
-    FILE* p = ::popen(command.c_str(), "r");
-    Outcome o{-1, {}};
-    if (!p)
-        return o;
-    char buf[4096];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0)
-        o.output.append(buf, n);
-    const int status = ::pclose(p);
-    o.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return o;
-}
-
 TEST_F(RegisteredModule, TheExecutableRunsTheDemoAndAnswersWithItsExitStatus) {
     const Outcome demo = qdhost(std::string("run '") + QD_DEMO_SCRIPT + "'", dir_);
     EXPECT_EQ(demo.status, 0) << demo.output;

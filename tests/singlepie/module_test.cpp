@@ -20,6 +20,7 @@
 #include "platform/host.h"
 #include "platform/registry.h"
 #include "qd/single_pie.h"
+#include "tests/support/text.h"
 
 namespace qd {
 namespace {
@@ -132,11 +133,7 @@ std::vector<std::string> block(const std::string& text, const std::string& first
     std::istringstream in(text.substr(std::min(text.find(first), text.size())));
     std::string line;
     while (std::getline(in, line) && !line.empty()) {
-        std::istringstream words(line);
-        std::string word, joined;
-        while (words >> word)
-            joined += (joined.empty() ? "" : " ") + word;
-        out.push_back(joined);
+        out.push_back(test::collapse_blanks(line));
     }
     return out;
 }
