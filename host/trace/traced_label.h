@@ -26,10 +26,6 @@ class TracedLabel final : public ComObject<TracedLabel, ILabel> {
     HRESULT get_Height(float* v) override;
 
   private:
-    template <typename T>
-    HRESULT set(const char* member, T value, HRESULT (ILabel::*put)(T));
-    HRESULT get(const char* member, float* out, HRESULT (ILabel::*get)(float*));
-
     ComPtr<ILabel> inner_;
     TraceSink& sink_;
     std::string name_;

@@ -27,21 +27,7 @@ namespace {
 
 using namespace qd::single;
 
-std::set<std::string> exported_symbols(const std::string& path) {
-    FILE* nm = ::popen(("nm -D --defined-only '" + path + "'").c_str(), "r");
-    std::set<std::string> symbols;
-    if (!nm)
-        return symbols;
-    char line[512];
-    while (std::fgets(line, sizeof line, nm)) {
-        std::istringstream words(line);
-        std::string address, type, name;
-        words >> address >> type >> name;
-        symbols.insert(name);
-    }
-    ::pclose(nm);
-    return symbols;
-}
+using test::exported_symbols;
 
 TEST(SinglePieModule, BothModulesExportExactlyTheFourEntryPoints) {
     const std::set<std::string> four = {"DllCanUnloadNow", "DllGetClassObject", "DllRegisterServer",
