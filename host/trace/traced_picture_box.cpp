@@ -43,7 +43,7 @@ HRESULT TracedPictureBox::Line(float x1, float y1, float x2, float y2) {
     return traced_call(sink_, line, [&] { return inner_->Line(x1, y1, x2, y2); });
 }
 
-// The members that only report and forward, one a line, in the interface's order.
+// The members that only report and forward, one a line: the reads, then the writes.
 #define QD_TRACED_PUT(T, Name)                                                             \
     HRESULT TracedPictureBox::put_##Name(T v) {                                            \
         return traced_put(sink_, name_, #Name, inner_.get(), &IPictureBox::put_##Name, v); \
@@ -53,12 +53,17 @@ HRESULT TracedPictureBox::Line(float x1, float y1, float x2, float y2) {
         return traced_get(sink_, name_, #Name, inner_.get(), &IPictureBox::get_##Name, v); \
     }
 
-QD_TRACED_PUT(std::int16_t, ScaleMode)
 QD_TRACED_GET(std::int16_t, ScaleMode)
 QD_TRACED_GET(float, ScaleLeft)
 QD_TRACED_GET(float, ScaleTop)
 QD_TRACED_GET(float, ScaleWidth)
 QD_TRACED_GET(float, ScaleHeight)
+QD_TRACED_GET(float, Left)
+QD_TRACED_GET(float, Top)
+QD_TRACED_GET(float, Width)
+QD_TRACED_GET(float, Height)
+
+QD_TRACED_PUT(std::int16_t, ScaleMode)
 QD_TRACED_PUT(OLE_COLOR, FillColor)
 QD_TRACED_PUT(std::int16_t, FillStyle)
 QD_TRACED_PUT(OLE_COLOR, ForeColor)
@@ -66,13 +71,9 @@ QD_TRACED_PUT(std::int16_t, DrawWidth)
 QD_TRACED_PUT(std::int16_t, DrawStyle)
 QD_TRACED_PUT(std::int16_t, DrawMode)
 QD_TRACED_PUT(std::int16_t, BorderStyle)
-QD_TRACED_GET(float, Left)
 QD_TRACED_PUT(float, Left)
-QD_TRACED_GET(float, Top)
 QD_TRACED_PUT(float, Top)
-QD_TRACED_GET(float, Width)
 QD_TRACED_PUT(float, Width)
-QD_TRACED_GET(float, Height)
 QD_TRACED_PUT(float, Height)
 
 #undef QD_TRACED_PUT
