@@ -33,6 +33,11 @@ class ProgressBar final : public ControlObject<ProgressBar, _qdProgressBar, kBar
     HRESULT InitProperties() override { return ControlRules::InitProperties(*this); }
 
   private:
+    // Rendering state, in the surface's units: the filled length of the latest draw and the
+    // length up to which the surface already shows the fill (0 after a clear).
+    double FilledLength = 0.0;
+    double PaintedLength = 0.0;
+
     // Drawing (draw_bar.cpp).
     void Redraw(bool full) { DrawBar(full); }
     void DrawBar(bool FullRedraw);
@@ -42,15 +47,6 @@ class ProgressBar final : public ControlObject<ProgressBar, _qdProgressBar, kBar
     // Label and layout (bar_label.cpp).
     void PlaceLabel();
     void OnResize();
-
-    // Rendering state, in the surface's units: the filled length of the latest draw and the
-    // length up to which the surface already shows the fill (0 after a clear).
-    double FilledLength = 0.0;
-    double PaintedLength = 0.0;
-
-    // Properties beside the shared ones; a new control's values are in Properties::rows.
-    QD_GRADIENT_FIELDS
-    std::int32_t BorderStyle = 0;
 
     // The members, steps and fields the three controls share, and the property table
     // (bar_properties.cpp), in the order ReadProperties reads it.

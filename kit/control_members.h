@@ -1,9 +1,10 @@
 // The parts of a control's class body that the three controls write alike, as macros for the
-// class bodies: the members whose rules are ControlRules', the shared steps, and the members and
-// fields of each group of plain properties (kit/property_groups.h has the same groups' rows).
+// class bodies: the members whose rules are ControlRules', the shared steps, and each group of
+// plain properties (kit/property_groups.h has the same groups' rows).
 //
 // A plain property's setter stores, notifies and redraws in full (ControlRules::put_appearance);
-// its getter hands the field back. QD_PLAIN_PROPERTY writes the two for one property.
+// its getter hands the field back. QD_PLAIN_PROPERTY writes the two and the field for one
+// property, in the public part of a class body, which it leaves public; the field is private.
 #pragma once
 
 #include "kit/control_rules.h"
@@ -23,7 +24,12 @@ using ControlObject = ComObject<Self, DispatchImpl<I, desc>, IControl>;
 
 #define QD_PLAIN_PROPERTY(T, Name)                                                            \
     HRESULT put_##Name(T v) override { return appearance(&Self::Name, v); }                   \
-    HRESULT get_##Name(T* v) override { return return_value(Name, v); }
+    HRESULT get_##Name(T* v) override { return return_value(Name, v); }                       \
+                                                                                              \
+  private:                                                                                    \
+    T Name = 0;                                                                               \
+                                                                                              \
+  public:
 
 // A property whose setter is ControlRules' own rule of the same name.
 #define QD_RULED_PROPERTY(T, Name)                                                            \
@@ -61,16 +67,14 @@ using ControlObject = ComObject<Self, DispatchImpl<I, desc>, IControl>;
     float Value = 0;                                                                          \
     float Min = 0;                                                                            \
     float Max = 0;                                                                            \
-    std::int32_t FillType = 0;                                                                \
-    std::int32_t FillStyle = 0;                                                               \
     std::int32_t LabelPosition = 0;                                                           \
     std::int32_t LabelType = 0;                                                               \
     OLE_COLOR LabelColor = 0;                                                                 \
     std::int16_t LabelSize = 0;                                                               \
     ControlSiteCalls site_;
 
-// The members of the groups of plain properties: the two pies' circular outline, the pie's and
-// the bar's three-colour gradient.
+// The groups of plain properties, members and fields: the two pies' circular outline, the
+// pie's and the bar's three-colour gradient.
 #define QD_OUTLINE_MEMBERS                                                                    \
     QD_PLAIN_PROPERTY(OLE_COLOR, BorderColor)                                                 \
     QD_PLAIN_PROPERTY(float, BorderWidth)                                                     \
@@ -79,16 +83,6 @@ using ControlObject = ComObject<Self, DispatchImpl<I, desc>, IControl>;
     QD_PLAIN_PROPERTY(OLE_COLOR, FillColorStart)                                              \
     QD_PLAIN_PROPERTY(OLE_COLOR, FillColorMid)                                                \
     QD_PLAIN_PROPERTY(OLE_COLOR, FillColorEnd)
-
-// The same groups' fields.
-#define QD_OUTLINE_FIELDS                                                                     \
-    VARIANT_BOOL BorderShow = 0;                                                              \
-    OLE_COLOR BorderColor = 0;                                                                \
-    float BorderWidth = 0;
-#define QD_GRADIENT_FIELDS                                                                    \
-    OLE_COLOR FillColorStart = 0;                                                             \
-    OLE_COLOR FillColorMid = 0;                                                               \
-    OLE_COLOR FillColorEnd = 0;
 
 // clang-format on
 

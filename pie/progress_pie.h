@@ -49,9 +49,7 @@ class ProgressPie final : public ControlObject<ProgressPie, _qdProgressPie, kPie
     double FilledAngle = 0.0;
     double PaintedAngle = 0.0;
 
-    // Properties beside the shared ones; a new control's values are in Properties::rows.
-    QD_OUTLINE_FIELDS
-    QD_GRADIENT_FIELDS
+    // Aspect, whose setter has rules of its own; a new control's values are in Properties::rows.
     float Aspect = 0;
 
     // The members, steps and fields the three controls share, and the property table

@@ -50,11 +50,6 @@ class SinglePie : public ControlObject<SinglePie, _qdxProgressPie, kSinglePieInt
     double FilledAngle = 0.0;
     double PaintedAngle = 0.0;
 
-    // Properties beside the shared ones; a new control's values are in Properties::rows.
-    QD_OUTLINE_FIELDS
-    OLE_COLOR StartColor = 0;
-    OLE_COLOR EndColor = 0;
-
     // The members, steps and fields the three controls share, and the property table
     // (single_pie_properties.cpp), in the order ReadProperties reads it.
     QD_SHARED_CONTROL_PART(SinglePie, 14)
