@@ -7,18 +7,8 @@ namespace qd::progress {
 // The minimum is 50 but a control below it jumps to 100; then picBox covers the control, the
 // bar is drawn in full and the label placed.
 void ProgressBar::OnResize() {
-    ControlSiteCalls& control = site();
-    if (control.Width() < 50.0f)
-        control.Width(100.0f);
-    if (control.Height() < 50.0f)
-        control.Height(100.0f);
-    PictureBoxCalls pic = picBox();
-    pic.Top(0.0f);
-    pic.Left(0.0f);
-    pic.Width(control.Width());
-    pic.Height(control.Height());
-    Redraw(true);
-    PlaceLabel();
+    ControlRules::grow_small_sides(site(), 50.0f, 100.0f);
+    ControlRules::cover_and_redraw(*this);
 }
 
 HRESULT create_progress_bar(const Guid& iid, void** out) {

@@ -12,7 +12,7 @@
 #include <cstdint>
 
 #include "interfaces/progress/interfaces.h"
-#include "kit/control_rules.h"
+#include "kit/control_members.h"
 #include "platform/host.h"
 #include "platform/host_calls.h"
 #include "platform/object.h"
@@ -20,41 +20,23 @@
 
 namespace qd::progress {
 
-extern const InterfaceDesc kBarInterface;  // _qdProgressBar, in slot order (bar_properties.cpp)
-
-class ProgressBar final
-    : public ComObject<ProgressBar, DispatchImpl<_qdProgressBar, kBarInterface>, IControl> {
-    using Rules = ControlRules;
-    using Self = ProgressBar;
-
+class ProgressBar final : public ControlObject<ProgressBar, _qdProgressBar, kBarInterface> {
   public:
-    QD_SHARED_CONTROL_MEMBERS
-
-    struct Properties;
     ProgressBar();
 
-    // _qdProgressBar
-    HRESULT put_FillStyle(std::int32_t v) override { return appearance(&Self::FillStyle, v); }
-    HRESULT get_FillStyle(std::int32_t* v) override { return return_value(FillStyle, v); }
-    HRESULT put_FillColorStart(OLE_COLOR v) override {
-        return appearance(&Self::FillColorStart, v);
-    }
-    HRESULT get_FillColorStart(OLE_COLOR* v) override { return return_value(FillColorStart, v); }
-    HRESULT put_FillColorEnd(OLE_COLOR v) override { return appearance(&Self::FillColorEnd, v); }
-    HRESULT get_FillColorEnd(OLE_COLOR* v) override { return return_value(FillColorEnd, v); }
-    HRESULT put_FillColorMid(OLE_COLOR v) override { return appearance(&Self::FillColorMid, v); }
-    HRESULT get_FillColorMid(OLE_COLOR* v) override { return return_value(FillColorMid, v); }
-    HRESULT put_FillType(std::int32_t v) override { return appearance(&Self::FillType, v); }
-    HRESULT get_FillType(std::int32_t* v) override { return return_value(FillType, v); }
-    HRESULT put_BorderStyle(std::int32_t v) override { return appearance(&Self::BorderStyle, v); }
-    HRESULT get_BorderStyle(std::int32_t* v) override { return return_value(BorderStyle, v); }
-    HRESULT put_Min(float v) override { return Rules::put_Min(*this, v); }
+    // _qdProgressBar: the groups of plain properties, its own BorderStyle, then the range's Min.
+    QD_GRADIENT_MEMBERS
+    QD_PLAIN_PROPERTY(std::int32_t, BorderStyle)
+    HRESULT put_Min(float v) override { return ControlRules::put_Min(*this, v); }
 
-    // IControl: the container's events the other controls share are above.
-    HRESULT InitProperties() override { return Rules::InitProperties(*this); }
+    // IControl: the container's events the other controls share are in the shared part.
+    HRESULT InitProperties() override { return ControlRules::InitProperties(*this); }
 
   private:
-    QD_SHARED_CONTROL_STEPS(Self)
+    // Rendering state, in the surface's units: the filled length of the latest draw and the
+    // length up to which the surface already shows the fill (0 after a clear).
+    double FilledLength = 0.0;
+    double PaintedLength = 0.0;
 
     // Drawing (draw_bar.cpp).
     void Redraw(bool full) { DrawBar(full); }
@@ -66,32 +48,9 @@ class ProgressBar final
     void PlaceLabel();
     void OnResize();
 
-    // Properties; a new control's values are in Properties::rows.
-    float Value = 0;
-    float Min = 0;
-    float Max = 0;
-    std::int32_t BorderStyle = 0;
-    std::int32_t FillType = 0;
-    OLE_COLOR FillColorStart = 0;
-    OLE_COLOR FillColorMid = 0;
-    OLE_COLOR FillColorEnd = 0;
-    std::int32_t FillStyle = 0;
-    std::int32_t LabelPosition = 0;
-    std::int32_t LabelType = 0;
-    OLE_COLOR LabelColor = 0;
-    std::int16_t LabelSize = 0;
-
-    // Rendering state, in the surface's units: the filled length of the latest draw and the
-    // length up to which the surface already shows the fill (0 after a clear).
-    double FilledLength = 0.0;
-    double PaintedLength = 0.0;
-
-    ControlSiteCalls site_;
-};
-
-// The bar's properties, in the order ReadProperties reads them.
-struct ProgressBar::Properties {
-    static const PropertyRow<ProgressBar> rows[13];
+    // The members, steps and fields the three controls share, and the property table
+    // (bar_properties.cpp), in the order ReadProperties reads it.
+    QD_SHARED_CONTROL_PART(ProgressBar, 13)
 };
 
 // The class factory's creator: a new bar, answering interface `iid`.

@@ -93,31 +93,8 @@ std::optional<double> parse_hex_digits(std::string_view hex) {
     return static_cast<double>(static_cast<std::int32_t>(v));
 }
 
-std::optional<double> parse(std::string_view text) {
-    std::string_view t = trim(text);
-    if (t.empty())
-        return std::nullopt;
-    bool negative = false;
-    std::string_view body = t;
-    if (body[0] == '+' || body[0] == '-') {
-        negative = body[0] == '-';
-        body.remove_prefix(1);
-    }
-    if (iequals_ascii(body, "nan"))
-        return std::nan("");
-    if (iequals_ascii(body, "inf") || iequals_ascii(body, "infinity"))
-        return negative ? -HUGE_VAL : HUGE_VAL;
-
-    // Hexadecimal integers: 0x1F or &H1F, read as 32-bit two's complement like a colour value.
-    if (body.size() > 2 && ((body[0] == '0' && (body[1] == 'x' || body[1] == 'X')) ||
-                            (body[0] == '&' && (body[1] == 'h' || body[1] == 'H')))) {
-        const std::optional<double> value = parse_hex_digits(body.substr(2));
-        if (!value)
-            return std::nullopt;
-        return negative ? -*value : *value;
-    }
-
-    // Decimal: digits, optional point, optional exponent; at least one digit in the mantissa.
+// Decimal: digits, optional point, optional exponent; at least one digit in the mantissa.
+std::optional<double> parse_decimal(std::string_view body) {
     std::size_t i = 0, digits = 0;
     while (i < body.size() && std::isdigit(static_cast<unsigned char>(body[i])))
         ++i, ++digits;
@@ -152,7 +129,32 @@ std::optional<double> parse(std::string_view text) {
             raise(ErrorNumber::Overflow);
         value = 0.0;
     }
-    return negative ? -value : value;
+    return value;
+}
+
+std::optional<double> parse(std::string_view text) {
+    std::string_view t = trim(text);
+    if (t.empty())
+        return std::nullopt;
+    bool negative = false;
+    std::string_view body = t;
+    if (body[0] == '+' || body[0] == '-') {
+        negative = body[0] == '-';
+        body.remove_prefix(1);
+    }
+    if (iequals_ascii(body, "nan"))
+        return std::nan("");
+    if (iequals_ascii(body, "inf") || iequals_ascii(body, "infinity"))
+        return negative ? -HUGE_VAL : HUGE_VAL;
+
+    // Hexadecimal integers: 0x1F or &H1F, read as 32-bit two's complement like a colour value.
+    const bool hex = body.size() > 2 && ((body[0] == '0' && (body[1] == 'x' || body[1] == 'X')) ||
+                                         (body[0] == '&' && (body[1] == 'h' || body[1] == 'H')));
+    const std::optional<double> value =
+        hex ? parse_hex_digits(body.substr(2)) : parse_decimal(body);
+    if (!value)
+        return std::nullopt;
+    return negative ? -*value : *value;
 }
 
 }  // namespace

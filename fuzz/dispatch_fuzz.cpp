@@ -78,6 +78,69 @@ Variant any_variant(Input& in) {
     }
 }
 
+#if defined(QD_FUZZ_RASTER)
+constexpr int kMaxExtent = 30000;  // twips: 2000 pixels
+#else
+constexpr int kMaxExtent = 20000;
+#endif
+
+// The control and what its container gives it, for the steps to act on.
+struct Hosted {
+    IDispatch* control;
+    IControl* events;
+    host::ControlSite* site;
+    host::PropertyBag* bag;
+    const InterfaceDesc* desc;
+};
+
+// One operation the input picks: a container event, a store read or write, or a member call.
+void step(Input& in, const Hosted& h) {
+    const std::uint8_t op = in.take<std::uint8_t>();
+    const MemberDesc& m = h.desc->members[in.take<std::uint8_t>() % h.desc->member_count];
+    Variant result;
+    switch (op % 10) {
+        case 0:
+            (void)h.events->Resize();
+            break;
+        case 1:
+            h.site->set_extent(static_cast<float>(in.take<std::int16_t>() % kMaxExtent),
+                               static_cast<float>(in.take<std::int16_t>() % kMaxExtent));
+            (void)h.events->Resize();
+            break;
+        case 2:
+            (void)h.events->WriteProperties(h.bag);
+            break;
+        case 3:
+            (void)h.events->ReadProperties(h.bag);
+            break;
+        case 4: {  // a stored value of any type under a key the control reads
+            (void)h.bag->WriteProperty(m.name, any_variant(in));
+            break;
+        }
+        case 5: {  // a member by name, any kind, any argument count
+            std::int32_t id = 0;
+            if (succeeded(h.control->GetIDsOfNames(m.name, &id))) {
+                const Variant args[2] = {any_variant(in), any_variant(in)};
+                const auto kind = static_cast<MemberKind>(1 << (in.take<std::uint8_t>() % 3));
+                (void)h.control->Invoke(id, kind, args, in.take<std::uint8_t>() % 3, &result);
+            }
+            break;
+        }
+        case 6:
+            (void)h.control->Invoke(in.take<std::int32_t>(), MemberKind::Method, nullptr, 0,
+                                    &result);
+            break;
+        default:
+            if (m.kind == MemberKind::PropertyPut)
+                (void)dispatch_put(h.control, m.name, any_variant(in));
+            else if (m.kind == MemberKind::PropertyGet)
+                (void)dispatch_get(h.control, m.name, &result);
+            else
+                (void)dispatch_call(h.control, m.name, &result);
+            break;
+    }
+}
+
 void run(Input& in) {
     using Create = HRESULT (*)(const Guid&, void**);
     static const Create creators[] = {&progress::create_progress_pie,
@@ -87,11 +150,8 @@ void run(Input& in) {
         std::abort();
     const auto events = control.query<IControl>();
 #if defined(QD_FUZZ_RASTER)
-    constexpr int kMaxExtent = 30000;  // twips: 2000 pixels
     const auto pic = host::RasterPictureBox::make();
     const auto label = host::RasterLabel::make(pic.get());
-#else
-    constexpr int kMaxExtent = 20000;
 #endif
     const float width = static_cast<float>(in.take<std::uint16_t>() % kMaxExtent);
     const float height = static_cast<float>(in.take<std::uint16_t>() % kMaxExtent);
@@ -109,52 +169,9 @@ void run(Input& in) {
     const InterfaceDesc* desc = nullptr;
     if (failed(control->GetTypeInfo(&desc)))
         std::abort();
-    for (int step = 0; step < 64 && !in.empty(); ++step) {
-        const std::uint8_t op = in.take<std::uint8_t>();
-        const MemberDesc& m = desc->members[in.take<std::uint8_t>() % desc->member_count];
-        Variant result;
-        switch (op % 10) {
-            case 0:
-                (void)events->Resize();
-                break;
-            case 1:
-                site->set_extent(static_cast<float>(in.take<std::int16_t>() % kMaxExtent),
-                                 static_cast<float>(in.take<std::int16_t>() % kMaxExtent));
-                (void)events->Resize();
-                break;
-            case 2:
-                (void)events->WriteProperties(bag.get());
-                break;
-            case 3:
-                (void)events->ReadProperties(bag.get());
-                break;
-            case 4: {  // a stored value of any type under a key the control reads
-                (void)bag->WriteProperty(m.name, any_variant(in));
-                break;
-            }
-            case 5: {  // a member by name, any kind, any argument count
-                std::int32_t id = 0;
-                if (succeeded(control->GetIDsOfNames(m.name, &id))) {
-                    const Variant args[2] = {any_variant(in), any_variant(in)};
-                    const auto kind = static_cast<MemberKind>(1 << (in.take<std::uint8_t>() % 3));
-                    (void)control->Invoke(id, kind, args, in.take<std::uint8_t>() % 3, &result);
-                }
-                break;
-            }
-            case 6:
-                (void)control->Invoke(in.take<std::int32_t>(), MemberKind::Method, nullptr, 0,
-                                      &result);
-                break;
-            default:
-                if (m.kind == MemberKind::PropertyPut)
-                    (void)dispatch_put(control.get(), m.name, any_variant(in));
-                else if (m.kind == MemberKind::PropertyGet)
-                    (void)dispatch_get(control.get(), m.name, &result);
-                else
-                    (void)dispatch_call(control.get(), m.name, &result);
-                break;
-        }
-    }
+    const Hosted hosted{control.get(), events.get(), site.get(), bag.get(), desc};
+    for (int n = 0; n < 64 && !in.empty(); ++n)
+        step(in, hosted);
 }
 
 }  // namespace

@@ -6,10 +6,28 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <string_view>
 
 #include "foundation/number_text.h"
 #include "foundation/result.h"
+
+namespace {
+
+// The first bytes of `data` as an F, written as text and read back: a NaN stays a NaN and
+// nothing else becomes one.
+template <typename F>
+void reads_back_as_number(const std::uint8_t* data, std::size_t size, std::string (*to_text)(F)) {
+    if (size < sizeof(F))
+        return;
+    F x;
+    std::memcpy(&x, data, sizeof x);
+    const double back = qd::text_to_double(to_text(x));
+    if (std::isnan(x) != std::isnan(back))
+        std::abort();
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
@@ -31,19 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const qd::RuntimeError&) {
     }
     // The input's first bytes as a single and as a double.
-    if (size >= sizeof(float)) {
-        float f;
-        std::memcpy(&f, data, sizeof f);
-        const double back = qd::text_to_double(qd::single_to_text(f));
-        if (std::isnan(f) != std::isnan(back))
-            std::abort();
-    }
-    if (size >= sizeof(double)) {
-        double x;
-        std::memcpy(&x, data, sizeof x);
-        const double back = qd::text_to_double(qd::double_to_text(x));
-        if (std::isnan(x) != std::isnan(back))
-            std::abort();
-    }
+    reads_back_as_number<float>(data, size, &qd::single_to_text);
+    reads_back_as_number<double>(data, size, &qd::double_to_text);
     return 0;
 }

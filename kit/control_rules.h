@@ -8,7 +8,8 @@
 // and comes back as its result code, with the steps before it left done.
 //
 // The range tests are written so that a NaN fails exactly the tests it must: Value refuses a
-// NaN, Min only refuses v >= Max, so it takes one. A refused value is dropped with success.
+// NaN, Min only refuses v >= Max, so it takes one (the single pie asks for its own rule, which
+// refuses it). A refused value is dropped with success.
 #pragma once
 
 #include "foundation/progress_caption.h"
@@ -29,10 +30,13 @@ struct ControlRules {
         });
     }
 
+    // Min refuses only v >= Max, so it takes a NaN; with NanMin::Refused (the single pie's
+    // rule) it takes only a value below Max.
+    enum class NanMin { Taken, Refused };
     template <typename C>
-    static HRESULT put_Min(C& c, float v) {
+    static HRESULT put_Min(C& c, float v, NanMin nan = NanMin::Taken) {
         return guard([&] {
-            if (v >= c.Max)
+            if (nan == NanMin::Refused ? !(v < c.Max) : v >= c.Max)
                 return;
             c.Min = v;
             c.notify("Min");
@@ -59,32 +63,33 @@ struct ControlRules {
         });
     }
 
-    // A plain appearance property: store, notify, full redraw.
-    template <typename C, typename T>
-    static HRESULT put_appearance(C& c, T C::*field, T v) {
+    // Store, notify under the row's name, then `then`: the path of every setter without a
+    // test of its own.
+    template <typename C, typename T, typename Then>
+    static HRESULT store(C& c, T C::*field, T v, Then then) {
         return guard([&] {
             c.*field = v;
             c.notify(name_of_field(C::Properties::rows, field));
-            c.Redraw(true);
+            then();
         });
+    }
+
+    // A plain appearance property: store, notify, full redraw.
+    template <typename C, typename T>
+    static HRESULT put_appearance(C& c, T C::*field, T v) {
+        return store(c, field, v, [&] { c.Redraw(true); });
     }
 
     // ---- The label's properties never redraw the control ------------------------------------
 
     template <typename C>
     static HRESULT put_LabelPosition(C& c, std::int32_t v) {
-        return guard([&] {
-            c.LabelPosition = v;
-            c.notify("LabelPosition");
-            c.PlaceLabel();
-        });
+        return store(c, &C::LabelPosition, v, [&] { c.PlaceLabel(); });
     }
 
     template <typename C>
     static HRESULT put_LabelType(C& c, std::int32_t v) {
-        return guard([&] {
-            c.LabelType = v;
-            c.notify("LabelType");
+        return store(c, &C::LabelType, v, [&] {
             c.SetLabelText();
             c.PlaceLabel();
         });
@@ -92,22 +97,16 @@ struct ControlRules {
 
     template <typename C>
     static HRESULT put_LabelColor(C& c, OLE_COLOR v) {
-        return guard([&] {
-            c.LabelColor = v;
-            c.notify("LabelColor");
-            c.lblText().ForeColor(c.LabelColor);
-        });
+        return store(c, &C::LabelColor, v, [&] { c.lblText().ForeColor(c.LabelColor); });
     }
 
+    // A size below 6 is dropped with success.
     template <typename C>
     static HRESULT put_LabelSize(C& c, std::int16_t v) {
-        return guard([&] {
-            if (!(v >= 6))
-                return;
-            c.LabelSize = v;
-            c.notify("LabelSize");
-            c.lblText().FontSize(static_cast<float>(c.LabelSize));
-        });
+        if (!(v >= 6))
+            return S_OK;
+        return store(c, &C::LabelSize, v,
+                     [&] { c.lblText().FontSize(static_cast<float>(c.LabelSize)); });
     }
 
     // Size, colour, then the caption LabelType asks for (none for an unknown type).
@@ -154,6 +153,30 @@ struct ControlRules {
         });
     }
 
+    // ---- Resizing ----------------------------------------------------------------------------
+
+    // A side of the control below `least` becomes `grown`, the width first.
+    static void grow_small_sides(ControlSiteCalls& control, float least, float grown) {
+        if (control.Width() < least)
+            control.Width(grown);
+        if (control.Height() < least)
+            control.Height(grown);
+    }
+
+    // The end of every resize: picBox covers the control, the control is drawn in full and the
+    // label placed.
+    template <typename C>
+    static void cover_and_redraw(C& c) {
+        ControlSiteCalls& control = c.site();
+        PictureBoxCalls pic = c.picBox();
+        pic.Top(0.0f);
+        pic.Left(0.0f);
+        pic.Width(control.Width());
+        pic.Height(control.Height());
+        c.Redraw(true);
+        c.PlaceLabel();
+    }
+
     // The site, raising when the container has not placed the control yet: a call that comes
     // before SetSite has no surface to talk to.
     template <typename C>
@@ -165,87 +188,3 @@ struct ControlRules {
 };
 
 }  // namespace qd
-
-// The members the three controls implement alike, for the public part of their class bodies:
-// Refresh, the label's four properties, Value, Max, the range getters and the container
-// events but InitProperties and put_Min (the single pie has its own of both).
-#define QD_SHARED_CONTROL_MEMBERS                             \
-    HRESULT Refresh() override {                              \
-        return guard([&] { Redraw(true); });                  \
-    }                                                         \
-    HRESULT put_LabelSize(std::int16_t v) override {          \
-        return qd::ControlRules::put_LabelSize(*this, v);     \
-    }                                                         \
-    HRESULT get_LabelSize(std::int16_t* v) override {         \
-        return return_value(LabelSize, v);                    \
-    }                                                         \
-    HRESULT put_LabelColor(OLE_COLOR v) override {            \
-        return qd::ControlRules::put_LabelColor(*this, v);    \
-    }                                                         \
-    HRESULT get_LabelColor(OLE_COLOR* v) override {           \
-        return return_value(LabelColor, v);                   \
-    }                                                         \
-    HRESULT put_LabelType(std::int32_t v) override {          \
-        return qd::ControlRules::put_LabelType(*this, v);     \
-    }                                                         \
-    HRESULT get_LabelType(std::int32_t* v) override {         \
-        return return_value(LabelType, v);                    \
-    }                                                         \
-    HRESULT put_LabelPosition(std::int32_t v) override {      \
-        return qd::ControlRules::put_LabelPosition(*this, v); \
-    }                                                         \
-    HRESULT get_LabelPosition(std::int32_t* v) override {     \
-        return return_value(LabelPosition, v);                \
-    }                                                         \
-    HRESULT put_Max(float v) override {                       \
-        return qd::ControlRules::put_Max(*this, v);           \
-    }                                                         \
-    HRESULT get_Max(float* v) override {                      \
-        return return_value(Max, v);                          \
-    }                                                         \
-    HRESULT get_Min(float* v) override {                      \
-        return return_value(Min, v);                          \
-    }                                                         \
-    HRESULT get_Value(float* v) override {                    \
-        return return_value(Value, v);                        \
-    }                                                         \
-    HRESULT put_Value(float v) override {                     \
-        return qd::ControlRules::put_Value(*this, v);         \
-    }                                                         \
-    HRESULT SetSite(IControlSite* site) override {            \
-        return qd::ControlRules::SetSite(*this, site);        \
-    }                                                         \
-    HRESULT ReadProperties(IPropertyStore* s) override {      \
-        return qd::ControlRules::ReadProperties(*this, s);    \
-    }                                                         \
-    HRESULT WriteProperties(IPropertyStore* s) override {     \
-        return qd::ControlRules::WriteProperties(*this, s);   \
-    }                                                         \
-    HRESULT Resize() override {                               \
-        return guard([&] { OnResize(); });                    \
-    }
-
-// The steps the three controls share, for the private part of their class bodies: the site
-// and its children, the change notification, the label's text and the plain appearance
-// setter (store, notify, full redraw).
-#define QD_SHARED_CONTROL_STEPS(Self)                             \
-    friend struct qd::ControlRules;                               \
-    ControlSiteCalls& site() {                                    \
-        return qd::ControlRules::site(*this);                     \
-    }                                                             \
-    PictureBoxCalls picBox() {                                    \
-        return site().picBox();                                   \
-    }                                                             \
-    LabelCalls lblText() {                                        \
-        return site().lblText();                                  \
-    }                                                             \
-    void notify(const char* name) {                               \
-        site().PropertyChanged(name);                             \
-    }                                                             \
-    void SetLabelText() {                                         \
-        qd::ControlRules::SetLabelText(*this);                    \
-    }                                                             \
-    template <typename T>                                         \
-    HRESULT appearance(T Self::*field, T v) {                     \
-        return qd::ControlRules::put_appearance(*this, field, v); \
-    }

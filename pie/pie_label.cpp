@@ -11,18 +11,8 @@ void ProgressPie::PlaceLabel() {
 // Keeps the control at least 500 twips each way (a smaller side becomes 600), stretches picBox
 // over it, draws in full and places the label.
 void ProgressPie::OnResize() {
-    ControlSiteCalls& control = site();
-    if (control.Width() < 500)
-        control.Width(600);
-    if (control.Height() < 500)
-        control.Height(600);
-    PictureBoxCalls pic = control.picBox();
-    pic.Top(0);
-    pic.Left(0);
-    pic.Width(control.Width());
-    pic.Height(control.Height());
-    Redraw(true);
-    PlaceLabel();
+    ControlRules::grow_small_sides(site(), 500.0f, 600.0f);
+    ControlRules::cover_and_redraw(*this);
 }
 
 }  // namespace qd::progress

@@ -13,7 +13,7 @@
 #include <cstdint>
 
 #include "interfaces/progress/interfaces.h"
-#include "kit/control_rules.h"
+#include "kit/control_members.h"
 #include "platform/host.h"
 #include "platform/host_calls.h"
 #include "platform/object.h"
@@ -21,48 +21,21 @@
 
 namespace qd::progress {
 
-extern const InterfaceDesc kPieInterface;  // _qdProgressPie, in slot order (pie_properties.cpp)
-
-class ProgressPie final
-    : public ComObject<ProgressPie, DispatchImpl<_qdProgressPie, kPieInterface>, IControl> {
-    using Rules = ControlRules;
-    using Self = ProgressPie;
-
+class ProgressPie final : public ControlObject<ProgressPie, _qdProgressPie, kPieInterface> {
   public:
-    QD_SHARED_CONTROL_MEMBERS
-
-    struct Properties;
     ProgressPie();
 
-    // _qdProgressPie
+    // _qdProgressPie: its own members, the groups of plain properties, then the range's Min.
     HRESULT put_Aspect(float v) override;
     HRESULT get_Aspect(float* v) override { return return_value(Aspect, v); }
-    HRESULT put_FillStyle(std::int32_t v) override { return appearance(&Self::FillStyle, v); }
-    HRESULT get_FillStyle(std::int32_t* v) override { return return_value(FillStyle, v); }
-    HRESULT put_FillColorStart(OLE_COLOR v) override {
-        return appearance(&Self::FillColorStart, v);
-    }
-    HRESULT get_FillColorStart(OLE_COLOR* v) override { return return_value(FillColorStart, v); }
-    HRESULT put_FillColorEnd(OLE_COLOR v) override { return appearance(&Self::FillColorEnd, v); }
-    HRESULT get_FillColorEnd(OLE_COLOR* v) override { return return_value(FillColorEnd, v); }
-    HRESULT put_FillColorMid(OLE_COLOR v) override { return appearance(&Self::FillColorMid, v); }
-    HRESULT get_FillColorMid(OLE_COLOR* v) override { return return_value(FillColorMid, v); }
-    HRESULT put_FillType(std::int32_t v) override { return appearance(&Self::FillType, v); }
-    HRESULT get_FillType(std::int32_t* v) override { return return_value(FillType, v); }
-    HRESULT put_BorderColor(OLE_COLOR v) override { return appearance(&Self::BorderColor, v); }
-    HRESULT get_BorderColor(OLE_COLOR* v) override { return return_value(BorderColor, v); }
-    HRESULT put_BorderWidth(float v) override { return appearance(&Self::BorderWidth, v); }
-    HRESULT get_BorderWidth(float* v) override { return return_value(BorderWidth, v); }
-    HRESULT put_BorderShow(VARIANT_BOOL v) override { return appearance(&Self::BorderShow, v); }
-    HRESULT get_BorderShow(VARIANT_BOOL* v) override { return return_value(BorderShow, v); }
-    HRESULT put_Min(float v) override { return Rules::put_Min(*this, v); }
+    QD_GRADIENT_MEMBERS
+    QD_OUTLINE_MEMBERS
+    HRESULT put_Min(float v) override { return ControlRules::put_Min(*this, v); }
 
-    // IControl: the container's events the other controls share are above.
-    HRESULT InitProperties() override { return Rules::InitProperties(*this); }
+    // IControl: the container's events the other controls share are in the shared part.
+    HRESULT InitProperties() override { return ControlRules::InitProperties(*this); }
 
   private:
-    QD_SHARED_CONTROL_STEPS(Self)
-
     // Drawing (draw_pie.cpp, pie_bands.cpp).
     void Redraw(bool full) { DrawPie(full); }
     void DrawPie(bool FullRedraw);
@@ -72,34 +45,16 @@ class ProgressPie final
     void PlaceLabel();
     void OnResize();
 
-    // Properties; a new control's values are in Properties::rows.
-    float Value = 0;
-    float Min = 0;
-    float Max = 0;
-    VARIANT_BOOL BorderShow = 0;
-    OLE_COLOR BorderColor = 0;
-    float BorderWidth = 0;
-    std::int32_t FillType = 0;
-    OLE_COLOR FillColorStart = 0;
-    OLE_COLOR FillColorMid = 0;
-    OLE_COLOR FillColorEnd = 0;
-    std::int32_t FillStyle = 0;
-    std::int32_t LabelPosition = 0;
-    std::int32_t LabelType = 0;
-    OLE_COLOR LabelColor = 0;
-    std::int16_t LabelSize = 0;
-    float Aspect = 0;
-
     // Rendering state: the angle of the latest draw and the angle the surface already shows.
     double FilledAngle = 0.0;
     double PaintedAngle = 0.0;
 
-    ControlSiteCalls site_;
-};
+    // Aspect, whose setter has rules of its own; a new control's values are in Properties::rows.
+    float Aspect = 0;
 
-// The pie's properties, in the order ReadProperties reads them.
-struct ProgressPie::Properties {
-    static const PropertyRow<ProgressPie> rows[16];
+    // The members, steps and fields the three controls share, and the property table
+    // (pie_properties.cpp), in the order ReadProperties reads it.
+    QD_SHARED_CONTROL_PART(ProgressPie, 16)
 };
 
 // The class factory's step: a new pie, answering `iid`.

@@ -28,34 +28,32 @@ HRESULT dispatch_invoke(const InterfaceDesc& desc, void* self, std::int32_t disp
     return DISP_E_MEMBERNOTFOUND;
 }
 
-HRESULT dispatch_get(IDispatch* object, const char* name, Variant* result) {
+namespace {
+
+// The member `name` of `object` looked up, then invoked as `kind`.
+HRESULT invoke_by_name(IDispatch* object, const char* name, MemberKind kind, const Variant* args,
+                       std::int32_t argc, Variant* result) {
     if (!object)
         return E_POINTER;
     std::int32_t id = 0;
     const HRESULT hr = object->GetIDsOfNames(name, &id);
     if (failed(hr))
         return hr;
-    return object->Invoke(id, MemberKind::PropertyGet, nullptr, 0, result);
+    return object->Invoke(id, kind, args, argc, result);
+}
+
+}  // namespace
+
+HRESULT dispatch_get(IDispatch* object, const char* name, Variant* result) {
+    return invoke_by_name(object, name, MemberKind::PropertyGet, nullptr, 0, result);
 }
 
 HRESULT dispatch_put(IDispatch* object, const char* name, const Variant& value) {
-    if (!object)
-        return E_POINTER;
-    std::int32_t id = 0;
-    const HRESULT hr = object->GetIDsOfNames(name, &id);
-    if (failed(hr))
-        return hr;
-    return object->Invoke(id, MemberKind::PropertyPut, &value, 1, nullptr);
+    return invoke_by_name(object, name, MemberKind::PropertyPut, &value, 1, nullptr);
 }
 
 HRESULT dispatch_call(IDispatch* object, const char* name, Variant* result) {
-    if (!object)
-        return E_POINTER;
-    std::int32_t id = 0;
-    const HRESULT hr = object->GetIDsOfNames(name, &id);
-    if (failed(hr))
-        return hr;
-    return object->Invoke(id, MemberKind::Method, nullptr, 0, result);
+    return invoke_by_name(object, name, MemberKind::Method, nullptr, 0, result);
 }
 
 }  // namespace qd

@@ -125,6 +125,20 @@ struct ILabel : IUnknown {
     ~ILabel() = default;
 };
 
+// Every member of ILabel as an override, for the class body of a label that implements them
+// all (the model, raster and traced labels).
+#define QD_LABEL_OVERRIDES                          \
+    HRESULT put_Caption(const char* text) override; \
+    HRESULT put_ForeColor(OLE_COLOR c) override;    \
+    HRESULT put_FontSize(float points) override;    \
+    HRESULT put_Alignment(std::int16_t a) override; \
+    HRESULT put_BackStyle(std::int16_t s) override; \
+    HRESULT put_Visible(VARIANT_BOOL v) override;   \
+    HRESULT put_Left(float v) override;             \
+    HRESULT put_Top(float v) override;              \
+    HRESULT get_Width(float* v) override;           \
+    HRESULT get_Height(float* v) override;
+
 // The control's place in its container.
 struct IControlSite : IUnknown {
     static constexpr Guid iid = {

@@ -26,13 +26,6 @@ namespace {
     fail(what + " " + path + ": " + std::strerror(errno));
 }
 
-std::string lower(std::string_view s) {
-    std::string out(s);
-    for (char& c : out)
-        c = ascii_lower(c);
-    return out;
-}
-
 bool is_blank(char c) {
     return c == ' ' || c == '\t';
 }
@@ -79,14 +72,6 @@ bool parse_version(std::string_view s, std::uint16_t* major, std::uint16_t* mino
            parse_u16(s.substr(dot + 1), minor);
 }
 
-std::string_view trim(std::string_view s) {
-    while (!s.empty() && is_blank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && is_blank(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
-
 RegistryEntry parse_line(std::string_view line, const std::string& where) {
     std::string_view rest = line;
     const std::string_view kind = next_word(rest);
@@ -117,7 +102,7 @@ RegistryEntry parse_line(std::string_view line, const std::string& where) {
         e.name = progid;
     }
 
-    const std::string_view path = trim(rest);
+    const std::string_view path = trim_ascii(rest, " \t");
     if (path.empty())
         fail(where + ": missing module path");
     if (path.front() != '/')
@@ -253,7 +238,7 @@ std::vector<RegistryEntry> parse_registry(std::string_view text, const std::stri
         const std::string where = file + ":" + std::to_string(line_no);
         if (line.find('\0') != std::string_view::npos || line.find('\r') != std::string_view::npos)
             fail(where + ": control character in line");
-        const std::string_view content = trim(line);
+        const std::string_view content = trim_ascii(line, " \t");
         if (content.empty() || content.front() == '#')
             continue;
         RegistryEntry e = parse_line(content, where);
@@ -261,7 +246,7 @@ std::vector<RegistryEntry> parse_registry(std::string_view text, const std::stri
         if (e.kind == RegistryEntry::Kind::Class) {
             if (!clsids.insert(guid).second)
                 fail(where + ": class " + guid + " listed twice");
-            if (!progids.insert(lower(e.name)).second)
+            if (!progids.insert(lower_ascii(e.name)).second)
                 fail(where + ": class name " + e.name + " listed twice");
         } else if (!libids.insert(guid).second) {
             fail(where + ": type library " + guid + " listed twice");
@@ -320,9 +305,9 @@ void Registry::update(const std::function<void(std::vector<RegistryEntry>&)>& ed
 }
 
 std::optional<RegistryEntry> Registry::find_class(std::string_view progid) const {
-    const std::string key = lower(progid);
+    const std::string key = lower_ascii(progid);
     for (RegistryEntry& e : read())
-        if (e.kind == RegistryEntry::Kind::Class && lower(e.name) == key)
+        if (e.kind == RegistryEntry::Kind::Class && lower_ascii(e.name) == key)
             return std::move(e);
     return std::nullopt;
 }

@@ -81,6 +81,19 @@ struct EnumDesc {
     std::size_t member_count;
 };
 
+// An enumeration member whose help string is its own name, as the libraries write them.
+#define QD_ENUM_MEMBER(name, value) \
+    qd::EnumMemberDesc {            \
+#name, value, #name         \
+    }
+
+// The enumeration `name` with `guid` over its members, in their order.
+template <std::size_t N>
+constexpr EnumDesc enum_desc(const char* name, const Guid& guid,
+                             const EnumMemberDesc (&members)[N]) {
+    return {name, guid, members, N};
+}
+
 enum class ClassKind : std::int16_t { Control = 1, PropertyPage = 2 };
 
 enum ClassFlags : std::uint32_t {

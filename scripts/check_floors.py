@@ -31,6 +31,7 @@ FLOORS = [
     ("include/qdprogress/variant.h", 1),
     ("include/qdprogress/dispatch.h", 1),
     ("include/qdprogress/control_types.h", 1),
+    ("include/qdprogress/control_slots.h", 2),
     ("include/qdprogress/progress_controls.h", 2),
     ("include/qdprogress/single_pie.h", 2),
     ("include/qdprogress/", 5),  # the embedding API, the picture, the umbrella header

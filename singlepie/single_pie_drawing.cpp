@@ -123,13 +123,7 @@ void SinglePie::OnResize() {
         self.Height(50);
         return;
     }
-    PictureBoxCalls pic = picBox();
-    pic.Top(0);
-    pic.Left(0);
-    pic.Width(self.Width());
-    pic.Height(self.Height());
-    Redraw(true);
-    PlaceLabel();
+    ControlRules::cover_and_redraw(*this);
 }
 
 }  // namespace qd::single

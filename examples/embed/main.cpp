@@ -23,6 +23,39 @@ std::string class_of(bool by_registry, const char* name) {
     return qd::embed::module_class(QD_CONTROLS_MODULE, name);
 }
 
+// Drives both controls from Min to Max, one Value update per step: the pie late-bound by name,
+// the bar through its dual interface. False (after saying why) when the bar refuses a value.
+bool drive(qd::embed::HostedControl& pie, qd::embed::HostedControl& bar,
+           qd::progress::_qdProgressBar& bar_dual) {
+    for (int step = 1; step <= kSteps; ++step) {
+        pie.put("Value", step);
+        if (const qd::HRESULT hr = bar_dual.put_Value(static_cast<float>(step)); qd::failed(hr)) {
+            std::fprintf(stderr, "embed_progress: bar refused Value %d (0x%08X)\n", step,
+                         static_cast<unsigned>(hr));
+            return false;
+        }
+        std::printf("step %d/%d: pie shows \"%s\", bar shows \"%s\"\n", step, kSteps,
+                    pie.label().caption.c_str(), bar.label().caption.c_str());
+    }
+    return true;
+}
+
+// The form as a PNG at `output` and as a form file beside it. False (after saying why) when
+// the picture cannot be written; a failing save raises.
+bool write_outputs(qd::embed::EmbeddedForm& form, const std::string& output) {
+    std::string error;
+    if (!form.render_png(output, &error)) {
+        std::fprintf(stderr, "embed_progress: %s\n", error.c_str());
+        return false;
+    }
+    std::printf("wrote %s\n", output.c_str());
+
+    const std::string form_file = std::filesystem::path(output).replace_extension(".qdf");
+    form.save(form_file);
+    std::printf("wrote %s\n", form_file.c_str());
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -57,29 +90,7 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "embed_progress: the bar has no _qdProgressBar interface\n");
             return 1;
         }
-        for (int step = 1; step <= kSteps; ++step) {
-            pie.put("Value", step);
-            if (const qd::HRESULT hr = bar_dual->put_Value(static_cast<float>(step));
-                qd::failed(hr)) {
-                std::fprintf(stderr, "embed_progress: bar refused Value %d (0x%08X)\n", step,
-                             static_cast<unsigned>(hr));
-                return 1;
-            }
-            std::printf("step %d/%d: pie shows \"%s\", bar shows \"%s\"\n", step, kSteps,
-                        pie.label().caption.c_str(), bar.label().caption.c_str());
-        }
-
-        std::string error;
-        if (!form.render_png(output, &error)) {
-            std::fprintf(stderr, "embed_progress: %s\n", error.c_str());
-            return 1;
-        }
-        std::printf("wrote %s\n", output.c_str());
-
-        const std::string form_file = std::filesystem::path(output).replace_extension(".qdf");
-        form.save(form_file);
-        std::printf("wrote %s\n", form_file.c_str());
-        return 0;
+        return drive(pie, bar, *bar_dual.get()) && write_outputs(form, output) ? 0 : 1;
     } catch (const qd::embed::ContainerError& e) {
         std::fprintf(stderr, "embed_progress: %s (0x%08X)\n", e.what(),
                      static_cast<unsigned>(e.code()));

@@ -27,13 +27,6 @@ std::string code_text(HRESULT hr) {
     return std::string(buf) + " " + result_message(hr);
 }
 
-std::string lower(std::string_view s) {
-    std::string out(s);
-    for (char& c : out)
-        c = ascii_lower(c);
-    return out;
-}
-
 // The registry line (as "FILE:LINE: TEXT") of the class entry named `name`, found by its words.
 std::string registry_line_of(const std::string& file, const std::string& name) {
     std::ifstream in(file);
@@ -57,7 +50,7 @@ std::string registration_clash(const LibraryDesc& lib, const std::vector<Registr
         const std::string progid = std::string(lib.name) + "." + cls.name;
         for (const RegistryEntry& e : entries)
             if (e.kind == RegistryEntry::Kind::Class && e.name != progid && e.guid != cls.clsid &&
-                lower(e.name) == lower(progid))
+                lower_ascii(e.name) == lower_ascii(progid))
                 return "the ProgID " + progid + " clashes with the entry " +
                        registry_line_of(file, e.name) +
                        " (ProgIDs match in any letter case); unregister that one first";

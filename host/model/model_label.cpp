@@ -82,17 +82,11 @@ HRESULT ModelLabel::put_Top(float v) {
 }
 
 HRESULT ModelLabel::get_Width(float* v) {
-    if (!v)
-        return E_POINTER;
-    *v = width();
-    return S_OK;
+    return return_value(width(), v);
 }
 
 HRESULT ModelLabel::get_Height(float* v) {
-    if (!v)
-        return E_POINTER;
-    *v = height();
-    return S_OK;
+    return return_value(height(), v);
 }
 
 }  // namespace qd::host

@@ -20,16 +20,7 @@ class ModelLabel final : public ComObject<ModelLabel, ILabel> {
     // The label lies inside `parent` and measures in its scale; keeps a reference to it.
     explicit ModelLabel(ModelPictureBox* parent);
 
-    HRESULT put_Caption(const char* text) override;
-    HRESULT put_ForeColor(OLE_COLOR c) override;
-    HRESULT put_FontSize(float points) override;
-    HRESULT put_Alignment(std::int16_t a) override;
-    HRESULT put_BackStyle(std::int16_t s) override;
-    HRESULT put_Visible(VARIANT_BOOL v) override;
-    HRESULT put_Left(float v) override;
-    HRESULT put_Top(float v) override;
-    HRESULT get_Width(float* v) override;
-    HRESULT get_Height(float* v) override;
+    QD_LABEL_OVERRIDES
 
     const std::string& caption() const { return caption_; }
     OLE_COLOR fore_color() const { return fore_color_; }

@@ -18,14 +18,6 @@ bool angle_ok(const OptionalSingle& a) {
     return !a.present || std::fabs(a.value) <= kTwoPiSingle;
 }
 
-template <typename T>
-HRESULT read(T value, T* out) {
-    if (!out)
-        return E_POINTER;
-    *out = value;
-    return S_OK;
-}
-
 bool in_range(std::int16_t v, int lo, int hi) {
     return v >= lo && v <= hi;
 }
@@ -78,23 +70,23 @@ HRESULT ModelPictureBox::put_ScaleMode(std::int16_t mode) {
 }
 
 HRESULT ModelPictureBox::get_ScaleMode(std::int16_t* mode) {
-    return read(scale_mode_, mode);
+    return return_value(scale_mode_, mode);
 }
 
 HRESULT ModelPictureBox::get_ScaleLeft(float* v) {
-    return read(0.0f, v);
+    return return_value(0.0f, v);
 }
 
 HRESULT ModelPictureBox::get_ScaleTop(float* v) {
-    return read(0.0f, v);
+    return return_value(0.0f, v);
 }
 
 HRESULT ModelPictureBox::get_ScaleWidth(float* v) {
-    return read(scale_width(), v);
+    return return_value(scale_width(), v);
 }
 
 HRESULT ModelPictureBox::get_ScaleHeight(float* v) {
-    return read(scale_height(), v);
+    return return_value(scale_height(), v);
 }
 
 HRESULT ModelPictureBox::put_FillColor(OLE_COLOR c) {
@@ -143,7 +135,7 @@ HRESULT ModelPictureBox::put_BorderStyle(std::int16_t style) {
 }
 
 HRESULT ModelPictureBox::get_Left(float* v) {
-    return read(left_, v);
+    return return_value(left_, v);
 }
 
 HRESULT ModelPictureBox::put_Left(float v) {
@@ -152,7 +144,7 @@ HRESULT ModelPictureBox::put_Left(float v) {
 }
 
 HRESULT ModelPictureBox::get_Top(float* v) {
-    return read(top_, v);
+    return return_value(top_, v);
 }
 
 HRESULT ModelPictureBox::put_Top(float v) {
@@ -161,7 +153,7 @@ HRESULT ModelPictureBox::put_Top(float v) {
 }
 
 HRESULT ModelPictureBox::get_Width(float* v) {
-    return read(width_, v);
+    return return_value(width_, v);
 }
 
 HRESULT ModelPictureBox::put_Width(float v) {
@@ -172,7 +164,7 @@ HRESULT ModelPictureBox::put_Width(float v) {
 }
 
 HRESULT ModelPictureBox::get_Height(float* v) {
-    return read(height_, v);
+    return return_value(height_, v);
 }
 
 HRESULT ModelPictureBox::put_Height(float v) {

@@ -4,24 +4,13 @@
 
 namespace qd::host {
 
-namespace {
-
-std::string lower_key(std::string_view key) {
-    std::string lower(key);
-    for (char& c : lower)
-        c = ascii_lower(c);
-    return lower;
-}
-
-}  // namespace
-
 const Variant* PropertyBag::find(std::string_view key) const {
-    const auto it = index_.find(lower_key(key));
+    const auto it = index_.find(lower_ascii(key));
     return it == index_.end() ? nullptr : &entries_[it->second].value;
 }
 
 void PropertyBag::set(std::string_view key, Variant value) {
-    const auto [it, inserted] = index_.try_emplace(lower_key(key), entries_.size());
+    const auto [it, inserted] = index_.try_emplace(lower_ascii(key), entries_.size());
     if (!inserted) {
         entries_[it->second].value = std::move(value);
         return;
@@ -35,7 +24,7 @@ void PropertyBag::set(std::string_view key, Variant value) {
 }
 
 bool PropertyBag::erase(std::string_view key) {
-    const auto it = index_.find(lower_key(key));
+    const auto it = index_.find(lower_ascii(key));
     if (it == index_.end())
         return false;
     const std::size_t gone = it->second;

@@ -147,10 +147,7 @@ HRESULT PageSite::get_SelectedControls(ISelectedControls** out) {
 }
 
 HRESULT PageSite::get_Changed(VARIANT_BOOL* out) {
-    if (!out)
-        return E_POINTER;
-    *out = changed_ ? VARIANT_TRUE : VARIANT_FALSE;
-    return S_OK;
+    return return_value(changed_ ? VARIANT_TRUE : VARIANT_FALSE, out);
 }
 
 HRESULT PageSite::put_Changed(VARIANT_BOOL v) {

@@ -19,14 +19,6 @@ bool is_blank(char c) {
     return c == ' ' || c == '\t' || c == '\r';
 }
 
-std::string_view trim(std::string_view s) {
-    while (!s.empty() && is_blank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && is_blank(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
-
 std::vector<std::string_view> words_of(std::string_view s) {
     std::vector<std::string_view> words;
     std::size_t i = 0;
@@ -73,30 +65,9 @@ float parse_extent_twips(std::string_view s, const char* what) {
     return v;
 }
 
-std::string error_text(const std::string& file, int line, const std::string& control,
-                       const std::string& key, const std::string& reason) {
-    // Appended piece by piece: GCC 12 sees a false overlap in chains of operator+ at -O3.
-    std::string text = file;
-    if (line > 0)
-        text.append(":").append(std::to_string(line));
-    text.append(": ");
-    if (!control.empty())
-        text.append("control ").append(control).append(": ");
-    if (!key.empty())
-        text.append("key '").append(key).append("': ");
-    return text.append(reason);
-}
-
 // Twips as the host's shortest text of a single.
 std::string twips_text(float v) {
     return single_to_text(v);
-}
-
-std::string lower_key(std::string_view key) {
-    std::string lower(key);
-    for (char& c : lower)
-        c = ascii_lower(c);
-    return lower;
 }
 
 // Whether `text` has a form's structure at all: no NUL byte, and at least one line that opens
@@ -107,7 +78,7 @@ bool looks_like_form(std::string_view text) {
     std::size_t at = 0;
     while (at < text.size()) {
         const std::size_t end = std::min(text.find('\n', at), text.size());
-        const std::string_view line = trim(text.substr(at, end - at));
+        const std::string_view line = trim_ascii(text.substr(at, end - at));
         if (line.starts_with("[form") || line.starts_with("[control"))
             return true;
         at = end + 1;
@@ -119,11 +90,8 @@ bool looks_like_form(std::string_view text) {
 
 FormFileError::FormFileError(std::string file, int line, std::string control, std::string key,
                              const std::string& reason)
-    : std::runtime_error(error_text(file, line, control, key, reason)),
-      file_(std::move(file)),
-      line_(line),
-      control_(std::move(control)),
-      key_(std::move(key)) {}
+    : LocatedError(std::move(file), line, control, std::move(key), reason),
+      control_(std::move(control)) {}
 
 std::string format_form(const Form& form) {
     std::string text = "# qdhost form\n";
@@ -243,13 +211,13 @@ class FormReader {
                 throw PropertyValueError(
                     "a property line outside any [control ...] section is not read");
             Property p = parse_property_line(line, &key);
-            if (keys_.contains(lower_key(key)))
+            if (keys_.contains(lower_ascii(key)))
                 throw PropertyValueError("given twice (keys match in any letter case)");
             if (keys_.size() >= static_cast<std::size_t>(kMaxKeysPerSection.value)) {
                 skipping_ = true;
                 check_key_count(keys_.size());
             }
-            keys_.insert(lower_key(key));
+            keys_.insert(lower_ascii(key));
             p.line = line_number_;
             current_->properties.push_back(std::move(p));
             current_->property_lines.push_back(line_number_);
@@ -277,7 +245,7 @@ Form parse_form(std::string_view text, const std::string& file,
     int line_number = 0;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
-        reader.read_line(++line_number, trim(text.substr(0, end)));
+        reader.read_line(++line_number, trim_ascii(text.substr(0, end)));
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
     }
     return reader.take();

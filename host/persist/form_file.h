@@ -44,20 +44,14 @@ struct Form {
 
 // A damaged form file line, or a control of it that failed to load; what() reads
 // "FILE:LINE: control NAME: key 'KEY': REASON", leaving out the parts that are not known.
-class FormFileError : public std::runtime_error {
+class FormFileError : public LocatedError {
   public:
     FormFileError(std::string file, int line, std::string control, std::string key,
                   const std::string& reason);
-    const std::string& file() const { return file_; }
-    int line() const { return line_; }  // 1-based; 0 for the file as a whole
     const std::string& control() const { return control_; }
-    const std::string& key() const { return key_; }
 
   private:
-    std::string file_;
-    int line_;
     std::string control_;
-    std::string key_;
 };
 
 // The form's text; throws PropertyValueError for a name, class or key that cannot be written or

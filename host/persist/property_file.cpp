@@ -16,33 +16,6 @@ bool is_blank(char c) {
     return c == ' ' || c == '\t';
 }
 
-std::string_view trim(std::string_view s) {
-    while (!s.empty() && (is_blank(s.front()) || s.front() == '\r'))
-        s.remove_prefix(1);
-    while (!s.empty() && (is_blank(s.back()) || s.back() == '\r'))
-        s.remove_suffix(1);
-    return s;
-}
-
-std::string error_text(const std::string& file, int line, const std::string& key,
-                       const std::string& reason) {
-    // Appended piece by piece: GCC 12 sees a false overlap in chains of operator+ at -O3.
-    std::string text = file;
-    if (line > 0)
-        text.append(":").append(std::to_string(line));
-    text.append(": ");
-    if (!key.empty())
-        text.append("key '").append(key).append("': ");
-    return text.append(reason);
-}
-
-std::string lower_key(std::string_view key) {
-    std::string lower(key);
-    for (char& c : lower)
-        c = ascii_lower(c);
-    return lower;
-}
-
 }  // namespace
 
 void check_line_length(std::string_view line) {
@@ -70,11 +43,11 @@ Property parse_property_line(std::string_view line, std::string* key) {
     const std::size_t eq = line.find('=');
     if (eq == std::string_view::npos)
         throw PropertyValueError("expected 'Key = Type Value'");
-    const std::string_view key_text = trim(line.substr(0, eq));
+    const std::string_view key_text = trim_ascii(line.substr(0, eq));
     if (!is_storable_key(key_text))
         throw PropertyValueError("expected a key before '='");
     *key = key_text;
-    const std::string_view value = trim(line.substr(eq + 1));
+    const std::string_view value = trim_ascii(line.substr(eq + 1));
     if (has_type_word(value))
         return {*key, parse_property_value(value)};
     return {*key, parse_untyped_value(value), true};
@@ -82,11 +55,7 @@ Property parse_property_line(std::string_view line, std::string* key) {
 
 PropertyFileError::PropertyFileError(std::string file, int line, std::string key,
                                      const std::string& reason)
-    : std::runtime_error(error_text(file, line, key, reason)),
-      file_(std::move(file)),
-      line_(line),
-      key_(std::move(key)),
-      reason_(reason) {}
+    : LocatedError(std::move(file), line, "", std::move(key), reason), reason_(reason) {}
 
 std::string format_property_file(const PropertyList& properties, std::string_view comment) {
     std::string text;
@@ -110,7 +79,7 @@ PropertyList parse_property_file(std::string_view text, const std::string& file,
     while (!text.empty()) {
         ++line_number;
         const std::size_t end = text.find('\n');
-        const std::string_view line = trim(text.substr(0, end));
+        const std::string_view line = trim_ascii(text.substr(0, end));
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
         if (line.empty() || line.front() == '#')
             continue;
@@ -120,11 +89,11 @@ PropertyList parse_property_file(std::string_view text, const std::string& file,
         try {
             check_line_length(line);
             Property p = parse_property_line(line, &key);
-            if (seen.contains(lower_key(key)))
+            if (seen.contains(lower_ascii(key)))
                 throw PropertyValueError("given twice (keys match in any letter case)");
             stop = seen.size() >= static_cast<std::size_t>(kMaxKeysPerSection.value);
             check_key_count(seen.size());
-            seen.insert(lower_key(key));
+            seen.insert(lower_ascii(key));
             p.line = line_number;
             properties.push_back(std::move(p));
         } catch (const PropertyValueError& e) {

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "host/persist/atomic_file.h"
+#include "host/persist/text_file.h"
 #include "platform/variant.h"
 
 namespace qd::host {
@@ -34,18 +35,12 @@ using PropertyList = std::vector<Property>;
 // A property file that cannot be read; what() reads "FILE:LINE: key 'KEY': REASON" (without the
 // key part when the line has no readable key, and without a line for a file that cannot be
 // opened).
-class PropertyFileError : public std::runtime_error {
+class PropertyFileError : public LocatedError {
   public:
     PropertyFileError(std::string file, int line, std::string key, const std::string& reason);
-    const std::string& file() const { return file_; }
-    int line() const { return line_; }  // 1-based; 0 for the file as a whole
-    const std::string& key() const { return key_; }
     const std::string& reason() const { return reason_; }
 
   private:
-    std::string file_;
-    int line_;
-    std::string key_;
     std::string reason_;
 };
 

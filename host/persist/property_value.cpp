@@ -6,30 +6,29 @@
 #include <cstdint>
 #include <limits>
 #include <optional>
+#include <type_traits>
 
 #include "foundation/ascii.h"
+#include "host/persist/text_file.h"
+#include "platform/value_words.h"
 
 namespace qd::host {
 
 namespace {
 
-// Bits of the NaN each precision writes as plain "NaN" and "-NaN".
+// Bits of the NaN each precision writes as plain "NaN" and "-NaN": the sign, and the quiet NaN
+// (every exponent bit and the mantissa's first).
 template <typename F>
-struct FloatBits;
-template <>
-struct FloatBits<float> {
-    using Bits = std::uint32_t;
-    static constexpr Bits quiet_nan = 0x7FC00000u;
-    static constexpr Bits sign = 0x80000000u;
-    static constexpr int hex_digits = 8;
+struct FloatBits {
+    using Bits = std::conditional_t<sizeof(F) == 4, std::uint32_t, std::uint64_t>;
+    static constexpr Bits sign = Bits{1} << (8 * sizeof(F) - 1);
+    static constexpr Bits quiet_nan =
+        ~sign & ~((Bits{1} << (std::numeric_limits<F>::digits - 2)) - 1);
+    static constexpr int hex_digits = 2 * sizeof(F);
 };
-template <>
-struct FloatBits<double> {
-    using Bits = std::uint64_t;
-    static constexpr Bits quiet_nan = 0x7FF8000000000000u;
-    static constexpr Bits sign = 0x8000000000000000u;
-    static constexpr int hex_digits = 16;
-};
+static_assert(FloatBits<float>::quiet_nan == 0x7FC00000u);
+static_assert(FloatBits<double>::quiet_nan == 0x7FF8000000000000u);
+static_assert(FloatBits<double>::sign == 0x8000000000000000u);
 
 template <typename F>
 std::string format_float(F v) {
@@ -106,10 +105,8 @@ I parse_integer(std::string_view text, const char* type) {
 }
 
 std::string quote(std::string_view text) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
     std::string out = "\"";
     for (const char c : text) {
-        const auto u = static_cast<unsigned char>(c);
         switch (c) {
             case '\\':
                 out += "\\\\";
@@ -127,13 +124,7 @@ std::string quote(std::string_view text) {
                 out += "\\t";
                 break;
             default:
-                if (u < 0x20 || u == 0x7F) {
-                    out += "\\x";
-                    out += kHex[u >> 4];
-                    out += kHex[u & 15];
-                } else {
-                    out += c;
-                }
+                append_printable(out, c);
         }
     }
     out += '"';
@@ -246,13 +237,8 @@ Variant parse_untyped_value(std::string_view text) {
         throw PropertyValueError("expected a value after '='");
     if (text.front() == '"')
         return Variant(std::string_view(unquote(text)));
-    if (iequals_ascii(text, "True") || iequals_ascii(text, "False"))
-        return Variant::boolean(iequals_ascii(text, "True"));
-    if (iequals_ascii(text, "NaN"))
-        return Variant(std::numeric_limits<double>::quiet_NaN());
-    if (iequals_ascii(text, "Inf") || iequals_ascii(text, "-Inf"))
-        return Variant(text[0] == '-' ? -std::numeric_limits<double>::infinity()
-                                      : std::numeric_limits<double>::infinity());
+    if (std::optional<Variant> word = value_word(text))
+        return *word;
     if (const std::optional<std::int32_t> hex = hex_integer(text))
         return Variant(*hex);
     if (std::optional<Variant> number = decimal_number(text))

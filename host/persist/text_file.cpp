@@ -55,20 +55,44 @@ std::string read_text_file(const std::string& path) {
     return text;
 }
 
-std::string printable(std::string_view text) {
+std::string located_message(const std::string& file, int line, const std::string& control,
+                            const std::string& key, const std::string& reason) {
+    // Appended piece by piece: GCC 12 sees a false overlap in chains of operator+ at -O3.
+    std::string text = file;
+    if (line > 0)
+        text.append(":").append(std::to_string(line));
+    text.append(": ");
+    if (!control.empty())
+        text.append("control ").append(control).append(": ");
+    if (!key.empty())
+        text.append("key '").append(key).append("': ");
+    return text.append(reason);
+}
+
+LocatedError::LocatedError(std::string file, int line, const std::string& control, std::string key,
+                           const std::string& reason)
+    : std::runtime_error(located_message(file, line, control, key, reason)),
+      file_(std::move(file)),
+      line_(line),
+      key_(std::move(key)) {}
+
+void append_printable(std::string& out, char c) {
     static constexpr char kHex[] = "0123456789ABCDEF";
+    const auto u = static_cast<unsigned char>(c);
+    if (u < 0x20 || u == 0x7F) {
+        out += "\\x";
+        out += kHex[u >> 4];
+        out += kHex[u & 15];
+    } else {
+        out += c;
+    }
+}
+
+std::string printable(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    for (const char c : text) {
-        const auto u = static_cast<unsigned char>(c);
-        if (u < 0x20 || u == 0x7F) {
-            out += "\\x";
-            out += kHex[u >> 4];
-            out += kHex[u & 15];
-        } else {
-            out += c;
-        }
-    }
+    for (const char c : text)
+        append_printable(out, c);
     return out;
 }
 

@@ -79,4 +79,22 @@ HRESULT traced_read(TraceSink& sink, std::string_view object, std::string_view m
     return hr;
 }
 
+// The two steps for a plain property member of interface I: "OBJECT.Member = value" then
+// (inner->*put)(value); (inner->*get)(out) then "OBJECT.Member -> value".
+template <typename I, typename T>
+HRESULT traced_put(TraceSink& sink, std::string_view object, const char* member, I* inner,
+                   HRESULT (I::*put)(T), T value) {
+    return traced_call(
+        sink, [&] { return set_line(object, member, trace_value(value)); },
+        [&] { return (inner->*put)(value); });
+}
+
+template <typename I, typename T>
+HRESULT traced_get(TraceSink& sink, std::string_view object, const char* member, I* inner,
+                   HRESULT (I::*get)(T*), T* out) {
+    return traced_read(
+        sink, object, member, out, [&](T* v) { return (inner->*get)(v); },
+        [](T v) { return trace_value(v); });
+}
+
 }  // namespace qd::host

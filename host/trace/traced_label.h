@@ -14,22 +14,9 @@ class TracedLabel final : public ComObject<TracedLabel, ILabel> {
     // Keeps a reference to `inner`; `sink` must outlive this object.
     TracedLabel(ILabel* inner, TraceSink& sink, std::string name = "lblText");
 
-    HRESULT put_Caption(const char* text) override;
-    HRESULT put_ForeColor(OLE_COLOR c) override;
-    HRESULT put_FontSize(float points) override;
-    HRESULT put_Alignment(std::int16_t a) override;
-    HRESULT put_BackStyle(std::int16_t s) override;
-    HRESULT put_Visible(VARIANT_BOOL v) override;
-    HRESULT put_Left(float v) override;
-    HRESULT put_Top(float v) override;
-    HRESULT get_Width(float* v) override;
-    HRESULT get_Height(float* v) override;
+    QD_LABEL_OVERRIDES
 
   private:
-    template <typename T>
-    HRESULT set(const char* member, T value, HRESULT (ILabel::*put)(T));
-    HRESULT get(const char* member, float* out, HRESULT (ILabel::*get)(float*));
-
     ComPtr<ILabel> inner_;
     TraceSink& sink_;
     std::string name_;

@@ -19,20 +19,6 @@ std::optional<std::string> argument(const Optional<T>& a) {
 TracedPictureBox::TracedPictureBox(IPictureBox* inner, TraceSink& sink, std::string name)
     : inner_(inner), sink_(sink), name_(std::move(name)) {}
 
-template <typename T>
-HRESULT TracedPictureBox::set(const char* member, T value, HRESULT (IPictureBox::*put)(T)) {
-    return traced_call(
-        sink_, [&] { return set_line(name_, member, trace_value(value)); },
-        [&] { return (inner_.get()->*put)(value); });
-}
-
-template <typename T>
-HRESULT TracedPictureBox::get(const char* member, T* out, HRESULT (IPictureBox::*get)(T*)) {
-    return traced_read(
-        sink_, name_, member, out, [&](T* v) { return (inner_.get()->*get)(v); },
-        [](T v) { return trace_value(v); });
-}
-
 HRESULT TracedPictureBox::Cls() {
     return traced_call(
         sink_, [&] { return call_line(name_, "Cls", {}); }, [&] { return inner_->Cls(); });
@@ -57,68 +43,40 @@ HRESULT TracedPictureBox::Line(float x1, float y1, float x2, float y2) {
     return traced_call(sink_, line, [&] { return inner_->Line(x1, y1, x2, y2); });
 }
 
-HRESULT TracedPictureBox::put_ScaleMode(std::int16_t v) {
-    return set("ScaleMode", v, &IPictureBox::put_ScaleMode);
-}
-HRESULT TracedPictureBox::get_ScaleMode(std::int16_t* v) {
-    return get("ScaleMode", v, &IPictureBox::get_ScaleMode);
-}
-HRESULT TracedPictureBox::get_ScaleLeft(float* v) {
-    return get("ScaleLeft", v, &IPictureBox::get_ScaleLeft);
-}
-HRESULT TracedPictureBox::get_ScaleTop(float* v) {
-    return get("ScaleTop", v, &IPictureBox::get_ScaleTop);
-}
-HRESULT TracedPictureBox::get_ScaleWidth(float* v) {
-    return get("ScaleWidth", v, &IPictureBox::get_ScaleWidth);
-}
-HRESULT TracedPictureBox::get_ScaleHeight(float* v) {
-    return get("ScaleHeight", v, &IPictureBox::get_ScaleHeight);
-}
-HRESULT TracedPictureBox::put_FillColor(OLE_COLOR v) {
-    return set("FillColor", v, &IPictureBox::put_FillColor);
-}
-HRESULT TracedPictureBox::put_FillStyle(std::int16_t v) {
-    return set("FillStyle", v, &IPictureBox::put_FillStyle);
-}
-HRESULT TracedPictureBox::put_ForeColor(OLE_COLOR v) {
-    return set("ForeColor", v, &IPictureBox::put_ForeColor);
-}
-HRESULT TracedPictureBox::put_DrawWidth(std::int16_t v) {
-    return set("DrawWidth", v, &IPictureBox::put_DrawWidth);
-}
-HRESULT TracedPictureBox::put_DrawStyle(std::int16_t v) {
-    return set("DrawStyle", v, &IPictureBox::put_DrawStyle);
-}
-HRESULT TracedPictureBox::put_DrawMode(std::int16_t v) {
-    return set("DrawMode", v, &IPictureBox::put_DrawMode);
-}
-HRESULT TracedPictureBox::put_BorderStyle(std::int16_t v) {
-    return set("BorderStyle", v, &IPictureBox::put_BorderStyle);
-}
-HRESULT TracedPictureBox::get_Left(float* v) {
-    return get("Left", v, &IPictureBox::get_Left);
-}
-HRESULT TracedPictureBox::put_Left(float v) {
-    return set("Left", v, &IPictureBox::put_Left);
-}
-HRESULT TracedPictureBox::get_Top(float* v) {
-    return get("Top", v, &IPictureBox::get_Top);
-}
-HRESULT TracedPictureBox::put_Top(float v) {
-    return set("Top", v, &IPictureBox::put_Top);
-}
-HRESULT TracedPictureBox::get_Width(float* v) {
-    return get("Width", v, &IPictureBox::get_Width);
-}
-HRESULT TracedPictureBox::put_Width(float v) {
-    return set("Width", v, &IPictureBox::put_Width);
-}
-HRESULT TracedPictureBox::get_Height(float* v) {
-    return get("Height", v, &IPictureBox::get_Height);
-}
-HRESULT TracedPictureBox::put_Height(float v) {
-    return set("Height", v, &IPictureBox::put_Height);
-}
+// The members that only report and forward, one a line: the reads, then the writes.
+#define QD_TRACED_PUT(T, Name)                                                             \
+    HRESULT TracedPictureBox::put_##Name(T v) {                                            \
+        return traced_put(sink_, name_, #Name, inner_.get(), &IPictureBox::put_##Name, v); \
+    }
+#define QD_TRACED_GET(T, Name)                                                             \
+    HRESULT TracedPictureBox::get_##Name(T* v) {                                           \
+        return traced_get(sink_, name_, #Name, inner_.get(), &IPictureBox::get_##Name, v); \
+    }
+
+QD_TRACED_GET(std::int16_t, ScaleMode)
+QD_TRACED_GET(float, ScaleLeft)
+QD_TRACED_GET(float, ScaleTop)
+QD_TRACED_GET(float, ScaleWidth)
+QD_TRACED_GET(float, ScaleHeight)
+QD_TRACED_GET(float, Left)
+QD_TRACED_GET(float, Top)
+QD_TRACED_GET(float, Width)
+QD_TRACED_GET(float, Height)
+
+QD_TRACED_PUT(std::int16_t, ScaleMode)
+QD_TRACED_PUT(OLE_COLOR, FillColor)
+QD_TRACED_PUT(std::int16_t, FillStyle)
+QD_TRACED_PUT(OLE_COLOR, ForeColor)
+QD_TRACED_PUT(std::int16_t, DrawWidth)
+QD_TRACED_PUT(std::int16_t, DrawStyle)
+QD_TRACED_PUT(std::int16_t, DrawMode)
+QD_TRACED_PUT(std::int16_t, BorderStyle)
+QD_TRACED_PUT(float, Left)
+QD_TRACED_PUT(float, Top)
+QD_TRACED_PUT(float, Width)
+QD_TRACED_PUT(float, Height)
+
+#undef QD_TRACED_PUT
+#undef QD_TRACED_GET
 
 }  // namespace qd::host

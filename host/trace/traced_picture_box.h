@@ -17,11 +17,6 @@ class TracedPictureBox final : public ComObject<TracedPictureBox, IPictureBox> {
     QD_PICTURE_BOX_OVERRIDES
 
   private:
-    template <typename T>
-    HRESULT set(const char* member, T value, HRESULT (IPictureBox::*put)(T));
-    template <typename T>
-    HRESULT get(const char* member, T* out, HRESULT (IPictureBox::*get)(T*));
-
     ComPtr<IPictureBox> inner_;
     TraceSink& sink_;
     std::string name_;

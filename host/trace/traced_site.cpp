@@ -9,29 +9,17 @@ constexpr const char* kObject = "control";
 TracedSite::TracedSite(IControlSite* inner, TraceSink& sink) : inner_(inner), sink_(sink) {}
 
 HRESULT TracedSite::get_Width(float* v) {
-    return traced_read(
-        sink_, kObject, "Width", v, [&](float* out) { return inner_->get_Width(out); },
-        [](float x) { return trace_value(x); });
+    return traced_get(sink_, kObject, "Width", inner_.get(), &IControlSite::get_Width, v);
 }
-
 HRESULT TracedSite::put_Width(float v) {
-    return traced_call(
-        sink_, [&] { return set_line(kObject, "Width", trace_value(v)); },
-        [&] { return inner_->put_Width(v); });
+    return traced_put(sink_, kObject, "Width", inner_.get(), &IControlSite::put_Width, v);
 }
-
 HRESULT TracedSite::get_Height(float* v) {
-    return traced_read(
-        sink_, kObject, "Height", v, [&](float* out) { return inner_->get_Height(out); },
-        [](float x) { return trace_value(x); });
+    return traced_get(sink_, kObject, "Height", inner_.get(), &IControlSite::get_Height, v);
 }
-
 HRESULT TracedSite::put_Height(float v) {
-    return traced_call(
-        sink_, [&] { return set_line(kObject, "Height", trace_value(v)); },
-        [&] { return inner_->put_Height(v); });
+    return traced_put(sink_, kObject, "Height", inner_.get(), &IControlSite::put_Height, v);
 }
-
 HRESULT TracedSite::PropertyChanged(const char* name) {
     if (!name)
         return E_POINTER;

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include <qdprogress/colour.h>
+#include <qdprogress/control_slots.h>
 #include <qdprogress/dispatch.h>
 
 namespace qd::progress {
@@ -67,36 +68,10 @@ struct _qdProgressPie : IDispatch {
     virtual HRESULT Refresh() = 0;
     virtual HRESULT put_Aspect(float v) = 0;
     virtual HRESULT get_Aspect(float* v) = 0;
-    virtual HRESULT put_LabelSize(std::int16_t v) = 0;
-    virtual HRESULT get_LabelSize(std::int16_t* v) = 0;
-    virtual HRESULT put_LabelColor(OLE_COLOR v) = 0;
-    virtual HRESULT get_LabelColor(OLE_COLOR* v) = 0;
-    virtual HRESULT put_LabelType(std::int32_t v) = 0;
-    virtual HRESULT get_LabelType(std::int32_t* v) = 0;
-    virtual HRESULT put_LabelPosition(std::int32_t v) = 0;
-    virtual HRESULT get_LabelPosition(std::int32_t* v) = 0;
-    virtual HRESULT put_FillStyle(std::int32_t v) = 0;
-    virtual HRESULT get_FillStyle(std::int32_t* v) = 0;
-    virtual HRESULT put_FillColorStart(OLE_COLOR v) = 0;
-    virtual HRESULT get_FillColorStart(OLE_COLOR* v) = 0;
-    virtual HRESULT put_FillColorEnd(OLE_COLOR v) = 0;
-    virtual HRESULT get_FillColorEnd(OLE_COLOR* v) = 0;
-    virtual HRESULT put_FillColorMid(OLE_COLOR v) = 0;
-    virtual HRESULT get_FillColorMid(OLE_COLOR* v) = 0;
-    virtual HRESULT put_FillType(std::int32_t v) = 0;
-    virtual HRESULT get_FillType(std::int32_t* v) = 0;
-    virtual HRESULT put_BorderColor(OLE_COLOR v) = 0;
-    virtual HRESULT get_BorderColor(OLE_COLOR* v) = 0;
-    virtual HRESULT put_BorderWidth(float v) = 0;
-    virtual HRESULT get_BorderWidth(float* v) = 0;
-    virtual HRESULT put_BorderShow(VARIANT_BOOL v) = 0;
-    virtual HRESULT get_BorderShow(VARIANT_BOOL* v) = 0;
-    virtual HRESULT put_Max(float v) = 0;
-    virtual HRESULT get_Max(float* v) = 0;
-    virtual HRESULT get_Min(float* v) = 0;
-    virtual HRESULT put_Min(float v) = 0;
-    virtual HRESULT get_Value(float* v) = 0;
-    virtual HRESULT put_Value(float v) = 0;
+    QD_LABEL_SLOTS
+    QD_THREE_COLOUR_FILL_SLOTS
+    QD_OUTLINE_SLOTS
+    QD_RANGE_SLOTS
 
   protected:
     ~_qdProgressPie() = default;
@@ -106,32 +81,11 @@ struct _qdProgressBar : IDispatch {
     static constexpr Guid iid = {
         0x5C255292, 0x21BC, 0x439B, {0xA7, 0x7E, 0xA8, 0x8F, 0xB8, 0x7B, 0x2B, 0x21}};
     virtual HRESULT Refresh() = 0;
-    virtual HRESULT put_LabelSize(std::int16_t v) = 0;
-    virtual HRESULT get_LabelSize(std::int16_t* v) = 0;
-    virtual HRESULT put_LabelColor(OLE_COLOR v) = 0;
-    virtual HRESULT get_LabelColor(OLE_COLOR* v) = 0;
-    virtual HRESULT put_LabelType(std::int32_t v) = 0;
-    virtual HRESULT get_LabelType(std::int32_t* v) = 0;
-    virtual HRESULT put_LabelPosition(std::int32_t v) = 0;
-    virtual HRESULT get_LabelPosition(std::int32_t* v) = 0;
-    virtual HRESULT put_FillStyle(std::int32_t v) = 0;
-    virtual HRESULT get_FillStyle(std::int32_t* v) = 0;
-    virtual HRESULT put_FillColorStart(OLE_COLOR v) = 0;
-    virtual HRESULT get_FillColorStart(OLE_COLOR* v) = 0;
-    virtual HRESULT put_FillColorEnd(OLE_COLOR v) = 0;
-    virtual HRESULT get_FillColorEnd(OLE_COLOR* v) = 0;
-    virtual HRESULT put_FillColorMid(OLE_COLOR v) = 0;
-    virtual HRESULT get_FillColorMid(OLE_COLOR* v) = 0;
-    virtual HRESULT put_FillType(std::int32_t v) = 0;
-    virtual HRESULT get_FillType(std::int32_t* v) = 0;
+    QD_LABEL_SLOTS
+    QD_THREE_COLOUR_FILL_SLOTS
     virtual HRESULT put_BorderStyle(std::int32_t v) = 0;
     virtual HRESULT get_BorderStyle(std::int32_t* v) = 0;
-    virtual HRESULT put_Max(float v) = 0;
-    virtual HRESULT get_Max(float* v) = 0;
-    virtual HRESULT get_Min(float* v) = 0;
-    virtual HRESULT put_Min(float v) = 0;
-    virtual HRESULT get_Value(float* v) = 0;
-    virtual HRESULT put_Value(float v) = 0;
+    QD_RANGE_SLOTS
 
   protected:
     ~_qdProgressBar() = default;

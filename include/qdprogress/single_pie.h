@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include <qdprogress/colour.h>
+#include <qdprogress/control_slots.h>
 #include <qdprogress/dispatch.h>
 
 namespace qd::single {
@@ -41,14 +42,7 @@ struct _qdxProgressPie : IDispatch {
     static constexpr Guid iid = {
         0x25E3BDD9, 0x7722, 0x4A17, {0x86, 0xC8, 0xCA, 0x19, 0xE9, 0x3C, 0x5F, 0x8A}};
     virtual HRESULT Refresh() = 0;
-    virtual HRESULT put_LabelSize(std::int16_t v) = 0;
-    virtual HRESULT get_LabelSize(std::int16_t* v) = 0;
-    virtual HRESULT put_LabelColor(OLE_COLOR v) = 0;
-    virtual HRESULT get_LabelColor(OLE_COLOR* v) = 0;
-    virtual HRESULT put_LabelType(std::int32_t v) = 0;
-    virtual HRESULT get_LabelType(std::int32_t* v) = 0;
-    virtual HRESULT put_LabelPosition(std::int32_t v) = 0;
-    virtual HRESULT get_LabelPosition(std::int32_t* v) = 0;
+    QD_LABEL_SLOTS
     virtual HRESULT put_FillStyle(std::int32_t v) = 0;
     virtual HRESULT get_FillStyle(std::int32_t* v) = 0;
     virtual HRESULT put_StartColor(OLE_COLOR v) = 0;
@@ -57,18 +51,8 @@ struct _qdxProgressPie : IDispatch {
     virtual HRESULT get_EndColor(OLE_COLOR* v) = 0;
     virtual HRESULT put_FillType(std::int32_t v) = 0;
     virtual HRESULT get_FillType(std::int32_t* v) = 0;
-    virtual HRESULT put_BorderColor(OLE_COLOR v) = 0;
-    virtual HRESULT get_BorderColor(OLE_COLOR* v) = 0;
-    virtual HRESULT put_BorderWidth(float v) = 0;
-    virtual HRESULT get_BorderWidth(float* v) = 0;
-    virtual HRESULT put_BorderShow(VARIANT_BOOL v) = 0;
-    virtual HRESULT get_BorderShow(VARIANT_BOOL* v) = 0;
-    virtual HRESULT put_Max(float v) = 0;
-    virtual HRESULT get_Max(float* v) = 0;
-    virtual HRESULT get_Min(float* v) = 0;
-    virtual HRESULT put_Min(float v) = 0;
-    virtual HRESULT get_Value(float* v) = 0;
-    virtual HRESULT put_Value(float v) = 0;
+    QD_OUTLINE_SLOTS
+    QD_RANGE_SLOTS
 
   protected:
     ~_qdxProgressPie() = default;

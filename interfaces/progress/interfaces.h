@@ -14,7 +14,10 @@ inline constexpr TypeDesc kBarLabelPosition{VarType::Int32, "ppBarLabelPosition"
 inline constexpr TypeDesc kFillType{VarType::Int32, "ppFillType"};
 inline constexpr TypeDesc kBorderStyle{VarType::Int32, "ppBorderStyle"};
 
-// The controls' own interfaces are described with their property tables (pie/, bar/).
+// The controls' own interfaces are made from their property tables, where they are defined
+// (pie/pie_properties.cpp, bar/bar_properties.cpp).
+extern const InterfaceDesc kPieInterface;       // _qdProgressPie, in slot order
+extern const InterfaceDesc kBarInterface;       // _qdProgressBar, in slot order
 extern const InterfaceDesc kDataInterface;      // _Data
 extern const InterfaceDesc kPieEventInterface;  // __qdProgressPie
 extern const InterfaceDesc kBarEventInterface;  // __qdProgressBar

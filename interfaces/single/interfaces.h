@@ -12,7 +12,9 @@ inline constexpr TypeDesc kLabelType{VarType::Int32, "ppLabelType"};
 inline constexpr TypeDesc kLabelPosition{VarType::Int32, "ppLabelPosition"};
 inline constexpr TypeDesc kFillType{VarType::Int32, "ppFillType"};
 
-// The control's own interface is described with its property table (single_pie_properties.cpp).
+// The control's own interface is made from its property table, where it is defined
+// (singlepie/single_pie_properties.cpp).
+extern const InterfaceDesc kSinglePieInterface;       // _qdxProgressPie, in slot order
 extern const InterfaceDesc kSinglePieEventInterface;  // __qdxProgressPie
 
 extern const EnumDesc kLabelTypeEnum;

@@ -7,11 +7,8 @@
 
 #include "bar/progress_bar.h"
 #include "foundation/random.h"
-#include "host/model/control_site.h"
-#include "host/raster/compose.h"
-#include "host/raster/raster_label.h"
-#include "host/raster/raster_picture_box.h"
 #include "tests/host/reference_compare.h"
+#include "tests/support/raster_rig.h"
 
 namespace qd::test {
 namespace {
@@ -21,25 +18,10 @@ using namespace progress;
 constexpr std::uint32_t kBackground = 0xFFFFFF;
 
 // A bar sited on a raster picture box and label, `width` x `height` pixels.
-struct RasterBar {
-    ComPtr<host::RasterPictureBox> box = host::RasterPictureBox::make();
-    ComPtr<host::RasterLabel> label = host::RasterLabel::make(box.get());
-    ComPtr<host::ControlSite> site;
-    ComPtr<_qdProgressBar> bar;
-    ComPtr<IControl> events;
-
-    RasterBar(int width, int height) {
-        box->set_background(kBackground);
-        site = ComPtr<host::ControlSite>(
-            new host::ControlSite(width * 15.0f, height * 15.0f, box.get(), label.get()));
-        EXPECT_EQ(create_progress_bar(_qdProgressBar::iid, bar.put_void()), S_OK);
-        events = bar.query<IControl>();
-        EXPECT_EQ(events->SetSite(site.get()), S_OK);
-        EXPECT_EQ(events->InitProperties(), S_OK);
-        EXPECT_EQ(events->Resize(), S_OK);
-    }
-    const host::Image& picture() const { return box->picture(); }
-    host::Image view() const { return host::compose_view(*box.get(), label.get()); }
+struct RasterBar : RasterRig<_qdProgressBar> {
+    RasterBar(int width, int height)
+        : RasterRig(&create_progress_bar, width * 15.0f, height * 15.0f, kBackground) {}
+    ComPtr<_qdProgressBar>& bar = control;
 };
 
 TEST(BarPixels, HalfABarFillsTheLeftHalf) {

@@ -11,18 +11,6 @@ namespace qd::test {
 
 using BarRig = ControlRig<progress::_qdProgressBar>;
 
-inline Lines lines_starting(const Lines& lines, std::string_view prefix) {
-    Lines out;
-    for (const std::string& l : lines)
-        if (l.starts_with(prefix))
-            out.push_back(l);
-    return out;
-}
-
-inline std::size_t count_starting(const Lines& lines, std::string_view prefix) {
-    return lines_starting(lines, prefix).size();
-}
-
 // A new bar on a 200 x 100 twip control without a frame, so that its surface is 200 x 100
 // in its own (twip) scale; the log and the notifications so far are cleared.
 struct FlatBar {

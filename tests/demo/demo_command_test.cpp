@@ -15,6 +15,7 @@
 
 #include "host/loader/loader.h"
 #include "host/raster/png_io.h"
+#include "tests/support/temp_folder.h"
 #include "tools/qdhost/demo/gallery_plan.h"
 #ifdef QD_HAVE_GIF
 #include "tools/qdhost/demo/gif_writer.h"
@@ -25,12 +26,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string read_file(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using test::read_file;
 
 std::vector<std::string> lines_of(const std::string& text) {
     std::vector<std::string> lines;

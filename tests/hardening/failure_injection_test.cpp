@@ -16,6 +16,7 @@
 #include "pie/progress_pie.h"
 #include "platform/object.h"
 #include "singlepie/single_pie.h"
+#include "tests/support/control_kinds.h"
 #include "tests/support/control_rig.h"
 
 namespace qd::test {
@@ -23,16 +24,6 @@ namespace {
 
 using Rig = ControlRig<IDispatch>;
 constexpr HRESULT kInjected = runtime_error_code(ErrorNumber::InvalidPropertyValue);
-
-struct ControlKind {
-    const char* name;
-    CreateFn create;
-};
-const ControlKind kControls[] = {
-    {"pie", &progress::create_progress_pie},
-    {"bar", &progress::create_progress_bar},
-    {"single pie", &single::create_single_pie},
-};
 
 // A value each setter accepts and that differs from a new control's default.
 Variant sample_value(const std::string& name, const TypeDesc& type) {

@@ -20,22 +20,13 @@
 #include "pie/progress_pie.h"
 #include "singlepie/single_pie.h"
 #include "tests/hardening/hostile_table.h"
+#include "tests/support/control_kinds.h"
 #include "tests/support/control_rig.h"
 
 namespace qd::test {
 namespace {
 
 using Rig = ControlRig<IDispatch>;
-
-struct ControlKind {
-    const char* name;
-    CreateFn create;
-};
-const ControlKind kControls[] = {
-    {"pie", &progress::create_progress_pie},
-    {"bar", &progress::create_progress_bar},
-    {"single pie", &single::create_single_pie},
-};
 
 struct Hostile {
     const char* label;

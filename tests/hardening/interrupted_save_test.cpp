@@ -12,34 +12,14 @@
 #include "host/persist/property_file.h"
 #include "platform/registry.h"
 #include "tests/hardening/system_call_faults.h"
+#include "tests/support/temp_folder.h"
 
 namespace qd::test {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string read_file(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-struct TempDir {
-    fs::path path;
-    TempDir() {
-        std::string tmpl = (fs::temp_directory_path() / "qd-hardening-XXXXXX").string();
-        path = ::mkdtemp(tmpl.data());
-    }
-    ~TempDir() { fs::remove_all(path); }
-    std::vector<std::string> entries() const {
-        std::vector<std::string> out;
-        for (const auto& e : fs::directory_iterator(path))
-            out.push_back(e.path().filename().string());
-        std::sort(out.begin(), out.end());
-        return out;
-    }
-};
+using TempDir = TempFolder;
 
 // Runs `save` with each of its system calls failing in turn. `save` returns true on success
 // and false when it reported the failure. Every failed run must leave `file` as `old_text`
@@ -75,14 +55,14 @@ std::size_t interrupt_everywhere(const TempDir& dir, const fs::path& file,
             EXPECT_FALSE(ok) << "call " << n << " failed and the save reported success";
             EXPECT_EQ(now, old_text) << "call " << n << " failed: the old file is damaged";
         }
-        EXPECT_EQ(dir.entries(), expected_entries) << "call " << n << ": a temporary file stays";
+        EXPECT_EQ(dir.names(), expected_entries) << "call " << n << ": a temporary file stays";
     }
     return n - 1;
 }
 
 TEST(InterruptedSave, PropertyFileKeepsItsOldContentWhereverTheSaveFails) {
     TempDir dir;
-    const fs::path file = dir.path / "pie.qdp";
+    const fs::path file = dir.path() / "pie.qdp";
     const host::PropertyList old_list = {{"Value", Variant(40.0f)}, {"Min", Variant(0.0f)}};
     host::PropertyList new_list;
     for (int i = 0; i < 12; ++i)
@@ -108,7 +88,7 @@ TEST(InterruptedSave, PropertyFileKeepsItsOldContentWhereverTheSaveFails) {
 
 TEST(InterruptedSave, RegistryKeepsItsOldEntriesWhereverTheUpdateFails) {
     TempDir dir;
-    const fs::path file = dir.path / "registry";
+    const fs::path file = dir.path() / "registry";
     const Registry registry(file.string());
     const auto entry = [](std::uint32_t n, const std::string& name) {
         return RegistryEntry{RegistryEntry::Kind::Class, Guid{n, 1, 2, {3}}, name, 0, 0,

@@ -19,21 +19,12 @@
 #include "pie/progress_pie.h"
 #include "singlepie/single_pie.h"
 #include "tests/hardening/hostile_table.h"
+#include "tests/support/control_kinds.h"
 
 extern char** environ;
 
 namespace qd::test {
 namespace {
-
-struct ControlKind {
-    const char* name;
-    ClassCreator create;
-};
-const ControlKind kControls[] = {
-    {"pie", &progress::create_progress_pie},
-    {"bar", &progress::create_progress_bar},
-    {"single pie", &single::create_single_pie},
-};
 
 std::string code_text(HRESULT hr) {
     if (succeeded(hr))

@@ -11,6 +11,7 @@
 #include "platform/registry.h"
 #include "qd/progress_controls.h"
 #include "test_support.h"
+#include "tests/support/text.h"
 
 namespace qd {
 namespace {
@@ -31,17 +32,9 @@ ComPtr<IClassFactory> factory_of(const Guid& clsid) {
 }
 
 TEST(Module, ExportsExactlyTheFourEntryPoints) {
-    FILE* nm = ::popen(("nm -D --defined-only '" + std::string(QD_MODULE_PATH) + "'").c_str(), "r");
-    ASSERT_NE(nm, nullptr);
-    std::set<std::string> symbols;
-    char line[512];
-    while (std::fgets(line, sizeof line, nm)) {
-        std::istringstream words(line);
-        std::string address, type, name;
-        words >> address >> type >> name;
-        symbols.insert(name);
-    }
-    ASSERT_EQ(::pclose(nm), 0);
+    int nm_status = -1;
+    const std::set<std::string> symbols = test::exported_symbols(QD_MODULE_PATH, &nm_status);
+    ASSERT_EQ(nm_status, 0);
     EXPECT_EQ(symbols, (std::set<std::string>{"DllCanUnloadNow", "DllGetClassObject",
                                               "DllRegisterServer", "DllUnregisterServer"}));
 }
@@ -176,11 +169,7 @@ std::vector<std::string> member_lines(const std::string& dump, const std::string
         }
         if (!inside || line.rfind("    ", 0) != 0)
             continue;
-        std::istringstream words(line);
-        std::string word, joined;
-        while (words >> word)
-            joined += (joined.empty() ? "" : " ") + word;
-        out.push_back(joined);
+        out.push_back(test::collapse_blanks(line));
     }
     return out;
 }

@@ -12,16 +12,12 @@
 #include "host/container/picture_file.h"
 #include "host/persist/property_value.h"
 #include "host/raster/png_io.h"
+#include "tests/support/temp_folder.h"
 
 namespace qd::host {
 namespace {
 
-std::string read_file(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using test::read_file;
 
 TEST(FormFile, DamagedLinesAreReportedWithLineControlAndKeyAndTheRestLoads) {
     const std::string text =
@@ -101,16 +97,9 @@ TEST(FormFile, WhatIsWrittenReadsBackTheSame) {
 
 class SavedFiles : public ::testing::Test {
   protected:
-    void SetUp() override {
-        char tmpl[] = "/tmp/qdhost-form-XXXXXX";
-        dir_ = ::mkdtemp(tmpl);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-    std::size_t entries() const {
-        return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(dir_),
-                                                      std::filesystem::directory_iterator()));
-    }
-    std::string dir_;
+    std::size_t entries() const { return folder_.count(); }
+    test::TempFolder folder_{"qdhost-form"};
+    std::string dir_ = folder_.path().string();
 };
 
 // A write that stops part-way, as a full disk would.

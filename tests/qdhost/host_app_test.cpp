@@ -10,6 +10,7 @@
 
 #include "host/loader/loader.h"
 #include "host/raster/png_io.h"
+#include "tests/qdhost/script_fixture.h"
 #include "tools/qdhost/registry_location.h"
 #include "tools/qdhost/script_runner.h"
 
@@ -26,32 +27,9 @@ host::Image picture(const std::string& path) {
 }
 
 // Both control libraries registered in a private registry.
-class HostApp : public ::testing::Test {
+class HostApp : public ScriptFixture {
   protected:
-    void SetUp() override {
-        char tmpl[] = "/tmp/qdhost-app-XXXXXX";
-        dir_ = ::mkdtemp(tmpl);
-        ::setenv("QD_REGISTRY", (dir_ + "/registry").c_str(), 1);
-        host::register_library(QD_MODULE_PATH);
-        host::register_library(QD_SINGLE_MODULE_PATH);
-    }
-    void TearDown() override {
-        ::unsetenv("QD_REGISTRY");
-        std::filesystem::remove_all(dir_);
-    }
-
-    std::string file(const std::string& name) const { return dir_ + "/" + name; }
-
-    int run(const std::string& script) {
-        out_.clear();
-        err_.clear();
-        ScriptRunner runner([this](std::string_view l) { out_.emplace_back(l); },
-                            [this](std::string_view l) { err_.emplace_back(l); });
-        return runner.run_text(script);
-    }
-
-    std::string dir_;
-    Lines out_, err_;
+    HostApp() : ScriptFixture("qdhost-app", {QD_MODULE_PATH, QD_SINGLE_MODULE_PATH}) {}
 };
 
 const char* kForm =
@@ -218,27 +196,6 @@ TEST(RegistryLocation, TheBuildTreeRegistryIsUsedOnlyWhenPresentAndNotOverridden
 }
 
 // ---- The executable --------------------------------------------------------------------------
-
-struct Outcome {
-    int status;
-    std::string output;
-};
-
-Outcome qdhost(const std::string& args, const std::string& cwd) {
-    const std::string command =
-        "cd '" + cwd + "' && '" + std::string(QD_QDHOST_PATH) + "' " + args + " 2>&1";
-    Outcome o{-1, {}};
-    FILE* p = ::popen(command.c_str(), "r");
-    if (!p)
-        return o;
-    char buf[4096];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0)
-        o.output.append(buf, n);
-    const int status = ::pclose(p);
-    o.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return o;
-}
 
 // An installed tree (PREFIX/bin/qdhost, the modules in the installed module folder) works with
 // no registry at all, leaves nothing behind, and register still writes the per-user registry.

@@ -15,6 +15,7 @@
 
 #include "host/persist/property_file.h"
 #include "host/persist/property_value.h"
+#include "tests/support/temp_folder.h"
 
 namespace qd::host {
 namespace {
@@ -99,29 +100,13 @@ TEST(PropertyValue, OtherTypesKeepTheirTypeAndValue) {
         EXPECT_THROW(parse_property_value(bad), PropertyValueError) << bad;
 }
 
-class TempDir {
-  public:
-    TempDir() {
-        char tmpl[] = "/tmp/qdhost-test-XXXXXX";
-        dir_ = ::mkdtemp(tmpl);
-    }
-    ~TempDir() { std::filesystem::remove_all(dir_); }
-    std::string file(const std::string& name) const { return dir_ + "/" + name; }
-    std::size_t entries() const {
-        return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(dir_),
-                                                      std::filesystem::directory_iterator()));
-    }
-
-  private:
-    std::string dir_;
+// A test's folder: its files, and how many entries it holds.
+struct TempDir : test::TempFolder {
+    TempDir() : TempFolder("qdhost-test") {}
+    std::size_t entries() const { return count(); }
 };
 
-std::string read_file(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using test::read_file;
 
 TEST(PropertyFile, KeepsWriteOrderAndReportsDamagedLinesByFileLineAndKey) {
     const PropertyList written = {{"Min", Variant(0.0f)},

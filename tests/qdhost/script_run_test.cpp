@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "host/loader/loader.h"
+#include "tests/qdhost/script_fixture.h"
 #include "tools/qdhost/script_runner.h"
 
 namespace qd::qdhost {
@@ -21,44 +22,16 @@ namespace {
 using Lines = std::vector<std::string>;
 
 // A private folder with a registry in which the control module is registered.
-class RegisteredModule : public ::testing::Test {
+class RegisteredModule : public ScriptFixture {
   protected:
-    void SetUp() override {
-        char tmpl[] = "/tmp/qdhost-run-XXXXXX";
-        dir_ = ::mkdtemp(tmpl);
-        ::setenv("QD_REGISTRY", (dir_ + "/registry").c_str(), 1);
-        host::register_library(QD_MODULE_PATH);
-    }
-    void TearDown() override {
-        ::unsetenv("QD_REGISTRY");
-        std::filesystem::remove_all(dir_);
-    }
-
-    std::string file(const std::string& name) const { return dir_ + "/" + name; }
-
-    // Runs `script`; returns the number of failed statements.
-    int run(const std::string& script) {
-        out_.clear();
-        err_.clear();
-        ScriptRunner runner([this](std::string_view l) { out_.emplace_back(l); },
-                            [this](std::string_view l) { err_.emplace_back(l); });
-        return runner.run_text(script);
-    }
+    RegisteredModule() : ScriptFixture("qdhost-run", {QD_MODULE_PATH}) {}
 
     bool printed(const std::string& line) const {
         return std::find(out_.begin(), out_.end(), line) != out_.end();
     }
-
-    std::string dir_;
-    Lines out_, err_;
 };
 
-std::string read_file(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using test::read_file;
 
 TEST_F(RegisteredModule, PropertyCallsTraceTheHostCallsAndPrintTheirValues) {
     const int failures =
@@ -183,27 +156,6 @@ TEST_F(RegisteredModule, ADamagedPropertyFileNamesItsLineAndKeyAndCreatesNothing
 }
 
 // ---- The executable --------------------------------------------------------------------------
-
-struct Outcome {
-    int status;
-    std::string output;
-};
-
-Outcome qdhost(const std::string& args, const std::string& cwd = ".") {
-    const std::string command =
-        "cd '" + cwd + "' && '" + std::string(QD_QDHOST_PATH) + "' " + args + " 2>&1";
-    FILE* p = ::popen(command.c_str(), "r");
-    Outcome o{-1, {}};
-    if (!p)
-        return o;
-    char buf[4096];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0)
-        o.output.append(buf, n);
-    const int status = ::pclose(p);
-    o.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return o;
-}
 
 TEST_F(RegisteredModule, TheExecutableRunsTheDemoAndAnswersWithItsExitStatus) {
     const Outcome demo = qdhost(std::string("run '") + QD_DEMO_SCRIPT + "'", dir_);

@@ -20,27 +20,14 @@
 #include "platform/host.h"
 #include "platform/registry.h"
 #include "qd/single_pie.h"
+#include "tests/support/text.h"
 
 namespace qd {
 namespace {
 
 using namespace qd::single;
 
-std::set<std::string> exported_symbols(const std::string& path) {
-    FILE* nm = ::popen(("nm -D --defined-only '" + path + "'").c_str(), "r");
-    std::set<std::string> symbols;
-    if (!nm)
-        return symbols;
-    char line[512];
-    while (std::fgets(line, sizeof line, nm)) {
-        std::istringstream words(line);
-        std::string address, type, name;
-        words >> address >> type >> name;
-        symbols.insert(name);
-    }
-    ::pclose(nm);
-    return symbols;
-}
+using test::exported_symbols;
 
 TEST(SinglePieModule, BothModulesExportExactlyTheFourEntryPoints) {
     const std::set<std::string> four = {"DllCanUnloadNow", "DllGetClassObject", "DllRegisterServer",
@@ -132,11 +119,7 @@ std::vector<std::string> block(const std::string& text, const std::string& first
     std::istringstream in(text.substr(std::min(text.find(first), text.size())));
     std::string line;
     while (std::getline(in, line) && !line.empty()) {
-        std::istringstream words(line);
-        std::string word, joined;
-        while (words >> word)
-            joined += (joined.empty() ? "" : " ") + word;
-        out.push_back(joined);
+        out.push_back(test::collapse_blanks(line));
     }
     return out;
 }

@@ -10,13 +10,10 @@
 #include <numbers>
 #include <string>
 
-#include "host/model/control_site.h"
-#include "host/raster/compose.h"
 #include "host/raster/png_io.h"
-#include "host/raster/raster_label.h"
-#include "host/raster/raster_picture_box.h"
 #include "singlepie/single_pie.h"
 #include "tests/host/reference_compare.h"
+#include "tests/support/raster_rig.h"
 
 namespace qd {
 namespace {
@@ -27,24 +24,10 @@ constexpr std::uint32_t kBackground = 0xFFFFFF;
 constexpr double kPi = std::numbers::pi;
 
 // A single pie sited on a raster picture box and label, 200 x 200 pixels.
-struct RasterPie {
-    ComPtr<host::RasterPictureBox> box = host::RasterPictureBox::make();
-    ComPtr<host::RasterLabel> label = host::RasterLabel::make(box.get());
-    ComPtr<host::ControlSite> site;
-    ComPtr<_qdxProgressPie> pie;
-    ComPtr<IControl> events;
+struct RasterPie : test::RasterRig<_qdxProgressPie> {
+    RasterPie() : RasterRig(&create_single_pie, 3000, 3000, kBackground) {}
+    ComPtr<_qdxProgressPie>& pie = control;
 
-    RasterPie() {
-        box->set_background(kBackground);
-        site = ComPtr<host::ControlSite>(new host::ControlSite(3000, 3000, box.get(), label.get()));
-        EXPECT_EQ(create_single_pie(_qdxProgressPie::iid, pie.put_void()), S_OK);
-        events = pie.query<IControl>();
-        EXPECT_EQ(events->SetSite(site.get()), S_OK);
-        EXPECT_EQ(events->InitProperties(), S_OK);
-        EXPECT_EQ(events->Resize(), S_OK);
-    }
-
-    const host::Image& picture() const { return box->picture(); }
     // The pixel at `radius` from the centre (100, 100) in direction `angle` (counter-clockwise
     // from 3 o'clock, on screen).
     std::uint32_t at(double angle, double radius) const {

@@ -47,11 +47,7 @@ inline std::vector<CircleCall> circles(const Lines& lines) {
 
 // The lines that start with `prefix`.
 inline Lines matching(const Lines& lines, const std::string& prefix) {
-    Lines out;
-    for (const std::string& line : lines)
-        if (line.rfind(prefix, 0) == 0)
-            out.push_back(line);
-    return out;
+    return lines_starting(lines, prefix);
 }
 
 inline bool contains(const Lines& lines, const std::string& line) {

@@ -18,6 +18,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "host/model/control_site.h"
@@ -131,5 +132,41 @@ class ControlRig {
     ComPtr<Dual> control_;
     ComPtr<IControl> events_;
 };
+
+// The lines that start with `prefix`, in order, and how many there are.
+inline Lines lines_starting(const Lines& lines, std::string_view prefix) {
+    Lines out;
+    for (const std::string& l : lines)
+        if (l.starts_with(prefix))
+            out.push_back(l);
+    return out;
+}
+
+inline std::size_t count_starting(const Lines& lines, std::string_view prefix) {
+    return lines_starting(lines, prefix).size();
+}
+
+// `a` followed by `b`.
+inline Lines concat(Lines a, const Lines& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+// The trace of centring the label on picBox (whose scale starts at 0, 0): its alignment, then
+// the left and the top, each from the extents it reads.
+inline Lines centring_lines(int scale_width, int label_width, int left, int scale_height,
+                            int label_height, int top) {
+    const auto n = [](int v) { return std::to_string(v); };
+    return {"lblText.Alignment = 2",
+            "lblText.Visible = True",
+            "picBox.ScaleWidth -> " + n(scale_width),
+            "picBox.ScaleLeft -> 0",
+            "lblText.Width -> " + n(label_width),
+            "lblText.Left = " + n(left),
+            "picBox.ScaleHeight -> " + n(scale_height),
+            "picBox.ScaleTop -> 0",
+            "lblText.Height -> " + n(label_height),
+            "lblText.Top = " + n(top)};
+}
 
 }  // namespace qd::test

@@ -1,11 +1,7 @@
 #include "tools/qdhost/commands.h"
 
-#include <sys/stat.h>
-
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -13,17 +9,15 @@
 
 #include "host/container/form_host.h"
 #include "host/container/picture_file.h"
-#include "host/limits.h"
 #include "host/loader/loader.h"
 #include "host/loader/typelib_dump.h"
 #include "host/persist/text_file.h"
 #include "host/trace/printing_sink.h"
+#include "tools/qdhost/command_line.h"
 #include "tools/qdhost/demo/demo_command.h"
 #include "tools/qdhost/demo/device_flags.h"
 #include "tools/qdhost/registry_location.h"
 #include "tools/qdhost/resources.h"
-#include "tools/qdhost/script_runner.h"
-#include "tools/qdhost/script_verbs.h"
 
 namespace qd::qdhost {
 
@@ -55,22 +49,6 @@ constexpr const char* kUsage =
     "registry of this run alone, so it needs no 'register' step.\n"
     "Run 'qdhost COMMAND --help' for a command's details.\n"
     "Exit status: 0 success, 1 a statement or step failed, 2 bad usage or unreadable input.\n";
-
-// Before and after the statement forms, which come from the script's verb table.
-constexpr const char* kRunHelp =
-    "usage: qdhost run SCRIPT\n"
-    "\n"
-    "Runs the statements of SCRIPT (a file, or - for standard input), one a line:\n";
-constexpr const char* kRunHelpNotes =
-    "The names 'page' and 'form' are kept for the page and the form. Files are replaced\n"
-    "atomically: a failed write leaves the old file whole.\n"
-    "'#' starts a comment. VALUE is a number (12, -2.5, 1e-3, NaN, Inf, -Inf), a hex\n"
-    "integer (0x00FFFF), True, False or a \"quoted text\" (\"\" for a quote inside).\n"
-    "PROGID is LIBRARY.CLASS as registered, {CLSID}, or PATH:CLASS for an unregistered module.\n"
-    "\n"
-    "A failing statement prints 'error: LINE: STATEMENT: 0xCODE MESSAGE' to standard error and\n"
-    "the script goes on. Exit status: 0 all statements ran, 1 one or more failed, 2 the script\n"
-    "cannot be read.\n";
 
 constexpr const char* kRegisterHelp =
     "usage: qdhost register LIB\n"
@@ -119,80 +97,6 @@ constexpr const char* kResourcesHelp =
     "folder) as LIBRARY_bitmapID.png at its own size and as LIBRARY_bitmapID_x8.png eight\n"
     "times larger, then prints the library's version block.\n";
 
-bool wants_help(const Arguments& args) {
-    for (const std::string& a : args)
-        if (a == "--help" || a == "-h")
-            return true;
-    return false;
-}
-
-void print_line(FILE* f, std::string_view line) {
-    std::fwrite(line.data(), 1, line.size(), f);
-    std::fputc('\n', f);
-}
-
-// "qdhost COMMAND: MESSAGE" on standard error, every control byte of the message escaped.
-void report_error(const char* command, std::string_view message) {
-    std::fflush(stdout);
-    print_line(stderr, "qdhost " + std::string(command) + ": " + host::printable(message));
-}
-
-int usage_error(const char* command, const std::string& message, const char* help) {
-    report_error(command, message);
-    const std::string_view first_line(help, std::strchr(help, '\n') - help);
-    std::fprintf(stderr, "%.*s\nRun 'qdhost %s --help' for details.\n",
-                 static_cast<int>(first_line.size()), first_line.data(), command);
-    return 2;
-}
-
-// A library path given on the command line must name an existing file.
-bool check_library_argument(const char* command, const Arguments& args, const char* help,
-                            int* status) {
-    if (args.size() != 1) {
-        *status = usage_error(command, args.empty() ? "missing LIB" : "too many arguments", help);
-        return false;
-    }
-    struct stat st {};
-    if (::stat(args[0].c_str(), &st) != 0) {
-        report_error(command, args[0] + ": " + std::strerror(errno));
-        *status = 2;
-        return false;
-    }
-    if (!S_ISREG(st.st_mode)) {
-        report_error(command, args[0] + ": is " + host::file_kind(st.st_mode) +
-                                  ", not a component library file");
-        *status = 2;
-        return false;
-    }
-    return true;
-}
-
-// Splits `args` into plain arguments and the value of -o/--output. False (after reporting)
-// when the option has no value or comes twice.
-bool split_output_option(const char* command, const Arguments& args, const char* help,
-                         Arguments* plain, std::optional<std::string>* output, int* status) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "-o" || a == "--output") {
-            if (output->has_value()) {
-                *status = usage_error(command, "-o given twice", help);
-                return false;
-            }
-            if (i + 1 == args.size()) {
-                *status = usage_error(command, a + " needs a value", help);
-                return false;
-            }
-            *output = args[++i];
-        } else if (a.size() > 1 && a[0] == '-') {
-            *status = usage_error(command, "unknown option '" + a + "'", help);
-            return false;
-        } else {
-            plain->push_back(a);
-        }
-    }
-    return true;
-}
-
 int registration(const char* command, const Arguments& args, const char* help, bool registering) {
     if (wants_help(args)) {
         std::fputs(help, stdout);
@@ -214,103 +118,6 @@ int registration(const char* command, const Arguments& args, const char* help, b
 }
 
 }  // namespace
-
-namespace {
-
-// Reads a script from standard input line by line, so that a script typed there runs as it is
-// typed, within the same limits as a script file. False (after reporting) when reading stops.
-bool run_standard_input(ScriptRunner& runner, int* failures) {
-    int number = 0;
-    std::int64_t total = 0;
-    std::string line;
-    for (int c = std::getchar();; c = std::getchar()) {
-        if (c != EOF && c != '\n') {
-            if (line.size() >= static_cast<std::size_t>(host::kMaxLineBytes.value)) {
-                report_error("run", "-:" + std::to_string(number + 1) + ": " +
-                                        host::over_limit(host::kMaxLineBytes, "(longer)") +
-                                        "; the script stops here");
-                return false;
-            }
-            line += static_cast<char>(c);
-            continue;
-        }
-        if (c == EOF && line.empty())
-            break;
-        total += static_cast<std::int64_t>(line.size()) + 1;
-        if (total > host::kMaxFileBytes.value) {
-            report_error("run", "-: " + host::over_limit(host::kMaxFileBytes, total) +
-                                    "; the script stops here");
-            return false;
-        }
-        if (!runner.run_line(++number, line))
-            ++*failures;
-        line.clear();
-        if (c == EOF)
-            break;
-    }
-    if (std::ferror(stdin)) {
-        report_error("run", std::string("cannot read -: ") + std::strerror(errno));
-        return false;
-    }
-    return true;
-}
-
-// Runs a script file read whole (host::read_text_file checks kind and size), line by line.
-bool run_file(ScriptRunner& runner, const std::string& path, int* failures) {
-    std::string text;
-    try {
-        text = host::read_text_file(path);
-    } catch (const host::TextFileError& e) {
-        report_error("run", "cannot read " + path + ": " + e.what());
-        return false;
-    }
-    int number = 0;
-    std::string_view rest = text;
-    while (!rest.empty()) {
-        const std::size_t end = rest.find('\n');
-        const std::string_view line = rest.substr(0, end);
-        rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
-        ++number;
-        if (line.size() > static_cast<std::size_t>(host::kMaxLineBytes.value)) {
-            report_error("run", path + ":" + std::to_string(number) + ": " +
-                                    host::over_limit(host::kMaxLineBytes,
-                                                     static_cast<std::int64_t>(line.size())) +
-                                    "; the script stops here");
-            return false;
-        }
-        if (!runner.run_line(number, line))
-            ++*failures;
-    }
-    return true;
-}
-
-}  // namespace
-
-int run_command(const Arguments& args) {
-    if (wants_help(args)) {
-        std::fputs(kRunHelp, stdout);
-        std::fputs(script_forms_help().c_str(), stdout);
-        std::fputs(kRunHelpNotes, stdout);
-        return 0;
-    }
-    if (args.size() != 1)
-        return usage_error("run", args.empty() ? "missing SCRIPT" : "too many arguments", kRunHelp);
-    const std::string& path = args[0];
-    // Errors go to standard error; standard output is flushed first so that a terminal shows
-    // both in statement order.
-    ScriptRunner runner([](std::string_view line) { print_line(stdout, line); },
-                        [](std::string_view line) {
-                            std::fflush(stdout);
-                            print_line(stderr, host::printable(line));
-                        });
-    int failures = 0;
-    const bool read =
-        path == "-" ? run_standard_input(runner, &failures) : run_file(runner, path, &failures);
-    std::fflush(stdout);
-    if (!read)
-        return 2;
-    return failures > 0 ? 1 : 0;
-}
 
 int register_command(const Arguments& args) {
     return registration("register", args, kRegisterHelp, true);
@@ -443,20 +250,22 @@ int qdhost_main(const Arguments& args) {
         std::fputs(kUsage, stdout);
         return 0;
     }
-    if (command == "run")
-        return run_command(rest);
-    if (command == "render")
-        return render_command(rest);
-    if (command == "resources")
-        return resources_command(rest);
-    if (command == "register")
-        return register_command(rest);
-    if (command == "unregister")
-        return unregister_command(rest);
-    if (command == "typelib")
-        return typelib_command(rest);
-    if (command == "demo")
-        return demo_command(rest);
+    struct Entry {
+        const char* name;
+        int (*run)(const Arguments&);
+    };
+    static constexpr Entry kCommands[] = {
+        {"run", run_command},
+        {"render", render_command},
+        {"resources", resources_command},
+        {"register", register_command},
+        {"unregister", unregister_command},
+        {"typelib", typelib_command},
+        {"demo", demo_command},
+    };
+    for (const Entry& entry : kCommands)
+        if (command == entry.name)
+            return entry.run(rest);
     std::fprintf(stderr, "qdhost: unknown command '%s'\n\n%s", host::printable(command).c_str(),
                  kUsage);
     return 2;

@@ -1,6 +1,7 @@
 #include "tools/qdhost/script_syntax.h"
 
 #include "foundation/ascii.h"
+#include "platform/value_words.h"
 #include "tools/qdhost/script_verbs.h"
 #include "tools/qdhost/script_words.h"
 
@@ -17,14 +18,6 @@ namespace {
 
 bool is_blank(char c) {
     return c == ' ' || c == '\t' || c == '\r';
-}
-
-std::string_view trim(std::string_view s) {
-    while (!s.empty() && is_blank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && is_blank(s.back()))
-        s.remove_suffix(1);
-    return s;
 }
 
 // Reads a "quoted text" starting at text[0] == '"'; sets `length` to the characters used.
@@ -137,13 +130,13 @@ std::string_view statement_text(std::string_view line) {
         if (line[i] == '"')
             quoted = !quoted;
         else if (line[i] == '#' && !quoted && (i == 0 || is_blank(line[i - 1])))
-            return trim(line.substr(0, i));
+            return trim_ascii(line.substr(0, i));
     }
-    return trim(line);
+    return trim_ascii(line);
 }
 
 Variant parse_value(std::string_view text) {
-    text = trim(text);
+    text = trim_ascii(text);
     if (text.empty())
         throw SyntaxError("expected a value after '='");
     if (text.front() == '"') {
@@ -153,13 +146,8 @@ Variant parse_value(std::string_view text) {
             throw SyntaxError("unexpected text after the quoted text");
         return Variant(std::string_view(s));
     }
-    if (iequals_ascii(text, "True") || iequals_ascii(text, "False"))
-        return Variant::boolean(iequals_ascii(text, "True"));
-    if (iequals_ascii(text, "NaN"))
-        return Variant(std::numeric_limits<double>::quiet_NaN());
-    if (iequals_ascii(text, "Inf") || iequals_ascii(text, "-Inf"))
-        return Variant(text[0] == '-' ? -std::numeric_limits<double>::infinity()
-                                      : std::numeric_limits<double>::infinity());
+    if (std::optional<Variant> word = value_word(text))
+        return *word;
     if (std::optional<Variant> hex = parse_hex(text))
         return *hex;
 
@@ -192,7 +180,7 @@ std::optional<Statement> parse_statement(std::string_view line) {
     const std::size_t eq = text.find('=');
     const std::size_t quote = text.find('"');
     if (eq != std::string_view::npos && (quote == std::string_view::npos || eq < quote)) {
-        const std::string_view target = trim(text.substr(0, eq));
+        const std::string_view target = trim_ascii(text.substr(0, eq));
         if (target.find_first_of(" \t") != std::string_view::npos)
             throw SyntaxError("expected NAME.PROPERTY = VALUE");
         auto [name, property] = member_reference(target);

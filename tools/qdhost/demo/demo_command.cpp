@@ -127,32 +127,45 @@ std::vector<host::Image> render_tiles(host::Container& form, const std::vector<T
     return views;
 }
 
-}  // namespace
-
-int demo_command(const std::vector<std::string>& all_args) {
+// The demo's command line: the folder to write into and the device flags. Null when the run
+// ends here, with its exit status in *status (0 after --help).
+struct DemoOptions {
     fs::path dir = "qd-gallery";
-    std::vector<std::string> args;
     host::DeviceOptions device;
-    std::string flag_error;
+};
+
+bool parse_options(const std::vector<std::string>& all_args, DemoOptions* options, int* status) {
     for (const std::string& a : all_args) {
         if (a == "--help" || a == "-h") {
             std::fputs(kDemoHelp, stdout);
             std::fputs(kDeviceFlagsHelp, stdout);
-            return 0;
+            *status = 0;
+            return false;
         }
     }
-    if (!take_device_flags(all_args, &args, &device, &flag_error))
-        return usage_error(flag_error);
+    std::vector<std::string> args;
+    std::string flag_error;
+    if (!take_device_flags(all_args, &args, &options->device, &flag_error)) {
+        *status = usage_error(flag_error);
+        return false;
+    }
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "-o" || args[i] == "--output") {
-            if (i + 1 == args.size())
-                return usage_error("missing DIR after " + args[i]);
-            dir = args[++i];
+            if (i + 1 == args.size()) {
+                *status = usage_error("missing DIR after " + args[i]);
+                return false;
+            }
+            options->dir = args[++i];
         } else {
-            return usage_error("unexpected argument '" + args[i] + "'");
+            *status = usage_error("unexpected argument '" + args[i] + "'");
+            return false;
         }
     }
-    // Every class must be registered before anything is drawn; say so once, not per tile.
+    return true;
+}
+
+// Every class must be registered before anything is drawn; say so once, not per tile.
+bool classes_registered() {
     for (const char* progid : {kPieProgId, kBarProgId, kSinglePieProgId}) {
         try {
             host::design_extent(progid);
@@ -161,74 +174,106 @@ int demo_command(const std::vector<std::string>& all_args) {
                          "qdhost demo: %s\nRegister the build's modules with 'qdhost register "
                          "LIB', or name a registry with QD_REGISTRY.\n",
                          e.what());
-            return 2;
+            return false;
         }
     }
+    return true;
+}
 
+bool make_folder(const fs::path& dir) {
     std::error_code ec;
     fs::create_directories(dir, ec);
     if (ec || !fs::is_directory(dir)) {
         std::fprintf(stderr, "qdhost demo: cannot create the folder %s: %s\n", dir.string().c_str(),
                      ec ? ec.message().c_str() : "not a folder");
-        return 2;
+        return false;
     }
-    const std::vector<Tile> tiles = gallery_tiles();
-    const int total = static_cast<int>(tiles.size()) + 2;
-    host::PrintingSink quiet([](std::string_view) {});
-    host::Container form(quiet, device);
+    return true;
+}
+
+// What the run wrote, for the closing lines; failures counts the pictures that were not.
+struct Written {
+    int tiles = 0;
+    bool sheet = false;
+    bool smooth_sheet = false;
+    std::string animation;
     int failures = 0;
+};
+
+// The tiles, each in its own file, then the contact sheet (and with --smooth the smooth one
+// beside the exact one, at the same scale).
+void write_tiles_and_sheets(const DemoOptions& options, host::Container& form,
+                            const std::vector<Tile>& tiles, int total, Written* out) {
+    host::PrintingSink quiet([](std::string_view) {});
+    const bool smooth = options.device.smooth;
     // With --smooth the exact sheet is drawn first, so that its random fills are the ones a
     // plain demo draws.
     std::vector<host::Image> exact_views;
-    if (device.smooth) {
-        host::Container exact(quiet, host::DeviceOptions{device.scale, false});
-        exact_views = render_tiles(exact, tiles, &failures);
+    if (smooth) {
+        host::Container exact(quiet, host::DeviceOptions{options.device.scale, false});
+        exact_views = render_tiles(exact, tiles, &out->failures);
     }
-    const std::vector<host::Image> views = render_tiles(form, tiles, &failures);
+    const std::vector<host::Image> views = render_tiles(form, tiles, &out->failures);
     for (std::size_t i = 0; i < tiles.size(); ++i) {
         progress(static_cast<int>(i) + 1, total, tiles[i].file);
-        if (!save_png(dir / tiles[i].file, views[i]))
-            ++failures;
+        if (!save_png(options.dir / tiles[i].file, views[i]))
+            ++out->failures;
     }
-
-    const int tiles_written = static_cast<int>(tiles.size()) - failures;
+    out->tiles = static_cast<int>(tiles.size()) - out->failures;
     progress(total - 1, total, "contact-sheet.png");
-    const fs::path sheet = dir / "contact-sheet.png";
-    // With --smooth the smooth sheet goes beside the exact one at the same scale.
-    const bool sheet_written =
-        save_png(sheet, contact_sheet(tiles, device.smooth ? exact_views : views));
-    const bool smooth_written =
-        device.smooth && save_png(dir / "contact-sheet-smooth.png", contact_sheet(tiles, views));
-    if (device.smooth && !smooth_written)
-        ++failures;
-    if (!sheet_written) {
-        ++failures;
-    }
+    out->sheet = save_png(options.dir / "contact-sheet.png",
+                          contact_sheet(tiles, smooth ? exact_views : views));
+    out->smooth_sheet =
+        smooth && save_png(options.dir / "contact-sheet-smooth.png", contact_sheet(tiles, views));
+    if (smooth && !out->smooth_sheet)
+        ++out->failures;
+    if (!out->sheet)
+        ++out->failures;
+}
+
+// Only what was written is announced.
+void announce(const fs::path& dir, const Written& written, int total) {
+    const fs::path where = fs::absolute(dir).lexically_normal();
+    if (written.tiles > 0)
+        std::printf("gallery: %s (%d pictures)\n", where.string().c_str(), written.tiles);
+    if (written.sheet)
+        std::printf("contact sheet: %s\n", (where / "contact-sheet.png").string().c_str());
+    if (written.smooth_sheet)
+        std::printf("smooth contact sheet: %s\n",
+                    (where / "contact-sheet-smooth.png").string().c_str());
+    if (!written.animation.empty())
+        std::printf("animation: %s\n",
+                    fs::absolute(written.animation).lexically_normal().string().c_str());
+    if (written.failures > 0)
+        std::fprintf(stderr, "qdhost demo: %d of %d pictures failed\n", written.failures, total);
+}
+
+}  // namespace
+
+int demo_command(const std::vector<std::string>& all_args) {
+    DemoOptions options;
+    int status = 0;
+    if (!parse_options(all_args, &options, &status))
+        return status;
+    if (!classes_registered() || !make_folder(options.dir))
+        return 2;
+    const std::vector<Tile> tiles = gallery_tiles();
+    const int total = static_cast<int>(tiles.size()) + 2;
+    host::PrintingSink quiet([](std::string_view) {});
+    host::Container form(quiet, options.device);
+    Written written;
+    write_tiles_and_sheets(options, form, tiles, total, &written);
 
     progress(total, total, kAnimationName);
-    std::string animation;
     try {
-        animation = save_animation(dir, progress_frames(form, kAnimationSteps));
+        written.animation = save_animation(options.dir, progress_frames(form, kAnimationSteps));
     } catch (const host::ContainerError& e) {
         std::fprintf(stderr, "qdhost demo: %s: %s\n", kAnimationName, hresult_text(e).c_str());
     }
-    if (animation.empty())
-        ++failures;
-
-    const fs::path where = fs::absolute(dir).lexically_normal();
-    // Only what was written is announced.
-    if (tiles_written > 0)
-        std::printf("gallery: %s (%d pictures)\n", where.string().c_str(), tiles_written);
-    if (sheet_written)
-        std::printf("contact sheet: %s\n", (where / "contact-sheet.png").string().c_str());
-    if (smooth_written)
-        std::printf("smooth contact sheet: %s\n",
-                    (where / "contact-sheet-smooth.png").string().c_str());
-    if (!animation.empty())
-        std::printf("animation: %s\n", fs::absolute(animation).lexically_normal().string().c_str());
-    if (failures > 0)
-        std::fprintf(stderr, "qdhost demo: %d of %d pictures failed\n", failures, total);
-    return failures > 0 ? 1 : 0;
+    if (written.animation.empty())
+        ++written.failures;
+    announce(options.dir, written, total);
+    return written.failures > 0 ? 1 : 0;
 }
 
 }  // namespace qd::qdhost
