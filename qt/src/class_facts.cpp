@@ -111,6 +111,13 @@ std::shared_ptr<const ClassFacts> read_facts(const std::string& what) {
                                        "the type library of " + path + " has no class " + what);
         facts->properties = read_properties(*cls->default_interface, tl.desc());
         facts->design = {cls->design_width, cls->design_height};
+        for (std::size_t i = 0; i < cls->property_page_count; ++i)
+            facts->pages.append(QString::fromUtf8(cls->property_pages[i]));
+        facts->library = tl.desc().name;
+        facts->module = path;
+        facts->by_path = what.size() > path.size() && what.compare(0, path.size(), path) == 0;
+        if (tl.desc().bitmap_count > 0)
+            facts->toolbox = bitmap_image(tl.desc().bitmaps[0]);
     } catch (const host::LoaderError& e) {
         throw host::ContainerError(e.code(), e.what());
     }
@@ -125,6 +132,20 @@ const PropertyInfo* ClassFacts::find(const QString& name) const {
         if (p.name.compare(name, Qt::CaseInsensitive) == 0)
             return &p;
     return nullptr;
+}
+
+std::string ClassFacts::page_class(const QString& page) const {
+    return (by_path ? module + ":" : library + ".") + page.toStdString();
+}
+
+QImage bitmap_image(const BitmapDesc& bitmap) {
+    QImage image(bitmap.width, bitmap.height, QImage::Format_RGB32);
+    for (int y = 0; y < bitmap.height; ++y)
+        for (int x = 0; x < bitmap.width; ++x) {
+            const std::uint32_t p = bitmap_pixel(bitmap, x, y).value_or(0);
+            image.setPixel(x, y, qRgb(p & 0xFF, (p >> 8) & 0xFF, (p >> 16) & 0xFF));
+        }
+    return image;
 }
 
 PropertyInfo::Kind property_kind(const TypeDesc& type, const LibraryDesc& library,

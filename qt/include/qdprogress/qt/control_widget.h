@@ -23,7 +23,8 @@ namespace qd::qt {
 
 namespace detail {
 class ControlHost;
-}
+struct PageAccess;
+}  // namespace detail
 
 class QD_QT_EXPORT ControlWidget : public QWidget {
     Q_OBJECT
@@ -70,6 +71,7 @@ class QD_QT_EXPORT ControlWidget : public QWidget {
     virtual void controlValueChanged(const QString& name, const QVariant& value);
 
   private:
+    friend struct detail::PageAccess;
     void create(const QString& classId, const QByteArray* stored);
     // Keeps the control's extent and device scale in step with the widget's size and screen.
     void syncDevice();
