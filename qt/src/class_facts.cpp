@@ -1,6 +1,9 @@
 #include "qt/src/class_facts.h"
 
+#include <dlfcn.h>
+
 #include <cstring>
+#include <filesystem>
 #include <map>
 #include <mutex>
 
@@ -125,7 +128,33 @@ std::shared_ptr<const ClassFacts> read_facts(const std::string& what) {
     return facts;
 }
 
+// The folder this library was loaded from.
+std::filesystem::path library_folder() {
+    Dl_info info{};
+    if (dladdr(reinterpret_cast<void*>(&resolve_class), &info) == 0 || !info.dli_fname)
+        return {};
+    return std::filesystem::path(info.dli_fname).parent_path();
+}
+
 }  // namespace
+
+std::string resolve_class(const std::string& progid, const std::string& module) {
+    try {
+        if (Registry().find_class(progid))
+            return progid;
+    } catch (const RegistryError&) {
+        // An unreadable registry: the module beside the library may still serve.
+    }
+    const std::filesystem::path folder = library_folder();
+    const std::string file = module + ".so";
+    const std::string class_name = progid.substr(progid.find('.') + 1);
+    for (const std::filesystem::path& candidate : {folder / file, folder / "qd" / file}) {
+        std::error_code ignored;
+        if (!folder.empty() && std::filesystem::is_regular_file(candidate, ignored))
+            return candidate.string() + ":" + class_name;
+    }
+    return progid;
+}
 
 const PropertyInfo* ClassFacts::find(const QString& name) const {
     for (const PropertyInfo& p : properties)

@@ -30,6 +30,12 @@ struct ClassFacts {
     const PropertyInfo* find(const QString& name) const;  // case-insensitive; null when none
 };
 
+// The class a typed widget creates: `progid` when the registry knows it, else the class of
+// that name in `module` (a file name without suffix) beside this library or in its installed
+// module folder (lib/qd), so the widgets work before anyone registered the modules; `progid`
+// again when neither has it (creating it then reports the missing registration).
+std::string resolve_class(const std::string& progid, const std::string& module);
+
 // A toolbox bitmap as a picture.
 QImage bitmap_image(const BitmapDesc& bitmap);
 

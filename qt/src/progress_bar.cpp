@@ -1,8 +1,12 @@
 #include <qdprogress/qt/progress_bar.h>
 
+#include "qt/src/class_facts.h"
+
 namespace qd::qt {
 
-ProgressBar::ProgressBar(QWidget* parent) : ControlWidget(QString::fromLatin1(kClassId), parent) {}
+ProgressBar::ProgressBar(QWidget* parent)
+    : ControlWidget(QString::fromStdString(detail::resolve_class(kClassId, "qdProgressControls")),
+                    parent) {}
 
 ProgressBar::ProgressBar(const QString& classId, QWidget* parent)
     : ControlWidget(classId, parent) {}

@@ -1,8 +1,12 @@
 #include <qdprogress/qt/progress_pie.h>
 
+#include "qt/src/class_facts.h"
+
 namespace qd::qt {
 
-ProgressPie::ProgressPie(QWidget* parent) : ControlWidget(QString::fromLatin1(kClassId), parent) {}
+ProgressPie::ProgressPie(QWidget* parent)
+    : ControlWidget(QString::fromStdString(detail::resolve_class(kClassId, "qdProgressControls")),
+                    parent) {}
 
 ProgressPie::ProgressPie(const QString& classId, QWidget* parent)
     : ControlWidget(classId, parent) {}

@@ -1,8 +1,12 @@
 #include <qdprogress/qt/single_pie.h>
 
+#include "qt/src/class_facts.h"
+
 namespace qd::qt {
 
-SinglePie::SinglePie(QWidget* parent) : ControlWidget(QString::fromLatin1(kClassId), parent) {}
+SinglePie::SinglePie(QWidget* parent)
+    : ControlWidget(QString::fromStdString(detail::resolve_class(kClassId, "qdxProgressPie")),
+                    parent) {}
 
 SinglePie::SinglePie(const QString& classId, QWidget* parent) : ControlWidget(classId, parent) {}
 

@@ -52,7 +52,8 @@ class QD_QT_EXPORT ControlWidget : public QWidget {
     void setExtentTwips(const QSizeF& twips);
     QSizeF designExtentTwips() const;  // the class's design extent
 
-    QImage view() const;  // what the control shows now, device pixels
+    QImage view() const;          // what the control shows now, device pixels
+    QImage toolboxImage() const;  // the class library's toolbox bitmap (null when none)
     bool smooth() const;
     void setSmooth(bool on);
     QSize sizeHint() const override;         // from the design extent

@@ -41,7 +41,8 @@ class QD_QT_EXPORT ProgressBar : public ControlWidget {
 
     static constexpr const char* kClassId = "qdProgressControls.qdProgressBar";
 
-    // The registered class; `classId` names another (PATH:CLASS of a module, for example).
+    // The registered class (else the module beside the library); `classId` names another
+    // (PATH:CLASS of a module, for example).
     explicit ProgressBar(QWidget* parent = nullptr);
     explicit ProgressBar(const QString& classId, QWidget* parent = nullptr);
 

@@ -48,7 +48,8 @@ class QD_QT_EXPORT ProgressPie : public ControlWidget {
 
     static constexpr const char* kClassId = "qdProgressControls.qdProgressPie";
 
-    // The registered class; `classId` names another (PATH:CLASS of a module, for example).
+    // The registered class (else the module beside the library); `classId` names another
+    // (PATH:CLASS of a module, for example).
     explicit ProgressPie(QWidget* parent = nullptr);
     explicit ProgressPie(const QString& classId, QWidget* parent = nullptr);
 

@@ -43,7 +43,8 @@ class QD_QT_EXPORT SinglePie : public ControlWidget {
 
     static constexpr const char* kClassId = "qdxProgressPieControl.qdxProgressPie";
 
-    // The registered class; `classId` names another (PATH:CLASS of a module, for example).
+    // The registered class (else the module beside the library); `classId` names another
+    // (PATH:CLASS of a module, for example).
     explicit SinglePie(QWidget* parent = nullptr);
     explicit SinglePie(const QString& classId, QWidget* parent = nullptr);
 
