@@ -85,6 +85,7 @@ class PropertyTest : public QObject {
     void resizeHeldAtMinimum();
     void resizeHeldAtMinimum_data() { typedWidgets_data(); }
     void setValueTakesIntAndDouble();
+    void unknownClassIsReported();
 };
 
 void PropertyTest::typedWidgets_data() {
@@ -221,6 +222,25 @@ void PropertyTest::resizeHeldAtMinimum() {
     QCOMPARE(widget->extentTwips(), QSizeF(minimum * 15));
     widget->resize(minimum - QSize(1, 1));
     QCOMPARE(widget->size(), minimum);
+
+    // An extent in twips that is no whole number of pixels stays as given (a form file's), and
+    // the widget takes the nearest size without resizing the control again; the single pie
+    // makes itself square.
+    widget->setExtentTwips(QSizeF(1234, 987));
+    const QSizeF kept = widget->extentTwips();
+    QCOMPARE(kept, which == 2 ? QSizeF(987, 987) : QSizeF(1234, 987));
+    QCOMPARE(widget->size(), (kept / 15).toSize());
+    widget->grab();
+    QCOMPARE(widget->extentTwips(), kept);
+}
+
+void PropertyTest::unknownClassIsReported() {
+    ControlWidget widget("qdProgressControls.NoSuchControl");
+    QVERIFY(!widget.isValid());
+    QCOMPARE(widget.creationError().code, static_cast<long>(qd::REGDB_E_CLASSNOTREG));
+    QVERIFY(widget.creationError().message.contains("NoSuchControl"));
+    QVERIFY(widget.setControlProperty("Value", 1));
+    QVERIFY(widget.properties().isEmpty() && widget.view().isNull());
 }
 
 void PropertyTest::setValueTakesIntAndDouble() {
