@@ -65,6 +65,7 @@ class RenderTest : public QObject {
   private slots:
     void matchesContainerRender_data();
     void matchesContainerRender();
+    void smoothRedrawsWithTheSameProperties();
 };
 
 void RenderTest::matchesContainerRender_data() {
@@ -123,6 +124,30 @@ void RenderTest::matchesContainerRender() {
     const QString diff = qd::qt::test::difference(
         grabbed.toImage(), reference(cls, size, settings, scale, smooth), QTest::currentDataTag());
     QVERIFY2(diff.isEmpty(), qPrintable(diff));
+}
+
+// Turning smooth on and off draws the control anew for the other device, from the properties
+// it holds and at its extent.
+void RenderTest::smoothRedrawsWithTheSameProperties() {
+    qd::qt::ProgressPie pie;
+    pie.resize(110, 90);
+    const Settings settings{{"Value", 40}, {"LabelPosition", 5}, {"BorderWidth", 2.0}};
+    for (const auto& [name, value] : settings)
+        pie.setControlProperty(name, value);
+    QSignalSpy toggles(&pie, &ControlWidget::smoothChanged);
+    for (const bool smooth : {true, false}) {
+        pie.setSmooth(smooth);
+        const QPixmap grabbed = pie.grab();
+        const QString diff = qd::qt::test::difference(
+            grabbed.toImage(),
+            reference(kPie, pie.size(), settings, grabbed.devicePixelRatio(), smooth),
+            smooth ? "smooth on" : "smooth off");
+        QVERIFY2(diff.isEmpty(), qPrintable(diff));
+    }
+    QCOMPARE(toggles.size(), 2);
+    QCOMPARE(pie.value(), 40.0);
+    pie.setSmooth(false);
+    QCOMPARE(toggles.size(), 2);
 }
 
 QTEST_MAIN(RenderTest)
