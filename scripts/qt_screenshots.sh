@@ -4,6 +4,10 @@
 # Usage: scripts/qt_screenshots.sh [BUILD]   (default ./build, with the Qt parts built)
 # Needs xvfb, xauth and designer-qt6.
 set -euo pipefail
+if [[ ${1:-} == -h || ${1:-} == --help ]]; then
+  sed -n '2,6p' "$0" | sed 's/^# \{0,1\}//'
+  exit 0
+fi
 cd "$(dirname "$0")/.."
 build=$(realpath "${1:-build}")
 out=$PWD/docs/images
