@@ -5,7 +5,7 @@
 # Needs xvfb, xauth and designer-qt6.
 set -euo pipefail
 if [[ ${1:-} == -h || ${1:-} == --help ]]; then
-  sed -n '2,6p' "$0" | sed 's/^# \{0,1\}//'
+  sed -n '2,5p' "$0" | sed 's/^# \{0,1\}//'
   exit 0
 fi
 cd "$(dirname "$0")/.."
