@@ -63,14 +63,7 @@ if(PkgConfig_FOUND)
   pkg_check_modules(CAIRO QUIET IMPORTED_TARGET cairo)
 endif()
 qd_optional(QD_CAIRO "the benchmarks' Cairo peers" "Cairo (libcairo2-dev)" CAIRO_FOUND)
-# The Qt parts come with later work; the option and its line are here so that packagers and
-# presets can name it already.
+# The Qt widgets (qt/): built whenever Qt 6 Widgets is found.
 find_package(Qt6 QUIET COMPONENTS Widgets)
-set(QD_QT_PARTS_EXIST OFF)
-if(Qt6_FOUND AND QD_QT_PARTS_EXIST)
-  set(qd_qt_usable ON)
-else()
-  set(qd_qt_usable OFF)
-endif()
-qd_optional(QD_QT "the Qt parts (none in this version)" "Qt 6 Widgets (qt6-base-dev) and Qt parts to build"
-            qd_qt_usable)
+qd_optional(QD_QT "the Qt widgets, their tests and examples" "Qt 6 Widgets (qt6-base-dev)"
+            Qt6_FOUND)

@@ -1,0 +1,170 @@
+#include "qt/src/class_facts.h"
+
+#include <cstring>
+#include <map>
+#include <mutex>
+
+#include "host/container/container.h"
+#include "host/loader/loader.h"
+#include "host/trace/silent_sink.h"
+#include "platform/registry.h"
+
+namespace qd::qt::detail {
+
+namespace {
+
+constexpr float kTwipsPerPixel = 15;
+
+// The module that serves `what`, and the class's identifier when it is known by one.
+std::string module_of(const std::string& what, std::string* class_name) {
+    const std::size_t colon = what.rfind(':');
+    const std::size_t slash = what.rfind('/');
+    if (slash != std::string::npos && colon != std::string::npos && colon > slash) {
+        *class_name = what.substr(colon + 1);
+        return what.substr(0, colon);
+    }
+    std::optional<RegistryEntry> entry;
+    Registry registry;
+    try {
+        Guid clsid{};
+        entry =
+            guid_from_string(what, &clsid) ? registry.find_class(clsid) : registry.find_class(what);
+    } catch (const RegistryError& e) {
+        throw host::ContainerError(REGDB_E_CLASSNOTREG, e.what());
+    }
+    if (!entry)
+        throw host::ContainerError(REGDB_E_CLASSNOTREG,
+                                   "class " + what + " is not registered in " + registry.path());
+    *class_name = guid_to_string(entry->guid);
+    return entry->path;
+}
+
+const ClassDesc* find_in(const LibraryDesc& library, const std::string& class_name) {
+    Guid clsid{};
+    return guid_from_string(class_name, &clsid) ? find_class(library, clsid)
+                                                : find_class(library, class_name.c_str());
+}
+
+QList<PropertyInfo> read_properties(const InterfaceDesc& iface, const LibraryDesc& library) {
+    QList<PropertyInfo> out;
+    for (std::size_t i = 0; i < iface.member_count; ++i) {
+        const MemberDesc& m = iface.members[i];
+        if (m.kind == MemberKind::Method)
+            continue;
+        auto it = std::find_if(out.begin(), out.end(),
+                               [&](const PropertyInfo& p) { return p.dispid == m.dispid; });
+        if (it == out.end()) {
+            PropertyInfo info;
+            info.name = QString::fromUtf8(m.name);
+            info.dispid = m.dispid;
+            info.readOnly = true;
+            info.kind = property_kind(m.type, library, &info);
+            out.append(info);
+            it = out.end() - 1;
+        }
+        if (m.kind == MemberKind::PropertyPut)
+            it->readOnly = false;
+    }
+    return out;
+}
+
+// Whether Resize keeps `side` (pixels) of a control otherwise at its design extent.
+bool keeps(host::HostedControl& probe, host::ControlExtent design, bool width, int side) {
+    const float twips = side * kTwipsPerPixel;
+    probe.resize(width ? twips : design.width, width ? design.height : twips);
+    return (width ? probe.site().width() : probe.site().height()) == twips;
+}
+
+// The smallest whole number of pixels of each side that Resize keeps, found on a probe control.
+host::ControlExtent probe_minimum(const std::string& what, host::ControlExtent design) {
+    host::SilentSink sink;
+    host::Container container(sink);
+    host::HostedControl& probe = container.create("probe", what, design);
+    host::ControlExtent minimum{};
+    for (const bool width : {true, false}) {
+        const int design_px =
+            static_cast<int>((width ? design.width : design.height) / kTwipsPerPixel);
+        int low = 1, high = std::max(design_px, 1);
+        if (!keeps(probe, design, width, high))
+            low = high;
+        while (low < high) {
+            const int mid = low + (high - low) / 2;
+            if (keeps(probe, design, width, mid))
+                high = mid;
+            else
+                low = mid + 1;
+        }
+        (width ? minimum.width : minimum.height) = static_cast<float>(low) * kTwipsPerPixel;
+    }
+    return minimum;
+}
+
+std::shared_ptr<const ClassFacts> read_facts(const std::string& what) {
+    auto facts = std::make_shared<ClassFacts>();
+    std::string class_name;
+    const std::string path = module_of(what, &class_name);
+    try {
+        const host::TypeLibraryRef tl = host::type_library(path);
+        const ClassDesc* cls = find_in(tl.desc(), class_name);
+        if (!cls || !cls->default_interface)
+            throw host::ContainerError(CLASS_E_CLASSNOTAVAILABLE,
+                                       "the type library of " + path + " has no class " + what);
+        facts->properties = read_properties(*cls->default_interface, tl.desc());
+        facts->design = {cls->design_width, cls->design_height};
+    } catch (const host::LoaderError& e) {
+        throw host::ContainerError(e.code(), e.what());
+    }
+    facts->minimum = probe_minimum(what, facts->design);
+    return facts;
+}
+
+}  // namespace
+
+const PropertyInfo* ClassFacts::find(const QString& name) const {
+    for (const PropertyInfo& p : properties)
+        if (p.name.compare(name, Qt::CaseInsensitive) == 0)
+            return &p;
+    return nullptr;
+}
+
+PropertyInfo::Kind property_kind(const TypeDesc& type, const LibraryDesc& library,
+                                 PropertyInfo* info) {
+    for (std::size_t i = 0; i < library.enum_count; ++i) {
+        const EnumDesc& e = *library.enums[i];
+        if (std::strcmp(e.name, type.name) != 0)
+            continue;
+        for (std::size_t k = 0; k < e.member_count; ++k) {
+            info->enumNames.append(QString::fromUtf8(e.members[k].name));
+            info->enumValues.append(e.members[k].value);
+        }
+        return PropertyInfo::Kind::Enumeration;
+    }
+    if (std::strcmp(type.name, kOleColor.name) == 0)
+        return PropertyInfo::Kind::Colour;
+    switch (type.var) {
+        case VarType::Float32:
+        case VarType::Float64:
+            return PropertyInfo::Kind::Number;
+        case VarType::Int16:
+        case VarType::Int32:
+            return PropertyInfo::Kind::Integer;
+        case VarType::Bool:
+            return PropertyInfo::Kind::Boolean;
+        case VarType::Text:
+            return PropertyInfo::Kind::Text;
+        default:
+            return PropertyInfo::Kind::Other;
+    }
+}
+
+std::shared_ptr<const ClassFacts> class_facts(const std::string& what) {
+    static std::mutex lock;
+    static std::map<std::string, std::shared_ptr<const ClassFacts>> known;
+    const std::lock_guard<std::mutex> hold(lock);
+    auto& facts = known[what];
+    if (!facts)
+        facts = read_facts(what);
+    return facts;
+}
+
+}  // namespace qd::qt::detail
