@@ -41,7 +41,8 @@ bool FormCanvas::placeControl(const QString& progid, QPoint at, QString* error) 
     }
     const QPoint p = snapped(at);
     const QSizeF extent = probe.designExtentTwips();
-    DesignControl c{model_.freeName(base_name(progid.toStdString())), progid.toStdString(),
+    DesignControl c{model_.freeName(base_name(progid.toStdString())),
+                    progid.toStdString(),
                     {to_twips(p.x()), to_twips(p.y()), static_cast<float>(extent.width()),
                      static_cast<float>(extent.height())},
                     probe.saveProperties().toStdString()};
@@ -96,7 +97,8 @@ void FormCanvas::paste() {
         while (std::find(names.begin(), names.end(), name) != names.end())
             name += "_";
         added.push_back({index++,
-                         {name, fc.progid,
+                         {name,
+                          fc.progid,
                           {fc.left + offset, fc.top + offset, fc.width, fc.height},
                           host::format_property_file(fc.properties)}});
         names.push_back(name);
@@ -137,8 +139,9 @@ TwipsRect FormCanvas::resizeControl(const std::string& name, QRect wanted) {
         place.left = to_twips(wanted.x() + wanted.width() - to_pixels(place.width));
     if (wanted.y() != before.y())
         place.top = to_twips(wanted.y() + wanted.height() - to_pixels(place.height));
-    if (!(place == c->place))
-        undo_.push(new PlaceControlsCommand(model_, {name}, {place}, tr("Resize")));
+    const std::string stored = w->saveProperties().toStdString();
+    if (!(place == c->place) || stored != c->stored)
+        undo_.push(new PlaceControlsCommand(model_, {name}, {place}, tr("Resize"), {stored}));
     else
         applyPlace(name);
     return model_.find(name)->place;
@@ -293,11 +296,16 @@ void FormCanvas::keyPressEvent(QKeyEvent* event) {
         return QWidget::keyPressEvent(event);
     const int step = event->modifiers() & Qt::ShiftModifier ? 1 : grid_;
     switch (event->key()) {
-        case Qt::Key_Left: return moveSelection(-step, 0);
-        case Qt::Key_Right: return moveSelection(step, 0);
-        case Qt::Key_Up: return moveSelection(0, -step);
-        case Qt::Key_Down: return moveSelection(0, step);
-        default: QWidget::keyPressEvent(event);
+        case Qt::Key_Left:
+            return moveSelection(-step, 0);
+        case Qt::Key_Right:
+            return moveSelection(step, 0);
+        case Qt::Key_Up:
+            return moveSelection(0, -step);
+        case Qt::Key_Down:
+            return moveSelection(0, step);
+        default:
+            QWidget::keyPressEvent(event);
     }
 }
 

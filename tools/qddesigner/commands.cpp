@@ -46,22 +46,35 @@ void RemoveControlsCommand::undo() {
 }
 
 PlaceControlsCommand::PlaceControlsCommand(FormModel& model, std::vector<std::string> names,
-                                           std::vector<TwipsRect> after, const QString& text)
-    : QUndoCommand(text), model_(model), names_(std::move(names)), after_(std::move(after)) {
+                                           std::vector<TwipsRect> after, const QString& text,
+                                           std::vector<std::string> stored_after)
+    : QUndoCommand(text),
+      model_(model),
+      names_(std::move(names)),
+      after_(std::move(after)),
+      stored_after_(std::move(stored_after)) {
     for (const std::string& name : names_) {
         const DesignControl* c = model.find(name);
         before_.push_back(c ? c->place : TwipsRect{});
+        if (!stored_after_.empty())
+            stored_before_.push_back(c ? c->stored : std::string());
     }
 }
 
 void PlaceControlsCommand::redo() {
-    for (std::size_t i = 0; i < names_.size(); ++i)
+    for (std::size_t i = 0; i < names_.size(); ++i) {
         model_.setPlace(names_[i], after_[i]);
+        if (!stored_after_.empty())
+            model_.setStored(names_[i], stored_after_[i]);
+    }
 }
 
 void PlaceControlsCommand::undo() {
-    for (std::size_t i = 0; i < names_.size(); ++i)
+    for (std::size_t i = 0; i < names_.size(); ++i) {
         model_.setPlace(names_[i], before_[i]);
+        if (!stored_before_.empty())
+            model_.setStored(names_[i], stored_before_[i]);
+    }
 }
 
 StoreControlsCommand::StoreControlsCommand(FormModel& model, std::vector<std::string> names,
@@ -84,7 +97,9 @@ void StoreControlsCommand::undo() {
 }
 
 FormExtentCommand::FormExtentCommand(FormModel& model, std::optional<host::FormExtent> after)
-    : QUndoCommand(QObject::tr("Form size")), model_(model), before_(model.form().extent),
+    : QUndoCommand(QObject::tr("Form size")),
+      model_(model),
+      before_(model.form().extent),
       after_(after) {}
 
 void FormExtentCommand::redo() {

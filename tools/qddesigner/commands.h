@@ -18,8 +18,7 @@ struct IndexedControl {
 
 class AddControlsCommand : public QUndoCommand {
   public:
-    AddControlsCommand(FormModel& model, std::vector<IndexedControl> controls,
-                       const QString& text);
+    AddControlsCommand(FormModel& model, std::vector<IndexedControl> controls, const QString& text);
     void redo() override;
     void undo() override;
 
@@ -40,11 +39,14 @@ class RemoveControlsCommand : public QUndoCommand {
     std::vector<IndexedControl> removed_;  // ascending index order, as they stood
 };
 
-// New places for several controls; `after[i]` is the new place of `names[i]`.
+// New places for several controls; `after[i]` is the new place of `names[i]`. A resize may
+// change what a control stores (the pie's Aspect follows its extent): `stored_after`, when
+// given, is what each control stores at its new place, and undo restores what it stored before.
 class PlaceControlsCommand : public QUndoCommand {
   public:
     PlaceControlsCommand(FormModel& model, std::vector<std::string> names,
-                         std::vector<TwipsRect> after, const QString& text);
+                         std::vector<TwipsRect> after, const QString& text,
+                         std::vector<std::string> stored_after = {});
     void redo() override;
     void undo() override;
 
@@ -52,6 +54,7 @@ class PlaceControlsCommand : public QUndoCommand {
     FormModel& model_;
     std::vector<std::string> names_;
     std::vector<TwipsRect> before_, after_;
+    std::vector<std::string> stored_before_, stored_after_;
 };
 
 // New stored properties for several controls; `before` is what they held.

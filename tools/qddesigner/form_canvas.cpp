@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 
 #include "host/raster/system_colours.h"
 
@@ -40,7 +40,8 @@ QRect pixel_rect(const TwipsRect& place) {
 std::array<QRect, 8> handle_rects(const QRect& r) {
     const int l = r.left(), t = r.top(), cx = r.left() + r.width() / 2,
               cy = r.top() + r.height() / 2, rt = r.left() + r.width(), b = r.top() + r.height();
-    const QPoint centres[8] = {{l, t}, {cx, t}, {rt, t}, {rt, cy}, {rt, b}, {cx, b}, {l, b}, {l, cy}};
+    const QPoint centres[8] = {{l, t},  {cx, t}, {rt, t}, {rt, cy},
+                               {rt, b}, {cx, b}, {l, b},  {l, cy}};
     std::array<QRect, 8> out;
     for (int i = 0; i < 8; ++i)
         out[static_cast<std::size_t>(i)] =
@@ -222,11 +223,13 @@ void FormCanvas::applyPlace(const std::string& name) {
     const DesignControl* c = model_.find(name);
     if (!w || !c)
         return;
-    w->setExtentTwips(QSizeF(c->place.width, c->place.height));
+    // A move raises no Resize: the control's Resize may change what it stores.
+    if (w->extentTwips() != QSizeF(c->place.width, c->place.height) ||
+        w->size() != pixel_rect(c->place).size())
+        w->setExtentTwips(QSizeF(c->place.width, c->place.height));
     const QSizeF took = w->extentTwips();
-    const QRect r = pixel_rect(c->place);
-    w->setGeometry(r.x(), r.y(), to_pixels(static_cast<float>(took.width())),
-                   to_pixels(static_cast<float>(took.height())));
+    // The widget took the size of the extent the control kept; only its place is the form's.
+    w->move(pixel_rect(c->place).topLeft());
     if (took != QSizeF(c->place.width, c->place.height))
         model_.setPlace(name, {c->place.left, c->place.top, static_cast<float>(took.width()),
                                static_cast<float>(took.height())});

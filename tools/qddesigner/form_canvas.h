@@ -99,7 +99,7 @@ class FormCanvas : public QWidget {
 
     FormModel& model_;
     QUndoStack& undo_;
-    SelectionOverlay* overlay_;
+    QWidget* overlay_;  // a SelectionOverlay
     std::map<std::string, QPointer<qt::ControlWidget>> widgets_;
     std::vector<std::string> selection_;
     std::function<QString()> chosen_;

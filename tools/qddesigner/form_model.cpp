@@ -26,7 +26,8 @@ void FormModel::reset(DesignForm form) {
 }
 
 void FormModel::insert(int index, const DesignControl& control) {
-    const auto at = static_cast<std::size_t>(std::clamp<int>(index, 0, static_cast<int>(form_.controls.size())));
+    const auto at = static_cast<std::size_t>(
+        std::clamp<int>(index, 0, static_cast<int>(form_.controls.size())));
     form_.controls.insert(form_.controls.begin() + static_cast<std::ptrdiff_t>(at), control);
     emit controlInserted(QString::fromStdString(control.name));
 }
@@ -68,9 +69,9 @@ void FormModel::setExtent(std::optional<host::FormExtent> extent) {
 std::string FormModel::freeName(const std::string& base) const {
     // Names are compared without letter case, as a form's readers do for keys.
     auto taken = [&](const std::string& candidate) {
-        return std::any_of(form_.controls.begin(), form_.controls.end(), [&](const DesignControl& c) {
-            return iequals_ascii(c.name, candidate);
-        });
+        return std::any_of(
+            form_.controls.begin(), form_.controls.end(),
+            [&](const DesignControl& c) { return iequals_ascii(c.name, candidate); });
     };
     for (int n = 1;; ++n) {
         std::string candidate = base + std::to_string(n);

@@ -5,7 +5,10 @@
 #include <QCommandLineParser>
 #include <QTimer>
 
+#if __has_include(<qdprogress/qt/property_pages_dialog.h>)
 #include <qdprogress/qt/property_pages_dialog.h>
+#define QD_DESIGNER_HAS_PAGES 1
+#endif
 
 #include "tools/qddesigner/main_window.h"
 #include "tools/qdhost/registry_location.h"
@@ -74,10 +77,15 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "qddesigner: the form has no control for property pages\n");
             return 2;
         }
+#ifdef QD_DESIGNER_HAS_PAGES
         auto* dialog =
             new qd::qt::PropertyPagesDialog(window.canvas().widget(selection.front()), &window);
         dialog->show();
         screenshot_after_first_frame(dialog, parser.value(pages), &status);
+#else
+        std::fprintf(stderr, "qddesigner: this build has no property pages dialog\n");
+        return 2;
+#endif
     }
     return app.exec();
 }

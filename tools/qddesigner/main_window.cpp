@@ -8,7 +8,10 @@
 #include <QScrollArea>
 #include <QStatusBar>
 
+#if __has_include(<qdprogress/qt/property_pages_dialog.h>)
 #include <qdprogress/qt/property_pages_dialog.h>
+#define QD_DESIGNER_HAS_PAGES 1
+#endif
 
 #include "tools/qddesigner/commands.h"
 #include "tools/qddesigner/trace_pane.h"
@@ -97,9 +100,10 @@ void MainWindow::buildFormMenu() {
     connect(snap, &QAction::toggled, canvas_, &FormCanvas::setSnapToGrid);
     form->addAction(tr("Form &Size..."), this, &MainWindow::chooseFormSize);
     QMenu* run = menuBar()->addMenu(tr("&Run"));
-    runAction_ = run->addAction(tr("&Start"), QKeySequence(Qt::Key_F5), this, &MainWindow::startRun);
-    stopAction_ = run->addAction(tr("S&top"), QKeySequence(Qt::SHIFT | Qt::Key_F5), run_,
-                                 &RunMode::stop);
+    runAction_ =
+        run->addAction(tr("&Start"), QKeySequence(Qt::Key_F5), this, &MainWindow::startRun);
+    stopAction_ =
+        run->addAction(tr("S&top"), QKeySequence(Qt::SHIFT | Qt::Key_F5), run_, &RunMode::stop);
     stopAction_->setEnabled(false);
     connect(run_, &RunMode::runningChanged, this, [this](bool on) {
         runAction_->setEnabled(!on);
@@ -123,8 +127,13 @@ void MainWindow::showProperties() {
     const std::string name = canvas_->selection().front();
     qt::ControlWidget* w = canvas_->widget(name);
     const std::string before = w->saveProperties().toStdString();
+#ifdef QD_DESIGNER_HAS_PAGES
     qt::PropertyPagesDialog dialog(w, this);
     dialog.exec();
+#else
+    QMessageBox::information(this, tr("Properties"),
+                             tr("This build of the widget library has no property pages dialog."));
+#endif
     const std::string after = w->saveProperties().toStdString();
     if (after != before)
         undo_.push(new StoreControlsCommand(model_, {name}, {before}, {after}, tr("Properties")));

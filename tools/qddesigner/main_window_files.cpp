@@ -1,12 +1,12 @@
 // The window's File menu: New, Open, Recent, Save, Save As, Export PNG, and the prompt for
 // unsaved changes.
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
-#include <QComboBox>
-#include <QCheckBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -17,6 +17,7 @@
 #include "host/persist/atomic_file.h"
 #include "tools/qddesigner/export_png.h"
 #include "tools/qddesigner/main_window.h"
+#include "tools/qddesigner/trace_pane.h"
 
 namespace qd::designer {
 
@@ -135,9 +136,8 @@ bool MainWindow::save() {
 }
 
 bool MainWindow::saveAs() {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save form"),
-                                                      path_.isEmpty() ? "untitled.qdf" : path_,
-                                                      tr(kFormFilter));
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Save form"), path_.isEmpty() ? "untitled.qdf" : path_, tr(kFormFilter));
     if (path.isEmpty())
         return false;
     QString error;

@@ -31,8 +31,7 @@ QColor ole_colour(const QVariant& v) {
 QVariant colour_value(const QColor& c, const QVariant& like) {
     if (like.metaType().id() == QMetaType::QColor)
         return c;
-    return static_cast<int>(static_cast<unsigned>(c.red()) |
-                            static_cast<unsigned>(c.green()) << 8 |
+    return static_cast<int>(static_cast<unsigned>(c.red()) | static_cast<unsigned>(c.green()) << 8 |
                             static_cast<unsigned>(c.blue()) << 16);
 }
 
@@ -48,8 +47,10 @@ QString error_text(const qt::ControlError& error) {
     const auto code = static_cast<std::uint32_t>(error.code);
     QString text = error.message.isEmpty() ? QObject::tr("refused") : error.message;
     if ((code & 0xFFFF0000u) == 0x800A0000u)
-        return QObject::tr("%1 (error %2, 0x%3)").arg(text).arg(code & 0xFFFF).arg(code, 8, 16,
-                                                                                  QChar('0'));
+        return QObject::tr("%1 (error %2, 0x%3)")
+            .arg(text)
+            .arg(code & 0xFFFF)
+            .arg(code, 8, 16, QChar('0'));
     return QObject::tr("%1 (0x%2)").arg(text).arg(code, 8, 16, QChar('0'));
 }
 
@@ -124,9 +125,9 @@ QWidget* PropertyGrid::editorFor(const qt::PropertyInfo& info) {
         case Kind::Enumeration: {
             auto* box = new QComboBox;
             for (int i = 0; i < info.enumNames.size(); ++i)
-                box->addItem(QStringLiteral("%1 - %2").arg(info.enumValues.value(i)).arg(
-                                 info.enumNames[i]),
-                             info.enumValues.value(i));
+                box->addItem(
+                    QStringLiteral("%1 - %2").arg(info.enumValues.value(i)).arg(info.enumNames[i]),
+                    info.enumValues.value(i));
             connect(box, &QComboBox::activated, this,
                     [this, box, name](int i) { edit(name, box->itemData(i).toInt()); });
             editor = box;
@@ -134,8 +135,7 @@ QWidget* PropertyGrid::editorFor(const qt::PropertyInfo& info) {
         }
         case Kind::Boolean: {
             auto* check = new QCheckBox;
-            connect(check, &QCheckBox::clicked, this,
-                    [this, name](bool on) { edit(name, on); });
+            connect(check, &QCheckBox::clicked, this, [this, name](bool on) { edit(name, on); });
             editor = check;
             break;
         }
@@ -181,8 +181,10 @@ void PropertyGrid::showValue(int row) {
     } else if (auto* button = qobject_cast<QPushButton*>(editor)) {
         const QColor c = ole_colour(v);
         button->setIcon(swatch(c));
-        button->setText(QStringLiteral("&&H%1").arg(
-            static_cast<qulonglong>(colour_value(c, 0).toInt()), 8, 16, QChar('0')).toUpper());
+        button->setText(
+            QStringLiteral("&&H%1")
+                .arg(static_cast<qulonglong>(colour_value(c, 0).toInt()), 8, 16, QChar('0'))
+                .toUpper());
     } else if (auto* line = qobject_cast<QLineEdit*>(editor)) {
         if (!line->hasFocus() || !line->isModified())
             line->setText(v.isValid() ? v.toString() : QString());
@@ -231,8 +233,7 @@ bool PropertyGrid::edit(const QString& name, const QVariant& value) {
     for (qt::ControlWidget* w : widgets_)
         after.push_back(w->saveProperties().toStdString());
     if (after != before)
-        undo_.push(new StoreControlsCommand(model_, names_, before, after,
-                                            tr("Set %1").arg(name)));
+        undo_.push(new StoreControlsCommand(model_, names_, before, after, tr("Set %1").arg(name)));
     refresh();
     return true;
 }

@@ -52,10 +52,13 @@ std::vector<ToolboxClass> toolbox_classes(const LibraryDesc& lib) {
 
     std::vector<ToolboxClass> classes;
     for (const ClassDesc* cls : controls) {
-        ToolboxClass entry{cls->name, std::string(lib.name) + "." + cls->name, cls->design_width,
-                           cls->design_height, {}};
-        const auto rank = static_cast<std::size_t>(
-            std::find(by_name.begin(), by_name.end(), cls) - by_name.begin());
+        ToolboxClass entry{cls->name,
+                           std::string(lib.name) + "." + cls->name,
+                           cls->design_width,
+                           cls->design_height,
+                           {}};
+        const auto rank = static_cast<std::size_t>(std::find(by_name.begin(), by_name.end(), cls) -
+                                                   by_name.begin());
         if (rank < bitmaps.size())
             entry.bitmap = qdhost::bitmap_picture(*bitmaps[rank]);
         classes.push_back(std::move(entry));

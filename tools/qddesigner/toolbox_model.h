@@ -12,10 +12,10 @@
 namespace qd::designer {
 
 struct ToolboxClass {
-    std::string name;    // the class's own name, e.g. qdProgressPie
-    std::string progid;  // LIBRARY.CLASS
+    std::string name;                           // the class's own name, e.g. qdProgressPie
+    std::string progid;                         // LIBRARY.CLASS
     float design_width = 0, design_height = 0;  // twips
-    host::Image bitmap;  // empty when the library has none for it
+    host::Image bitmap;                         // empty when the library has none for it
 };
 
 struct ToolboxLibrary {

@@ -98,8 +98,9 @@ void ToolboxPanel::refresh() {
             item->setData(0, kProgIdRole, QString::fromStdString(cls.progid));
             item->setToolTip(0, QString::fromStdString(cls.progid));
             if (!cls.bitmap.empty())
-                item->setIcon(0, QIcon(QPixmap::fromImage(to_qimage(cls.bitmap).scaled(
-                                     cls.bitmap.width * 2, cls.bitmap.height * 2))));
+                item->setIcon(0, QIcon(QPixmap::fromImage(
+                                     to_qimage(cls.bitmap)
+                                         .scaled(cls.bitmap.width * 2, cls.bitmap.height * 2))));
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled);
         }
     }
@@ -126,7 +127,8 @@ void ToolboxPanel::clearChoice() {
 bool ToolboxPanel::addLibrary(const QString& path, QString* error) {
     try {
         host::register_library(path.toStdString());
-        std::erase_if(refused_, [&](const ToolboxLibrary& l) { return l.path == path.toStdString(); });
+        std::erase_if(refused_,
+                      [&](const ToolboxLibrary& l) { return l.path == path.toStdString(); });
     } catch (const host::LoaderError& e) {
         *error = QString::fromStdString(e.what());
         const std::filesystem::path file(path.toStdString());
@@ -139,8 +141,8 @@ bool ToolboxPanel::addLibrary(const QString& path, QString* error) {
 }
 
 void ToolboxPanel::chooseLibraryFile() {
-    const QString path = QFileDialog::getOpenFileName(this, tr("Add library"), {},
-                                                      tr("Component libraries (*.so);;All files (*)"));
+    const QString path = QFileDialog::getOpenFileName(
+        this, tr("Add library"), {}, tr("Component libraries (*.so);;All files (*)"));
     if (path.isEmpty())
         return;
     QString error;

@@ -36,13 +36,14 @@ void TracePane::follow(const DesignControl* control) {
     name_ = control->name;
     stored_ = control->stored;
     container_ = std::make_unique<host::Container>(*sink_);
-    appendPlainText(QStringLiteral("# %1 (%2) loads")
-                        .arg(QString::fromStdString(name_), QString::fromStdString(control->progid)));
+    appendPlainText(
+        QStringLiteral("# %1 (%2) loads")
+            .arg(QString::fromStdString(name_), QString::fromStdString(control->progid)));
     sink_->enabled = true;
     try {
         twin_ = &container_->load(name_, control->progid,
                                   host::parse_property_file(control->stored, name_),
-                                  ControlExtent{control->place.width, control->place.height});
+                                  host::ControlExtent{control->place.width, control->place.height});
     } catch (const std::exception& e) {
         appendPlainText(QStringLiteral("# %1").arg(e.what()));
     }
