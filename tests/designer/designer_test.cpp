@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <QPlainTextEdit>
+
 #include "host/loader/loader.h"
 #include "tools/qddesigner/main_window.h"
 #include "tools/qdhost/resources.h"
@@ -57,6 +59,9 @@ class DesignerTest : public QObject {
     void damagedFormLoadsGoodControls();
     void runModeRestoresEveryProperty();
     void toolboxListsClassesWithTheirBitmaps();
+    void canvasShowsWhatQdhostRenders();
+    void tracePaneMatchesQdhostTrace();
+    void commandLine();
 };
 
 void DesignerTest::gesturesUndoAndRedoRestoreExactly() {
@@ -338,6 +343,78 @@ void DesignerTest::toolboxListsClassesWithTheirBitmaps() {
     QVERIFY(!error.isEmpty());
     QCOMPARE(toolbox.libraries().back().path, junk.fileName().toStdString());
     QCOMPARE(toolbox.libraries().back().error, error.toStdString());
+}
+
+void DesignerTest::canvasShowsWhatQdhostRenders() {
+    QTemporaryDir dir;
+    MainWindow w;
+    QVERIFY(w.openForm(dashboard(), nullptr, true));
+    w.show();
+    // Off the grid and in between pixels: a place of 1013 twips is pixel 68 in both.
+    w.canvas().setSelection({"install"});
+    w.canvas().moveSelection(3, -5);
+    w.canvas().setSelection({"download"});
+    QVERIFY(w.grid().edit("Value", 12.5));
+    w.canvas().setSnapToGrid(false);
+    w.canvas().setSelection({});
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QString png = dir.filePath("form.png");
+    QVERIFY(w.exportPng(png, w.devicePixelRatioF(), false));  // the suite runs at 1 and 2
+    const QImage shown = w.canvas().grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage rendered = QImage(png).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown.size(), rendered.size());
+    QString first;
+    for (int y = 0; y < shown.height() && first.isEmpty(); ++y)
+        for (int x = 0; x < shown.width() && first.isEmpty(); ++x)
+            if (shown.pixel(x, y) != rendered.pixel(x, y))
+                first = QString("(%1, %2): %3 on the canvas, %4 rendered")
+                            .arg(x)
+                            .arg(y)
+                            .arg(shown.pixel(x, y), 8, 16)
+                            .arg(rendered.pixel(x, y), 8, 16);
+    QVERIFY2(first.isEmpty(), qPrintable(first));
+}
+
+void DesignerTest::tracePaneMatchesQdhostTrace() {
+    QTemporaryDir dir;
+    MainWindow w;
+    QVERIFY(w.openForm(dashboard(), nullptr, true));
+    w.canvas().setSelection({"install"});
+    auto* pane = w.findChild<QPlainTextEdit*>("tracePane");
+    QVERIFY(pane->toPlainText().startsWith("# install (qdProgressControls.qdProgressBar) loads"));
+    QVERIFY(w.grid().edit("Value", 70));
+    const QString text = pane->toPlainText();
+    const QString marker = "# install.Value = float32 70\n";
+    QVERIFY2(text.contains(marker), qPrintable(text));
+    const QString ours = text.mid(text.indexOf(marker) + marker.size());
+
+    const QString script = dir.filePath("steps.qds");
+    QFile f(script);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(("open " + dashboard() + "\ntrace on\ninstall.Value = 70\n").toUtf8());
+    f.close();
+    QProcess qdhost;
+    qdhost.start(qEnvironmentVariable("QD_QDHOST"), {"run", script});
+    QVERIFY(qdhost.waitForFinished());
+    const QString theirs = QString::fromUtf8(qdhost.readAllStandardOutput()).trimmed();
+    QVERIFY(!theirs.isEmpty());
+    QCOMPARE(ours.trimmed(), theirs);
+}
+
+void DesignerTest::commandLine() {
+    QTemporaryDir dir;
+    const QString designer = qEnvironmentVariable("QD_DESIGNER");
+    const QString shot = dir.filePath("window.png");
+    QCOMPARE(QProcess::execute(designer, {"--screenshot", shot, dashboard()}), 0);
+    const QImage window(shot);
+    QVERIFY(window.width() >= 1000 && window.height() >= 600);
+    QProcess help;
+    help.start(designer, {"--help"});
+    QVERIFY(help.waitForFinished());
+    QCOMPARE(help.exitCode(), 0);
+    QVERIFY(help.readAllStandardOutput().contains("--screenshot <FILE>"));
+    QCOMPARE(QProcess::execute(designer, {"--screenshot", shot, dir.filePath("missing.qdf")}), 2);
+    QCOMPARE(QProcess::execute(designer, {"one.qdf", "two.qdf"}), 2);
 }
 
 QTEST_MAIN(DesignerTest)

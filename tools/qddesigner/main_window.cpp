@@ -43,7 +43,7 @@ MainWindow::MainWindow(QWidget* parent)
     connect(&undo_, &QUndoStack::cleanChanged, this, &MainWindow::updateTitle);
     buildDocks();
     buildMenus();
-    resize(1100, 620);
+    resize(1280, 720);
     newForm();
 }
 
