@@ -48,8 +48,12 @@ int main(int argc, char** argv) {
     const QCommandLineOption pages(
         "pages-screenshot",
         "open the form, write a picture of the first control's property pages, quit", "FILE");
+    const QCommandLineOption select("select", "select the control NAME of the form", "NAME");
+    const QCommandLineOption trace("trace", "show the pane of the selected control's host calls");
     parser.addOption(screenshot);
     parser.addOption(pages);
+    parser.addOption(select);
+    parser.addOption(trace);
     parser.process(app);
     if (parser.positionalArguments().size() > 1) {
         std::fprintf(stderr, "qddesigner: too many arguments\n%s", qPrintable(parser.helpText()));
@@ -67,6 +71,15 @@ int main(int argc, char** argv) {
         for (const QString& p : problems)
             std::fprintf(stderr, "qddesigner: %s\n", qPrintable(p));
     }
+    if (parser.isSet(select)) {
+        const std::string name = parser.value(select).toStdString();
+        if (!window.canvas().widget(name)) {
+            std::fprintf(stderr, "qddesigner: the form has no control %s\n", name.c_str());
+            return 2;
+        }
+        window.canvas().setSelection({name});
+    }
+    window.showTracePane(parser.isSet(trace));
     window.show();
     int status = 0;
     if (parser.isSet(screenshot))

@@ -112,6 +112,10 @@ void MainWindow::buildFormMenu() {
     });
 }
 
+void MainWindow::showTracePane(bool on) {
+    findChild<QDockWidget*>("traceDock")->setVisible(on);
+}
+
 void MainWindow::selectionChanged() {
     std::vector<qt::ControlWidget*> widgets;
     for (const std::string& name : canvas_->selection())

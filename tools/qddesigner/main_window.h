@@ -36,6 +36,7 @@ class MainWindow : public QMainWindow {
     // Writes the form's picture as `qdhost render` does for its saved file.
     bool exportPng(const QString& png, double scale, bool smooth, QString* error = nullptr);
     const QString& formPath() const { return path_; }
+    void showTracePane(bool on);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
