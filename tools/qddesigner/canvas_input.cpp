@@ -33,6 +33,11 @@ std::string base_name(const std::string& progid) {
 }  // namespace
 
 bool FormCanvas::placeControl(const QString& progid, QPoint at, QString* error) {
+    if (running_) {
+        if (error)
+            *error = tr("the form is running; stop it first");
+        return false;
+    }
     qt::ControlWidget probe(progid);
     if (!probe.isValid() || probe.creationError()) {
         if (error)
@@ -79,6 +84,8 @@ void FormCanvas::cutSelection() {
 }
 
 void FormCanvas::paste() {
+    if (running_)
+        return;
     const QMimeData* mime = QApplication::clipboard()->mimeData();
     if (!mime || !mime->hasFormat(kControlsMimeType))
         return;

@@ -76,6 +76,8 @@ void MainWindow::buildMenus() {
 
 void MainWindow::buildEditMenu() {
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    // In run mode the form is not edited: its controls must come back as the model holds them.
+    connect(run_, &RunMode::runningChanged, edit, [edit](bool on) { edit->setEnabled(!on); });
     QAction* undo = undo_.createUndoAction(this, tr("&Undo"));
     undo->setShortcut(QKeySequence::Undo);
     QAction* redo = undo_.createRedoAction(this, tr("&Redo"));
