@@ -29,6 +29,10 @@ fi
 step "build the installed parts"
 cmake --build "$build" -j"$(nproc)" --target qdprogress_host qdProgressControls qdxProgressPie \
   qdhost >/dev/null
+# A build with the Qt parts packages the designer too.
+if cmake --build "$build" --target help | grep -qw qddesigner; then
+  cmake --build "$build" -j"$(nproc)" --target qddesigner >/dev/null
+fi
 
 step "cpack -G DEB"
 (cd "$build" && cpack -G DEB -B "$work/debs" >/dev/null)
