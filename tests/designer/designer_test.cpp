@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include <QPlainTextEdit>
+#include <QTableWidget>
 
 #include "host/loader/loader.h"
 #include "tools/qddesigner/main_window.h"
@@ -62,6 +63,7 @@ class DesignerTest : public QObject {
     void canvasShowsWhatQdhostRenders();
     void tracePaneMatchesQdhostTrace();
     void commandLine();
+    void selectionGesturesAndFailedSave();
 };
 
 void DesignerTest::gesturesUndoAndRedoRestoreExactly() {
@@ -415,6 +417,40 @@ void DesignerTest::commandLine() {
     QVERIFY(help.readAllStandardOutput().contains("--screenshot <FILE>"));
     QCOMPARE(QProcess::execute(designer, {"--screenshot", shot, dir.filePath("missing.qdf")}), 2);
     QCOMPARE(QProcess::execute(designer, {"one.qdf", "two.qdf"}), 2);
+}
+
+void DesignerTest::selectionGesturesAndFailedSave() {
+    QTemporaryDir dir;
+    MainWindow w;
+    QVERIFY(w.openForm(dashboard(), nullptr, true));
+    w.show();
+    FormCanvas& canvas = w.canvas();
+    const QRect upload = canvas.widget("upload")->geometry();
+    const QRect download = canvas.widget("download")->geometry();
+    // A band from the empty corner below the pies over both of them, but not the bar.
+    const QPoint from(download.right() + 9, download.bottom() + 8);  // clear of the handles
+    const QPoint to(upload.center().x(), download.center().y());
+    QTest::mousePress(&canvas, Qt::LeftButton, {}, from);
+    QTest::mouseMove(&canvas, to);
+    QTest::mouseRelease(&canvas, Qt::LeftButton, {}, to);
+    QCOMPARE(canvas.selection(), (std::vector<std::string>{"upload", "download"}));
+    // Ctrl+click takes one out; a click on the empty form clears; the grid follows.
+    QTest::mouseClick(&canvas, Qt::LeftButton, Qt::ControlModifier, upload.center());
+    QCOMPARE(canvas.selection(), std::vector<std::string>{"download"});
+    auto* table = w.grid().findChild<QTableWidget*>();
+    QCOMPARE(table->rowCount(), canvas.widget("download")->properties().size());
+    QTest::mouseClick(&canvas, Qt::LeftButton, {}, from);
+    QVERIFY(canvas.selection().empty());
+    QCOMPARE(table->rowCount(), 0);
+
+    // A save that cannot be written reports why and leaves the form unsaved.
+    canvas.setSelection({"install"});
+    canvas.deleteSelection();
+    QString error;
+    QVERIFY(!w.saveForm(dir.filePath("no/such/folder/form.qdf"), &error));
+    QVERIFY2(error.contains("no/such/folder"), qPrintable(error));
+    QVERIFY(!w.undoStack().isClean());
+    QCOMPARE(w.formPath(), dashboard());
 }
 
 QTEST_MAIN(DesignerTest)

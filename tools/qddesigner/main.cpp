@@ -32,6 +32,64 @@ void screenshot_after_first_frame(QWidget* widget, const QString& path, int* sta
     });
 }
 
+struct Options {
+    QCommandLineOption screenshot{
+        "screenshot", "open the form, write a picture of the window after its first frame, quit",
+        "FILE"};
+    QCommandLineOption pages{
+        "pages-screenshot",
+        "open the form, write a picture of the selected control's property pages, quit", "FILE"};
+    QCommandLineOption select{"select", "select the control NAME of the form", "NAME"};
+    QCommandLineOption trace{"trace", "show the pane of the selected control's host calls"};
+};
+
+// Opens the form and selects the control the command line names; false (reported) when the
+// form cannot be read or has no such control.
+bool open_named(qd::designer::MainWindow& window, const QCommandLineParser& parser,
+                const Options& o) {
+    const bool shooting = parser.isSet(o.screenshot) || parser.isSet(o.pages);
+    if (!parser.positionalArguments().isEmpty()) {
+        QStringList problems;
+        if (!window.openForm(parser.positionalArguments().front(), &problems, shooting)) {
+            std::fprintf(stderr, "qddesigner: %s\n", qPrintable(problems.value(0)));
+            return false;
+        }
+        for (const QString& p : problems)
+            std::fprintf(stderr, "qddesigner: %s\n", qPrintable(p));
+    }
+    if (parser.isSet(o.select)) {
+        const std::string name = parser.value(o.select).toStdString();
+        if (!window.canvas().widget(name)) {
+            std::fprintf(stderr, "qddesigner: the form has no control %s\n", name.c_str());
+            return false;
+        }
+        window.canvas().setSelection({name});
+    }
+    return true;
+}
+
+// Shows the selected control's property pages and pictures them; false (reported) when
+// there is no control or no dialog in this build.
+bool shoot_pages(qd::designer::MainWindow& window, const QString& path, int* status) {
+    const auto& selection = window.canvas().selection();
+    if (selection.empty()) {
+        std::fprintf(stderr, "qddesigner: the form has no control for property pages\n");
+        return false;
+    }
+#ifdef QD_DESIGNER_HAS_PAGES
+    auto* dialog =
+        new qd::qt::PropertyPagesDialog(window.canvas().widget(selection.front()), &window);
+    dialog->show();
+    screenshot_after_first_frame(dialog, path, status);
+    return true;
+#else
+    (void)path;
+    (void)status;
+    std::fprintf(stderr, "qddesigner: this build has no property pages dialog\n");
+    return false;
+#endif
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -42,63 +100,22 @@ int main(int argc, char** argv) {
     parser.setApplicationDescription(kDescription);
     parser.addHelpOption();
     parser.addPositionalArgument("FORM", "the form file to open (.qdf)", "[FORM]");
-    const QCommandLineOption screenshot(
-        "screenshot", "open the form, write a picture of the window after its first frame, quit",
-        "FILE");
-    const QCommandLineOption pages(
-        "pages-screenshot",
-        "open the form, write a picture of the first control's property pages, quit", "FILE");
-    const QCommandLineOption select("select", "select the control NAME of the form", "NAME");
-    const QCommandLineOption trace("trace", "show the pane of the selected control's host calls");
-    parser.addOption(screenshot);
-    parser.addOption(pages);
-    parser.addOption(select);
-    parser.addOption(trace);
+    const Options o;
+    parser.addOptions({o.screenshot, o.pages, o.select, o.trace});
     parser.process(app);
     if (parser.positionalArguments().size() > 1) {
         std::fprintf(stderr, "qddesigner: too many arguments\n%s", qPrintable(parser.helpText()));
         return 2;
     }
-
-    const bool shooting = parser.isSet(screenshot) || parser.isSet(pages);
     qd::designer::MainWindow window;
-    if (!parser.positionalArguments().isEmpty()) {
-        QStringList problems;
-        if (!window.openForm(parser.positionalArguments().front(), &problems, shooting)) {
-            std::fprintf(stderr, "qddesigner: %s\n", qPrintable(problems.value(0)));
-            return 2;
-        }
-        for (const QString& p : problems)
-            std::fprintf(stderr, "qddesigner: %s\n", qPrintable(p));
-    }
-    if (parser.isSet(select)) {
-        const std::string name = parser.value(select).toStdString();
-        if (!window.canvas().widget(name)) {
-            std::fprintf(stderr, "qddesigner: the form has no control %s\n", name.c_str());
-            return 2;
-        }
-        window.canvas().setSelection({name});
-    }
-    window.showTracePane(parser.isSet(trace));
+    if (!open_named(window, parser, o))
+        return 2;
+    window.showTracePane(parser.isSet(o.trace));
     window.show();
     int status = 0;
-    if (parser.isSet(screenshot))
-        screenshot_after_first_frame(&window, parser.value(screenshot), &status);
-    if (parser.isSet(pages)) {
-        const auto& selection = window.canvas().selection();
-        if (selection.empty()) {
-            std::fprintf(stderr, "qddesigner: the form has no control for property pages\n");
-            return 2;
-        }
-#ifdef QD_DESIGNER_HAS_PAGES
-        auto* dialog =
-            new qd::qt::PropertyPagesDialog(window.canvas().widget(selection.front()), &window);
-        dialog->show();
-        screenshot_after_first_frame(dialog, parser.value(pages), &status);
-#else
-        std::fprintf(stderr, "qddesigner: this build has no property pages dialog\n");
+    if (parser.isSet(o.screenshot))
+        screenshot_after_first_frame(&window, parser.value(o.screenshot), &status);
+    if (parser.isSet(o.pages) && !shoot_pages(window, parser.value(o.pages), &status))
         return 2;
-#endif
-    }
     return app.exec();
 }
