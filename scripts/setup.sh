@@ -6,6 +6,7 @@
 #   QD_BUILD_DIR  the build folder (default ./build)
 #   QD_BENCH=ON   configure the benchmarks too (installs Google Benchmark and Cairo, their peer)
 #   QD_WERROR=ON  treat warnings as errors (CI and the developer preset do)
+#   QD_QT=OFF     leave out the Qt widgets (and their packages); they build by default
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,6 +18,12 @@ packages=(cmake make g++ binutils pkg-config libpng-dev libfreetype-dev libfontc
 bench=${QD_BENCH:-OFF}
 if [[ $bench == ON ]]; then
   packages+=(libbenchmark-dev libcairo2-dev)
+fi
+# The Qt widgets: Widgets and Test, Designer's plugin interface and uic, and the offscreen
+# platform the headless tests run on.
+qt=${QD_QT:-AUTO}
+if [[ $qt != OFF ]]; then
+  packages+=(qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-qpa-plugins)
 fi
 missing=()
 for p in "${packages[@]}"; do
@@ -31,7 +38,7 @@ fi
 build_dir=${QD_BUILD_DIR:-build}
 jobs=$(nproc)
 cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQD_BENCH="$bench" \
-  -DQD_WERROR="${QD_WERROR:-OFF}" "$@" >/dev/null
+  -DQD_WERROR="${QD_WERROR:-OFF}" -DQD_QT="$qt" "$@" >/dev/null
 cmake --build "$build_dir" -j"$jobs" --target qdProgressControls qdxProgressPie qdhost \
   qd_register_modules
 echo "setup: built the modules and qdhost into $build_dir"

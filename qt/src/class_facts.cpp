@@ -1,6 +1,9 @@
 #include "qt/src/class_facts.h"
 
+#include <dlfcn.h>
+
 #include <cstring>
+#include <filesystem>
 #include <map>
 #include <mutex>
 
@@ -111,6 +114,13 @@ std::shared_ptr<const ClassFacts> read_facts(const std::string& what) {
                                        "the type library of " + path + " has no class " + what);
         facts->properties = read_properties(*cls->default_interface, tl.desc());
         facts->design = {cls->design_width, cls->design_height};
+        for (std::size_t i = 0; i < cls->property_page_count; ++i)
+            facts->pages.append(QString::fromUtf8(cls->property_pages[i]));
+        facts->library = tl.desc().name;
+        facts->module = path;
+        facts->by_path = what.size() > path.size() && what.compare(0, path.size(), path) == 0;
+        if (tl.desc().bitmap_count > 0)
+            facts->toolbox = bitmap_image(tl.desc().bitmaps[0]);
     } catch (const host::LoaderError& e) {
         throw host::ContainerError(e.code(), e.what());
     }
@@ -118,13 +128,53 @@ std::shared_ptr<const ClassFacts> read_facts(const std::string& what) {
     return facts;
 }
 
+// The folder this library was loaded from.
+std::filesystem::path library_folder() {
+    Dl_info info{};
+    if (dladdr(reinterpret_cast<void*>(&resolve_class), &info) == 0 || !info.dli_fname)
+        return {};
+    return std::filesystem::path(info.dli_fname).parent_path();
+}
+
 }  // namespace
+
+std::string resolve_class(const std::string& progid, const std::string& module) {
+    try {
+        if (Registry().find_class(progid))
+            return progid;
+    } catch (const RegistryError&) {
+        // An unreadable registry: the module beside the library may still serve.
+    }
+    const std::filesystem::path folder = library_folder();
+    const std::string file = module + ".so";
+    const std::string class_name = progid.substr(progid.find('.') + 1);
+    for (const std::filesystem::path& candidate : {folder / file, folder / "qd" / file}) {
+        std::error_code ignored;
+        if (!folder.empty() && std::filesystem::is_regular_file(candidate, ignored))
+            return candidate.string() + ":" + class_name;
+    }
+    return progid;
+}
 
 const PropertyInfo* ClassFacts::find(const QString& name) const {
     for (const PropertyInfo& p : properties)
         if (p.name.compare(name, Qt::CaseInsensitive) == 0)
             return &p;
     return nullptr;
+}
+
+std::string ClassFacts::page_class(const QString& page) const {
+    return (by_path ? module + ":" : library + ".") + page.toStdString();
+}
+
+QImage bitmap_image(const BitmapDesc& bitmap) {
+    QImage image(bitmap.width, bitmap.height, QImage::Format_RGB32);
+    for (int y = 0; y < bitmap.height; ++y)
+        for (int x = 0; x < bitmap.width; ++x) {
+            const std::uint32_t p = bitmap_pixel(bitmap, x, y).value_or(0);
+            image.setPixel(x, y, qRgb(p & 0xFF, (p >> 8) & 0xFF, (p >> 16) & 0xFF));
+        }
+    return image;
 }
 
 PropertyInfo::Kind property_kind(const TypeDesc& type, const LibraryDesc& library,

@@ -30,6 +30,10 @@ class ControlHost {
     const ClassFacts& facts() const { return *facts_; }
     const host::DeviceOptions& device() const { return hosting_->container.device(); }
     host::ControlExtent extent() const;  // twips, as the control keeps it
+    // The control's dispatch interface, borrowed (for a property page, which calls it itself).
+    IDispatch* dispatch() const { return hosting_->control->dispatch(); }
+    // After calls that went to the control past this adaptor: its drawing may be stale.
+    void touched() { view_stale_ = true; }
 
     // Late-bound access; throw host::ContainerError with the control's failure code.
     Variant get(const std::string& property);

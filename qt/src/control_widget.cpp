@@ -161,6 +161,10 @@ QImage ControlWidget::view() const {
     return image;
 }
 
+QImage ControlWidget::toolboxImage() const {
+    return host_ ? host_->facts().toolbox : QImage();
+}
+
 bool ControlWidget::smooth() const {
     return smooth_;
 }

@@ -3,7 +3,9 @@
 #include <QtTest>
 
 #include <qdprogress/embed.h>
-#include <qdprogress/qt/control_widget.h>
+#include <qdprogress/qt/progress_bar.h>
+#include <qdprogress/qt/progress_pie.h>
+#include <qdprogress/qt/single_pie.h>
 
 #include "pixel_compare.h"
 
@@ -11,9 +13,23 @@ using qd::qt::ControlWidget;
 
 namespace {
 
-const char* const kPie = "qdProgressControls.qdProgressPie";
-const char* const kBar = "qdProgressControls.qdProgressBar";
-const char* const kSingle = "qdxProgressPieControl.qdxProgressPie";
+const char* const kPie = qd::qt::ProgressPie::kClassId;
+const char* const kBar = qd::qt::ProgressBar::kClassId;
+const char* const kSingle = qd::qt::SinglePie::kClassId;
+
+// The typed widget of a class.
+std::unique_ptr<ControlWidget> typed_widget(const QString& cls) {
+    if (cls == kPie)
+        return std::make_unique<qd::qt::ProgressPie>();
+    if (cls == kBar)
+        return std::make_unique<qd::qt::ProgressBar>();
+    return std::make_unique<qd::qt::SinglePie>();
+}
+
+// The Qt name of an interface property: lowerCamelCase.
+QByteArray qt_name(const QString& name) {
+    return (name.left(1).toLower() + name.mid(1)).toLatin1();
+}
 
 using Settings = QList<QPair<QString, QVariant>>;
 
@@ -82,6 +98,10 @@ void RenderTest::matchesContainerRender_data() {
         << kBar << QSize(200, 30) << Settings{{"FillType", 2}, {"BorderStyle", 0}, {"Value", 55}}
         << false;
     QTest::newRow("single pie") << kSingle << QSize(64, 64) << Settings{{"Value", 30}} << false;
+    QTest::newRow("single pie gradient, centre percent")
+        << kSingle << QSize(120, 120)
+        << Settings{{"FillType", 1}, {"LabelType", 2}, {"LabelPosition", 5}, {"Value", 85}}
+        << false;
 }
 
 void RenderTest::matchesContainerRender() {
@@ -89,12 +109,14 @@ void RenderTest::matchesContainerRender() {
     QFETCH(QSize, size);
     QFETCH(Settings, settings);
     QFETCH(bool, smooth);
-    ControlWidget widget(cls);
+    // Through the typed widget's Q_PROPERTYs, which must reach the interface's own properties.
+    const std::unique_ptr<ControlWidget> made = typed_widget(cls);
+    ControlWidget& widget = *made;
     QVERIFY2(widget.isValid(), qPrintable(widget.creationError().message));
-    widget.setSmooth(smooth);
+    widget.setProperty("smooth", smooth);
     widget.resize(size);
     for (const auto& [name, value] : settings)
-        QVERIFY2(!widget.setControlProperty(name, value), qPrintable(name));
+        QVERIFY2(widget.setProperty(qt_name(name), value), qPrintable(name));
     const QPixmap grabbed = widget.grab();
     const double scale = grabbed.devicePixelRatio();
     QCOMPARE(scale, widget.devicePixelRatioF());

@@ -23,7 +23,8 @@ namespace qd::qt {
 
 namespace detail {
 class ControlHost;
-}
+struct PageAccess;
+}  // namespace detail
 
 class QD_QT_EXPORT ControlWidget : public QWidget {
     Q_OBJECT
@@ -51,7 +52,8 @@ class QD_QT_EXPORT ControlWidget : public QWidget {
     void setExtentTwips(const QSizeF& twips);
     QSizeF designExtentTwips() const;  // the class's design extent
 
-    QImage view() const;  // what the control shows now, device pixels
+    QImage view() const;          // what the control shows now, device pixels
+    QImage toolboxImage() const;  // the class library's toolbox bitmap (null when none)
     bool smooth() const;
     void setSmooth(bool on);
     QSize sizeHint() const override;         // from the design extent
@@ -70,6 +72,7 @@ class QD_QT_EXPORT ControlWidget : public QWidget {
     virtual void controlValueChanged(const QString& name, const QVariant& value);
 
   private:
+    friend struct detail::PageAccess;
     void create(const QString& classId, const QByteArray* stored);
     // Keeps the control's extent and device scale in step with the widget's size and screen.
     void syncDevice();
