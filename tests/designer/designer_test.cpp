@@ -7,7 +7,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <QDialogButtonBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTableWidget>
 
 #include "host/loader/loader.h"
@@ -64,6 +66,7 @@ class DesignerTest : public QObject {
     void tracePaneMatchesQdhostTrace();
     void commandLine();
     void selectionGesturesAndFailedSave();
+    void propertyPagesApplyAsOneUndoStep();
 };
 
 void DesignerTest::gesturesUndoAndRedoRestoreExactly() {
@@ -451,6 +454,41 @@ void DesignerTest::selectionGesturesAndFailedSave() {
     QVERIFY2(error.contains("no/such/folder"), qPrintable(error));
     QVERIFY(!w.undoStack().isClean());
     QCOMPARE(w.formPath(), dashboard());
+}
+
+void DesignerTest::propertyPagesApplyAsOneUndoStep() {
+    MainWindow w;
+    QVERIFY(w.openForm(dashboard(), nullptr, true));
+    w.show();
+    w.canvas().setSelection({"install"});
+    QAction* properties = nullptr;
+    for (QAction* a : w.findChildren<QAction*>())
+        if (a->text() == "&Properties...")
+            properties = a;
+    QVERIFY(properties);
+    bool typed = false;
+    // The dialog is modal: type into its Data page and press OK once it is up.
+    QTimer::singleShot(0, &w, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        auto* field = dialog ? dialog->findChild<QLineEdit*>("txtValue") : nullptr;
+        auto* buttons = dialog ? dialog->findChild<QDialogButtonBox*>() : nullptr;
+        if (!field || !buttons) {
+            if (dialog)
+                dialog->close();
+            return;
+        }
+        field->selectAll();
+        QTest::keyClicks(field, "44");
+        buttons->button(QDialogButtonBox::Ok)->click();
+        typed = true;
+    });
+    properties->trigger();
+    QVERIFY(typed);
+    QCOMPARE(w.canvas().widget("install")->controlProperty("Value").toDouble(), 44.0);
+    QCOMPARE(w.grid().findChild<QLineEdit*>("edit_Value")->text(), QString("44"));
+    QCOMPARE(w.undoStack().count(), 1);
+    w.undoStack().undo();
+    QCOMPARE(w.canvas().widget("install")->controlProperty("Value").toDouble(), 35.0);
 }
 
 QTEST_MAIN(DesignerTest)
