@@ -21,8 +21,13 @@ void export_form_png(const DesignForm& form, const std::string& png,
     host::Container container(silent, device);
     std::vector<host::FormFileError> errors;
     const host::FormLayout layout = host::open_form(container, saved, &errors);
-    for (const host::FormFileError& e : errors)
-        problems->push_back(e.what());
+    // The messages name the form, not the scratch file it was drawn from.
+    for (const host::FormFileError& e : errors) {
+        std::string message = e.what();
+        if (message.starts_with(saved))
+            message.replace(0, saved.size(), "the form");
+        problems->push_back(message);
+    }
     host::save_png(png, host::render_form(container, layout));
 }
 

@@ -1,5 +1,6 @@
 #include "tools/qddesigner/main_window.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QDockWidget>
 #include <QInputDialog>
@@ -76,8 +77,12 @@ void MainWindow::buildMenus() {
 
 void MainWindow::buildEditMenu() {
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
-    // In run mode the form is not edited: its controls must come back as the model holds them.
-    connect(run_, &RunMode::runningChanged, edit, [edit](bool on) { edit->setEnabled(!on); });
+    // In run mode the form is not edited, so that Stop finds the controls as the model holds
+    // them: a disabled group keeps its actions (and their shortcuts) off, undo and redo too.
+    auto* editing = new QActionGroup(this);
+    editing->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
+    connect(run_, &RunMode::runningChanged, editing,
+            [editing](bool on) { editing->setEnabled(!on); });
     QAction* undo = undo_.createUndoAction(this, tr("&Undo"));
     undo->setShortcut(QKeySequence::Undo);
     QAction* redo = undo_.createRedoAction(this, tr("&Redo"));
@@ -85,11 +90,18 @@ void MainWindow::buildEditMenu() {
     edit->addAction(undo);
     edit->addAction(redo);
     edit->addSeparator();
-    edit->addAction(tr("Cu&t"), QKeySequence::Cut, canvas_, &FormCanvas::cutSelection);
-    edit->addAction(tr("&Copy"), QKeySequence::Copy, canvas_, &FormCanvas::copySelection);
-    edit->addAction(tr("&Paste"), QKeySequence::Paste, canvas_, &FormCanvas::paste);
-    edit->addAction(tr("&Delete"), QKeySequence::Delete, canvas_, &FormCanvas::deleteSelection);
-    edit->addAction(tr("Select &All"), QKeySequence::SelectAll, canvas_, &FormCanvas::selectAll);
+    editing->addAction(undo);
+    editing->addAction(redo);
+    editing->addAction(
+        edit->addAction(tr("Cu&t"), QKeySequence::Cut, canvas_, &FormCanvas::cutSelection));
+    editing->addAction(
+        edit->addAction(tr("&Copy"), QKeySequence::Copy, canvas_, &FormCanvas::copySelection));
+    editing->addAction(
+        edit->addAction(tr("&Paste"), QKeySequence::Paste, canvas_, &FormCanvas::paste));
+    editing->addAction(edit->addAction(tr("&Delete"), QKeySequence::Delete, canvas_,
+                                       &FormCanvas::deleteSelection));
+    editing->addAction(edit->addAction(tr("Select &All"), QKeySequence::SelectAll, canvas_,
+                                       &FormCanvas::selectAll));
 }
 
 void MainWindow::buildFormMenu() {
