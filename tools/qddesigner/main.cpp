@@ -41,6 +41,10 @@ struct Options {
         "open the form, write a picture of the selected control's property pages, quit", "FILE"};
     QCommandLineOption select{"select", "select the control NAME of the form", "NAME"};
     QCommandLineOption trace{"trace", "show the pane of the selected control's host calls"};
+    QCommandLineOption edit{"edit",
+                            "type VALUE into the grid's PROPERTY of the selected control "
+                            "(repeatable; a refused value shows its error)",
+                            "PROPERTY=VALUE"};
 };
 
 // Opens the form and selects the control the command line names; false (reported) when the
@@ -64,6 +68,14 @@ bool open_named(qd::designer::MainWindow& window, const QCommandLineParser& pars
             return false;
         }
         window.canvas().setSelection({name});
+    }
+    for (const QString& edit : parser.values(o.edit)) {
+        const qsizetype eq = edit.indexOf('=');
+        if (eq <= 0) {
+            std::fprintf(stderr, "qddesigner: --edit %s: not PROPERTY=VALUE\n", qPrintable(edit));
+            return false;
+        }
+        window.grid().edit(edit.left(eq), edit.mid(eq + 1));
     }
     return true;
 }
@@ -101,7 +113,7 @@ int main(int argc, char** argv) {
     parser.addHelpOption();
     parser.addPositionalArgument("FORM", "the form file to open (.qdf)", "[FORM]");
     const Options o;
-    parser.addOptions({o.screenshot, o.pages, o.select, o.trace});
+    parser.addOptions({o.screenshot, o.pages, o.select, o.trace, o.edit});
     parser.process(app);
     if (parser.positionalArguments().size() > 1) {
         std::fprintf(stderr, "qddesigner: too many arguments\n%s", qPrintable(parser.helpText()));

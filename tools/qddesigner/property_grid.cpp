@@ -5,6 +5,7 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -16,7 +17,7 @@ namespace qd::designer {
 
 namespace {
 
-constexpr int kNameColumn = 0, kValueColumn = 1, kErrorColumn = 2;
+constexpr int kNameColumn = 0, kValueColumn = 1;
 
 using Kind = qt::PropertyInfo::Kind;
 
@@ -61,12 +62,12 @@ PropertyGrid::PropertyGrid(FormModel& model, QUndoStack& undo, QWidget* parent)
       table_(new QTableWidget(this)),
       alphabetical_(new QCheckBox(tr("Alphabetical"), this)) {
     setObjectName("propertyGrid");
-    table_->setColumnCount(3);
-    table_->setHorizontalHeaderLabels({tr("Property"), tr("Value"), tr("")});
+    table_->setColumnCount(2);
+    table_->setHorizontalHeaderLabels({tr("Property"), tr("Value")});
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setSectionResizeMode(kNameColumn, QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setSectionResizeMode(kValueColumn, QHeaderView::Stretch);
-    table_->horizontalHeader()->setSectionResizeMode(kErrorColumn, QHeaderView::ResizeToContents);
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     auto* layout = new QVBoxLayout(this);
@@ -110,10 +111,19 @@ void PropertyGrid::rebuild() {
     for (int row = 0; row < properties_.size(); ++row) {
         const qt::PropertyInfo& info = properties_[row];
         table_->setItem(row, kNameColumn, new QTableWidgetItem(info.name));
-        auto* error = new QTableWidgetItem;
-        error->setForeground(Qt::red);
-        table_->setItem(row, kErrorColumn, error);
-        table_->setCellWidget(row, kValueColumn, editorFor(info));
+        // The editor, and under it the error of a refused value, in red, hidden while none.
+        auto* cell = new QWidget;
+        auto* stack = new QVBoxLayout(cell);
+        stack->setContentsMargins(0, 0, 0, 0);
+        stack->setSpacing(0);
+        stack->addWidget(editorFor(info));
+        auto* error = new QLabel(cell);
+        error->setObjectName("error_" + info.name);
+        error->setStyleSheet("color: red");
+        error->setWordWrap(true);
+        error->hide();
+        stack->addWidget(error);
+        table_->setCellWidget(row, kValueColumn, cell);
         showValue(row);
     }
 }
@@ -169,7 +179,8 @@ QWidget* PropertyGrid::editorFor(const qt::PropertyInfo& info) {
 void PropertyGrid::showValue(int row) {
     const qt::PropertyInfo& info = properties_[row];
     const QVariant v = widgets_.front()->controlProperty(info.name);
-    QWidget* editor = table_->cellWidget(row, kValueColumn);
+    QWidget* editor =
+        table_->cellWidget(row, kValueColumn)->findChild<QWidget*>("edit_" + info.name);
     const QSignalBlocker block(editor);
     if (auto* box = qobject_cast<QComboBox*>(editor)) {
         const int i = box->findData(v.toInt());
@@ -191,6 +202,11 @@ void PropertyGrid::showValue(int row) {
     }
 }
 
+QLabel* PropertyGrid::errorLabel(int row) const {
+    return table_->cellWidget(row, kValueColumn)
+        ->findChild<QLabel*>("error_" + properties_[row].name);
+}
+
 int PropertyGrid::rowOf(const QString& name) const {
     for (int row = 0; row < properties_.size(); ++row)
         if (properties_[row].name == name)
@@ -205,7 +221,7 @@ void PropertyGrid::refresh() {
 
 QString PropertyGrid::errorText(const QString& name) const {
     const int row = rowOf(name);
-    return row < 0 ? QString() : table_->item(row, kErrorColumn)->text();
+    return row < 0 ? QString() : errorLabel(row)->text();
 }
 
 bool PropertyGrid::edit(const QString& name, const QVariant& value) {
@@ -224,11 +240,13 @@ bool PropertyGrid::edit(const QString& name, const QVariant& value) {
         for (std::size_t i = 0; i < widgets_.size(); ++i)
             if (widgets_[i]->saveProperties().toStdString() != before[i])
                 widgets_[i]->restoreProperties(QByteArray::fromStdString(before[i]));
-        table_->item(row, kErrorColumn)->setText(error_text(refused));
+        errorLabel(row)->setText(error_text(refused));
+        errorLabel(row)->show();
         refresh();
         return false;
     }
-    table_->item(row, kErrorColumn)->setText({});
+    errorLabel(row)->clear();
+    errorLabel(row)->hide();
     std::vector<std::string> after;
     for (qt::ControlWidget* w : widgets_)
         after.push_back(w->saveProperties().toStdString());

@@ -3,11 +3,13 @@
 // Enumerations are combo boxes of the type library's member names, colours a swatch that
 // opens QColorDialog, booleans a check box, numbers and texts plain text the control's own put
 // converts. A refused value shows in red beside the property with the run-time error's text
-// and number, and every control keeps what it had; after each put every property is read
-// again. With several controls of one class selected, an edit applies to all, as one undo step.
+// and number, under the editor, and every control keeps what it had; after each put every property
+// is read again. With several controls of one class selected, an edit applies to all, as one undo
+// step.
 #pragma once
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QTableWidget>
 #include <QUndoStack>
 #include <QWidget>
@@ -39,6 +41,7 @@ class PropertyGrid : public QWidget {
     QWidget* editorFor(const qt::PropertyInfo& info);
     void showValue(int row);
     int rowOf(const QString& name) const;
+    QLabel* errorLabel(int row) const;
 
     FormModel& model_;
     QUndoStack& undo_;
