@@ -1,7 +1,8 @@
 # Debian packages, `cpack -G DEB` in a build folder:
 #   qdprogress       the two component modules, qdhost, the examples and the guides
 #   qdprogress-dev   the public headers, the host library, the CMake package and pkg-config file
-# (a package for the Qt parts joins them when those are built). Library dependencies come from
+#   qdprogress-qt    the Qt widget library and the Designer plugin (when Qt is found)
+#   qdprogress-qt-dev  its headers, CMake targets (COMPONENTS qt), pkg-config file, examples Library dependencies come from
 # dpkg-shlibdeps; the -dev package needs the runtime package of the same version and the
 # development packages the host library links against.
 set(CPACK_PACKAGE_NAME qdprogress)
@@ -24,4 +25,16 @@ set(CPACK_DEBIAN_DEV_PACKAGE_DEPENDS
     "qdprogress (= ${PROJECT_VERSION}), libpng-dev, libfreetype-dev, libfontconfig1-dev")
 set(CPACK_COMPONENT_DEV_DESCRIPTION
     "Headers <qdprogress/...>, the host library and the CMake and pkg-config files to embed the controls")
+if(TARGET qdprogress-qt)
+  list(APPEND CPACK_COMPONENTS_ALL qt qt-dev)
+  set(CPACK_DEBIAN_QT_PACKAGE_NAME qdprogress-qt)
+  set(CPACK_DEBIAN_QT_PACKAGE_DEPENDS "qdprogress (= ${PROJECT_VERSION})")
+  set(CPACK_COMPONENT_QT_DESCRIPTION
+      "The progress controls as Qt 6 widgets, with their Qt Designer plugin")
+  set(CPACK_DEBIAN_QT-DEV_PACKAGE_NAME qdprogress-qt-dev)
+  set(CPACK_DEBIAN_QT-DEV_PACKAGE_SECTION libdevel)
+  set(CPACK_DEBIAN_QT-DEV_PACKAGE_DEPENDS "qdprogress-qt (= ${PROJECT_VERSION}), qt6-base-dev")
+  set(CPACK_COMPONENT_QT-DEV_DESCRIPTION
+      "Headers <qdprogress/qt/...>, the CMake and pkg-config files for the Qt widgets")
+endif()
 include(CPack)

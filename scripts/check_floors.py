@@ -41,6 +41,7 @@ FLOORS = [
     ("modules/", 4),
     ("host/", 5),
     ("tools/", 6),
+    ("qt/", 6),  # the Qt widgets: a host application's side, beside the tools
 ]
 NAMES = {0: "foundation", 1: "platform", 2: "interfaces", 3: "controls", 4: "modules",
          5: "host", 6: "tools"}

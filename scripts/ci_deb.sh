@@ -11,7 +11,8 @@ work=$(mktemp -d)
 installed=0
 cleanup() {
   if ((installed)); then
-    apt-get remove -y -qq qdprogress-dev qdprogress >/dev/null || true
+    apt-get remove -y -qq qdprogress-qt-dev qdprogress-qt qdprogress-dev qdprogress >/dev/null ||
+      true
   fi
   rm -rf "$work"
 }
@@ -27,12 +28,17 @@ if [[ ! -f $build/CMakeCache.txt ]]; then
   cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
 step "build the installed parts"
-cmake --build "$build" -j"$(nproc)" --target qdprogress_host qdProgressControls qdxProgressPie \
-  qdhost >/dev/null
-# A build with the Qt parts packages the designer too.
-if cmake --build "$build" --target help | grep -qw qddesigner; then
-  cmake --build "$build" -j"$(nproc)" --target qddesigner >/dev/null
+# The Qt widgets and their Designer plugin too, when this build has them.
+qt_targets=()
+if cmake --build "$build" --target help | grep -w 'qdprogress-qt' >/dev/null; then
+  qt_targets=(qdprogress-qt qdprogress-designer)
 fi
+# And the form designer, which the Qt package carries.
+if cmake --build "$build" --target help | grep -qw qddesigner; then
+  qt_targets+=(qddesigner)
+fi
+cmake --build "$build" -j"$(nproc)" --target qdprogress_host qdProgressControls qdxProgressPie \
+  qdhost "${qt_targets[@]}" >/dev/null
 
 step "cpack -G DEB"
 (cd "$build" && cpack -G DEB -B "$work/debs" >/dev/null)
@@ -47,6 +53,15 @@ grep -q '/usr/include/qdprogress/qdprogress.h' "$work/dev.list" ||
   fail "qdprogress-dev lacks the umbrella header"
 if grep -E '/usr/include/qdprogress/.*/' "$work/dev.list"; then
   fail "qdprogress-dev installs internal headers"
+fi
+
+if ((${#qt_targets[@]})); then
+  dpkg-deb -c "$work"/debs/qdprogress-qt_*.deb >"$work/qt.list"
+  dpkg-deb -c "$work"/debs/qdprogress-qt-dev_*.deb >"$work/qt-dev.list"
+  grep -q 'qt6/plugins/designer/qdprogress-designer.so' "$work/qt.list" ||
+    fail "qdprogress-qt lacks the Designer plugin"
+  grep -q '/usr/include/qdprogress/qt/control_widget.h' "$work/qt-dev.list" ||
+    fail "qdprogress-qt-dev lacks the widget headers"
 fi
 
 step "apt-get install ./*.deb"
@@ -64,8 +79,17 @@ step "the installed qdhost draws the gallery with no register step"
   tail -n 1)
 [[ -s $work/gallery/contact-sheet.png ]] || fail "qdhost demo drew no contact sheet"
 
+if ((${#qt_targets[@]})); then
+  step "examples/qt-progress against the installed files, modules found with no registry"
+  cmake -S examples/qt-progress -B "$work/qt-progress" >/dev/null
+  cmake --build "$work/qt-progress" -j"$(nproc)" >/dev/null
+  env -u QD_REGISTRY HOME="$work/home" XDG_CONFIG_HOME= QT_QPA_PLATFORM=offscreen \
+    "$work/qt-progress/qt_progress" --value 40 --screenshot "$work/qt.png" 2>/dev/null
+  [[ -s $work/qt.png ]] || fail "the Qt example wrote no picture"
+fi
+
 step "remove the packages"
-apt-get remove -y -qq qdprogress-dev qdprogress >/dev/null
+apt-get remove -y -qq qdprogress-qt-dev qdprogress-qt qdprogress-dev qdprogress >/dev/null
 installed=0
 [[ ! -e /usr/bin/qdhost ]] || fail "/usr/bin/qdhost is still there after removal"
 echo "deb: passed"

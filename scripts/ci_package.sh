@@ -50,8 +50,13 @@ step "build ($build_dir)"
 if [[ ! -f $build_dir/CMakeCache.txt ]]; then
     cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
+# The Qt widgets and their Designer plugin too, when this build has them.
+qt_targets=()
+if cmake --build "$build_dir" --target help | grep -w 'qdprogress-qt' >/dev/null; then
+    qt_targets=(qdprogress-qt qdprogress-designer)
+fi
 cmake --build "$build_dir" -j"$jobs" --target qdprogress_host qdProgressControls qdxProgressPie \
-    qdhost >/dev/null
+    qdhost "${qt_targets[@]}" >/dev/null
 
 step "install into $prefix"
 cmake --install "$build_dir" --prefix "$prefix" >/dev/null
@@ -97,6 +102,20 @@ g++ -std=c++20 -Wall -Wextra -Werror -o "$work/embed_pc" examples/embed/main.cpp
     -DQD_CONTROLS_MODULE="\"$module\"" $(pkg-config --cflags --libs qdprogress)
 run_example "$work/embed_pc" "$work/by-pkg-config.png"
 unset PKG_CONFIG_PATH
+
+if ((${#qt_targets[@]})); then
+    step "examples/qt-progress through find_package(qdProgress COMPONENTS qt), and pkg-config"
+    cmake -S examples/qt-progress -B "$work/qt-progress" -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
+    cmake --build "$work/qt-progress" -j"$jobs" >/dev/null
+    # No registry: the widgets find the installed modules beside the installed library.
+    env -u QD_REGISTRY HOME="$work/home" XDG_CONFIG_HOME= QT_QPA_PLATFORM=offscreen \
+        "$work/qt-progress/qt_progress" --value 40 --screenshot "$work/qt.png" 2>/dev/null
+    check_png "$work/qt.png"
+    PKG_CONFIG_PATH=$prefix/lib/pkgconfig pkg-config --exists qdprogress-qt ||
+        fail "pkg-config does not know qdprogress-qt"
+    ls "$prefix"/lib/*/qt6/plugins/designer/qdprogress-designer.so >/dev/null ||
+        fail "the Designer plugin is missing from the install"
+fi
 
 step "the installed tree works from another place, with the example it carries"
 mv "$prefix" "$work/moved"
