@@ -27,5 +27,15 @@ for name in $("$build/bin/qd-workload" --list); do
         failed=$((failed + 1))
     fi
 done
+# The Qt widgets' value step, when that build has it: each case briefly, headless.
+if [ -x "$build/bin/qd_bench_qt" ]; then
+    if QT_QPA_PLATFORM=offscreen QD_REGISTRY="$build/registry" "$build/bin/qd_bench_qt" \
+        --benchmark_min_time=0.01 >/dev/null 2>&1; then
+        passed=$((passed + 1))
+    else
+        echo "qd_bench_qt failed"
+        failed=$((failed + 1))
+    fi
+fi
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

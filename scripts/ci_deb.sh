@@ -30,13 +30,11 @@ fi
 step "build the installed parts"
 # The Qt widgets and their Designer plugin too, when this build has them.
 qt_targets=()
-if cmake --build "$build" --target help | grep -w 'qdprogress-qt' >/dev/null; then
-  qt_targets=(qdprogress-qt qdprogress-designer)
-fi
-# And the form designer, which the Qt package carries.
-if cmake --build "$build" --target help | grep -qw qddesigner; then
-  qt_targets+=(qddesigner)
-fi
+build_targets=$(cmake --build "$build" --target help)
+# The form designer too, which the Qt package carries.
+for target in qdprogress-qt qdprogress-designer qdprogress-quick qdprogress-quickplugin qddesigner; do
+  if grep -qw -- "$target" <<<"$build_targets"; then qt_targets+=("$target"); fi
+done
 cmake --build "$build" -j"$(nproc)" --target qdprogress_host qdProgressControls qdxProgressPie \
   qdhost "${qt_targets[@]}" >/dev/null
 

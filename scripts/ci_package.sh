@@ -52,9 +52,10 @@ if [[ ! -f $build_dir/CMakeCache.txt ]]; then
 fi
 # The Qt widgets and their Designer plugin too, when this build has them.
 qt_targets=()
-if cmake --build "$build_dir" --target help | grep -w 'qdprogress-qt' >/dev/null; then
-    qt_targets=(qdprogress-qt qdprogress-designer)
-fi
+build_targets=$(cmake --build "$build_dir" --target help)
+for target in qdprogress-qt qdprogress-designer qdprogress-quick qdprogress-quickplugin; do
+    if grep -qw -- "$target" <<<"$build_targets"; then qt_targets+=("$target"); fi
+done
 cmake --build "$build_dir" -j"$jobs" --target qdprogress_host qdProgressControls qdxProgressPie \
     qdhost "${qt_targets[@]}" >/dev/null
 
@@ -115,6 +116,10 @@ if ((${#qt_targets[@]})); then
         fail "pkg-config does not know qdprogress-qt"
     ls "$prefix"/lib/*/qt6/plugins/designer/qdprogress-designer.so >/dev/null ||
         fail "the Designer plugin is missing from the install"
+    if [[ " ${qt_targets[*]} " == *" qdprogress-quickplugin "* ]]; then
+        ls "$prefix"/lib/*/qt6/qml/QdProgress/qmldir >/dev/null ||
+            fail "the QML module QdProgress is missing from the install"
+    fi
 fi
 
 step "the installed tree works from another place, with the example it carries"

@@ -19,11 +19,14 @@ bench=${QD_BENCH:-OFF}
 if [[ $bench == ON ]]; then
   packages+=(libbenchmark-dev libcairo2-dev)
 fi
-# The Qt widgets: Widgets and Test, Designer's plugin interface and uic, and the offscreen
-# platform the headless tests run on.
+# The Qt widgets: Widgets and Test, Designer's plugin interface and uic, the offscreen platform
+# the headless tests run on, and Qt Quick for the QML module (with the QML modules that
+# `import QtQuick` and `QtQuick.Window` load; WorkerScript is needed but not pulled in).
 qt=${QD_QT:-AUTO}
 if [[ $qt != OFF ]]; then
-  packages+=(qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-qpa-plugins)
+  packages+=(qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-qpa-plugins
+             qt6-declarative-dev qml6-module-qtquick qml6-module-qtquick-window
+             qml6-module-qtqml-workerscript)
 fi
 missing=()
 for p in "${packages[@]}"; do

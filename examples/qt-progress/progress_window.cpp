@@ -34,8 +34,19 @@ ProgressWindow::ProgressWindow(QWidget* parent)
           static_cast<qd::qt::ControlWidget*>(single_)})
         c->installEventFilter(this);
 
+    layOut();
+    connectTask();
+    thread_.start();
+}
+
+void ProgressWindow::layOut() {
     auto* browse = new QPushButton(tr("File..."), this);
     auto* properties = new QPushButton(tr("Properties..."), this);
+    connect(browse, &QPushButton::clicked, this, &ProgressWindow::choose);
+    connect(properties, &QPushButton::clicked, this, [this] {
+        qd::qt::PropertyPagesDialog dialog(selected_, this);
+        dialog.exec();
+    });
     cancel_->setEnabled(false);
     auto* grid = new QGridLayout(this);
     grid->addWidget(pie_, 0, 0, 2, 1);
@@ -52,7 +63,9 @@ ProgressWindow::ProgressWindow(QWidget* parent)
     buttons->addWidget(properties);
     grid->addLayout(buttons, 4, 0, 1, 2);
     grid->addWidget(status_, 5, 0, 1, 2);
+}
 
+void ProgressWindow::connectTask() {
     worker_->moveToThread(&thread_);
     connect(&thread_, &QThread::finished, worker_, &QObject::deleteLater);
     connect(this, &ProgressWindow::hashRequested, worker_, &HashWorker::hash);
@@ -67,14 +80,8 @@ ProgressWindow::ProgressWindow(QWidget* parent)
         start_->setEnabled(true);
         cancel_->setEnabled(false);
     });
-    connect(browse, &QPushButton::clicked, this, &ProgressWindow::choose);
     connect(start_, &QPushButton::clicked, this, &ProgressWindow::start);
     connect(cancel_, &QPushButton::clicked, this, [this] { worker_->cancel(); });
-    connect(properties, &QPushButton::clicked, this, [this] {
-        qd::qt::PropertyPagesDialog dialog(selected_, this);
-        dialog.exec();
-    });
-    thread_.start();
 }
 
 ProgressWindow::~ProgressWindow() {

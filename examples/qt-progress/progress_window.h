@@ -30,6 +30,8 @@ class ProgressWindow : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void layOut();       // the controls above the file row and the buttons
+    void connectTask();  // the worker thread and the buttons that drive it
     void choose();
     void start();
     void select(qd::qt::ControlWidget* control);

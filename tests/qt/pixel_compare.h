@@ -9,10 +9,12 @@
 
 namespace qd::qt::test {
 
-// The part of `reference` (0x00BBGGRR) at the top-left, as big as `picture`, in RGBX8888.
+// The part of `reference` (0x00BBGGRR) at the top-left, `size` big, in RGBX8888; past the
+// form's edge it goes on in the form's background (a control smaller than its place).
 inline QImage reference_image(const host::Image& reference, QSize size) {
     QImage out(size, QImage::Format_RGBX8888);
-    out.fill(Qt::magenta);
+    const std::uint32_t face = reference.at(reference.width - 1, reference.height - 1);
+    out.fill(qRgb(face & 0xFF, (face >> 8) & 0xFF, (face >> 16) & 0xFF));
     for (int y = 0; y < std::min(size.height(), reference.height); ++y)
         for (int x = 0; x < std::min(size.width(), reference.width); ++x) {
             const std::uint32_t p = reference.at(x, y);

@@ -65,6 +65,13 @@ int meta_type_of(const PropertyInfo& p) {
 
 }  // namespace
 
+// A task that reports its progress as QProgressBar users wire it.
+class Worker : public QObject {
+    Q_OBJECT
+  signals:
+    void progress(int percent);
+};
+
 class PropertyTest : public QObject {
     Q_OBJECT
   private slots:
@@ -78,6 +85,7 @@ class PropertyTest : public QObject {
     void resizeHeldAtMinimum();
     void resizeHeldAtMinimum_data() { typedWidgets_data(); }
     void setValueTakesIntAndDouble();
+    void unknownClassIsReported();
 };
 
 void PropertyTest::typedWidgets_data() {
@@ -214,14 +222,33 @@ void PropertyTest::resizeHeldAtMinimum() {
     QCOMPARE(widget->extentTwips(), QSizeF(minimum * 15));
     widget->resize(minimum - QSize(1, 1));
     QCOMPARE(widget->size(), minimum);
+
+    // An extent in twips that is no whole number of pixels stays as given (a form file's), and
+    // the widget takes the nearest size without resizing the control again; the single pie
+    // makes itself square.
+    widget->setExtentTwips(QSizeF(1234, 987));
+    const QSizeF kept = widget->extentTwips();
+    QCOMPARE(kept, which == 2 ? QSizeF(987, 987) : QSizeF(1234, 987));
+    QCOMPARE(widget->size(), (kept / 15).toSize());
+    widget->grab();
+    QCOMPARE(widget->extentTwips(), kept);
+}
+
+void PropertyTest::unknownClassIsReported() {
+    ControlWidget widget("qdProgressControls.NoSuchControl");
+    QVERIFY(!widget.isValid());
+    QCOMPARE(widget.creationError().code, static_cast<long>(qd::REGDB_E_CLASSNOTREG));
+    QVERIFY(widget.creationError().message.contains("NoSuchControl"));
+    QVERIFY(widget.setControlProperty("Value", 1));
+    QVERIFY(widget.properties().isEmpty() && widget.view().isNull());
 }
 
 void PropertyTest::setValueTakesIntAndDouble() {
     qd::qt::ProgressBar bar;
-    QTimeLine steps;  // any QObject with an int signal
-    connect(&steps, &QTimeLine::frameChanged, &bar, qOverload<int>(&qd::qt::ProgressBar::setValue));
+    Worker worker;
+    connect(&worker, &Worker::progress, &bar, qOverload<int>(&qd::qt::ProgressBar::setValue));
     QSignalSpy changes(&bar, &qd::qt::ProgressBar::valueChanged);
-    emit steps.frameChanged(7, {});
+    emit worker.progress(7);
     QCOMPARE(bar.value(), 7.0);
     bar.setValue(7.5);
     QCOMPARE(bar.value(), 7.5);
