@@ -31,7 +31,8 @@ step "build the installed parts"
 # The Qt widgets and their Designer plugin too, when this build has them.
 qt_targets=()
 build_targets=$(cmake --build "$build" --target help)
-for target in qdprogress-qt qdprogress-designer qdprogress-quick qdprogress-quickplugin; do
+# The form designer too, which the Qt package carries.
+for target in qdprogress-qt qdprogress-designer qdprogress-quick qdprogress-quickplugin qddesigner; do
   if grep -qw -- "$target" <<<"$build_targets"; then qt_targets+=("$target"); fi
 done
 cmake --build "$build" -j"$(nproc)" --target qdprogress_host qdProgressControls qdxProgressPie \
