@@ -9,6 +9,7 @@
 
 #include "host/container/container.h"
 #include "host/loader/loader.h"
+#include "host/loader/toolbox_bitmap.h"
 #include "host/trace/silent_sink.h"
 #include "platform/registry.h"
 
@@ -119,8 +120,8 @@ std::shared_ptr<const ClassFacts> read_facts(const std::string& what) {
         facts->library = tl.desc().name;
         facts->module = path;
         facts->by_path = what.size() > path.size() && what.compare(0, path.size(), path) == 0;
-        if (tl.desc().bitmap_count > 0)
-            facts->toolbox = bitmap_image(tl.desc().bitmaps[0]);
+        if (const BitmapDesc* bitmap = host::toolbox_bitmap(tl.desc(), *cls))
+            facts->toolbox = bitmap_image(*bitmap);
     } catch (const host::LoaderError& e) {
         throw host::ContainerError(e.code(), e.what());
     }

@@ -23,11 +23,17 @@ void DesignerTest::pluginMakesEveryWidget() {
     const QList<QDesignerCustomWidgetInterface*> widgets = collection->customWidgets();
     QCOMPARE(widgets.size(), 3);
     const QStringList names{"qd::qt::ProgressPie", "qd::qt::ProgressBar", "qd::qt::SinglePie"};
+    QList<QImage> icons;
     for (int i = 0; i < widgets.size(); ++i) {
         QDesignerCustomWidgetInterface* w = widgets[i];
         QCOMPARE(w->name(), names[i]);
         QCOMPARE(w->group(), QString("qdProgress"));
         QVERIFY(!w->icon().isNull());
+        // Each class shows its own toolbox bitmap, not the first one of its library.
+        const QImage icon = w->icon().pixmap(QSize(16, 15)).toImage();
+        for (const QImage& other : icons)
+            QVERIFY2(icon != other, qPrintable(names[i] + " shares another class's icon"));
+        icons.append(icon);
         QVERIFY(w->includeFile().startsWith("qdprogress/qt/"));
         QWidget parent;
         QWidget* made = w->createWidget(&parent);
