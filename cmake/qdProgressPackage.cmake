@@ -1,9 +1,10 @@
 # Debian packages, `cpack -G DEB` in a build folder:
 #   qdprogress       the two component modules, qdhost, the examples and the guides
 #   qdprogress-dev   the public headers, the host library, the CMake package and pkg-config file
-#   qdprogress-qt    the Qt widget library and the Designer plugin (when Qt is found)
-#   qdprogress-qt-dev  its headers, CMake targets (COMPONENTS qt), pkg-config file, examples Library dependencies come from
-# dpkg-shlibdeps; the -dev package needs the runtime package of the same version and the
+#   qdprogress-qt    the Qt widget library, the Designer plugin, the QML module and the form
+#                    designer qddesigner (when Qt is found)
+#   qdprogress-qt-dev  its headers, CMake targets (COMPONENTS qt), pkg-config file, examples
+# Library dependencies come from dpkg-shlibdeps; the -dev package needs the runtime package of the same version and the
 # development packages the host library links against.
 set(CPACK_PACKAGE_NAME qdprogress)
 set(CPACK_PACKAGE_VENDOR "qdProgress")
@@ -30,7 +31,7 @@ if(TARGET qdprogress-qt)
   set(CPACK_DEBIAN_QT_PACKAGE_NAME qdprogress-qt)
   set(CPACK_DEBIAN_QT_PACKAGE_DEPENDS "qdprogress (= ${PROJECT_VERSION})")
   set(CPACK_COMPONENT_QT_DESCRIPTION
-      "The progress controls as Qt 6 widgets, with their Qt Designer plugin")
+      "The progress controls as Qt 6 widgets and QML types, with their Qt Designer plugin and the form designer qddesigner")
   set(CPACK_DEBIAN_QT-DEV_PACKAGE_NAME qdprogress-qt-dev)
   set(CPACK_DEBIAN_QT-DEV_PACKAGE_SECTION libdevel)
   set(CPACK_DEBIAN_QT-DEV_PACKAGE_DEPENDS "qdprogress-qt (= ${PROJECT_VERSION}), qt6-base-dev")
