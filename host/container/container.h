@@ -17,7 +17,6 @@
 
 #include <qdprogress/control_types.h>
 
-#include "platform/host.h"
 #include "host/container/surfaces.h"
 #include "host/model/control_site.h"
 #include "host/persist/property_file.h"
@@ -54,6 +53,11 @@ class HostedControl {
     LabelState label() const { return surfaces_.label_state(); }
     // What the control shows now: its picture with the label drawn over it.
     Image view() const { return surfaces_.view(); }
+    // Composes `rect` of `view`, an earlier view(), again: after a damage of `rect` it is then
+    // the same as view(). A view of another size is composed in full.
+    void update_view(Image& view, const PixelRect& rect) const {
+        surfaces_.update_view(view, rect);
+    }
     // The part of view() that changed since the last take (any drawing call, label change or
     // resize), in its device pixels; empty when nothing changed. Taking it resets it.
     PixelRect take_damage() const { return surfaces_.take_damage(); }

@@ -36,6 +36,9 @@ HRESULT make_surfaces(float width, float height, const DeviceOptions& device, Su
                           label->font_size()};
     };
     s.view = [picture, label] { return compose_view(*picture.get(), label.get()); };
+    s.update_view = [picture, label](Image& view, const PixelRect& rect) {
+        update_view(view, *picture.get(), label.get(), rect);
+    };
     s.take_damage = [picture] { return picture->take_damage(); };
     s.flush = [picture] { picture->flush(); };
     *out = std::move(s);

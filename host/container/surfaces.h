@@ -21,6 +21,9 @@ struct Surfaces {
     std::function<LabelState()> label_state;
     // The control as a person sees it: the picture inside its edge, with the label on top.
     std::function<Image()> view;
+    // Composes the given rectangle of a view composed earlier again (all of it when the size
+    // changed): after a damage, the rest of the view is as it was.
+    std::function<void(Image&, const PixelRect&)> update_view;
     // What changed in the view since the last take, in its pixels; empty when nothing did.
     std::function<PixelRect()> take_damage;
     // Writes what the picture box holds back; called when each of the control's calls ends.

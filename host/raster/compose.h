@@ -11,6 +11,11 @@ namespace qd::host {
 // the label (if any, and visible) drawn over the picture, clipped to the inner area.
 Image compose_view(const RasterPictureBox& box, const RasterLabel* label);
 
+// Composes `rect` of `view` (a view composed earlier) again, leaving the rest as it is: the
+// same pixels compose_view gives there. A view of another size is composed in full.
+void update_view(Image& view, const RasterPictureBox& box, const RasterLabel* label,
+                 const PixelRect& rect);
+
 // Draws the label over `image`, whose inner area starts at (origin_x, origin_y) and spans
 // inner_w x inner_h pixels.
 void draw_label(Image& image, const RasterLabel& label, const RasterPictureBox& box, int origin_x,

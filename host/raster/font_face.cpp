@@ -51,11 +51,25 @@ long size_key(float points) {
 }  // namespace
 
 struct FontFace::Impl {
+    // A rendered glyph as FreeType left it in its slot: the coverage rows, their place against
+    // the pen and the baseline, and the advance. `loaded` is false for a character the face
+    // could not load, which draws nothing and does not move the pen.
+    struct Glyph {
+        bool loaded = false;
+        int left = 0, top = 0;
+        int width = 0, rows = 0;
+        std::int64_t advance = 0;             // 26.6
+        std::vector<unsigned char> coverage;  // rows x width, no padding
+    };
+
     struct SizeCache {
         long key = 0;
         std::array<std::int32_t, 128> ascii{};  // 26.6 advances, -1 until loaded
         std::unordered_map<char32_t, std::int32_t> others;
         int ascent = 0, height = 0;
+        // Rendered glyphs, kept once drawn: a caption redrawn at every change renders none.
+        std::array<std::unique_ptr<Glyph>, 128> ascii_glyphs;
+        std::unordered_map<char32_t, std::unique_ptr<Glyph>> other_glyphs;
     };
 
     FT_Library library = nullptr;
@@ -141,6 +155,33 @@ struct FontFace::Impl {
         return static_cast<std::int32_t>(face->glyph->advance.x);
     }
 
+    Glyph render(long key, char32_t cp) {
+        set_size(key);
+        Glyph g;
+        if (FT_Load_Char(face, cp, FT_LOAD_RENDER) != 0)
+            return g;
+        const FT_GlyphSlot slot = face->glyph;
+        const FT_Bitmap& bm = slot->bitmap;
+        g.loaded = true;
+        g.left = slot->bitmap_left;
+        g.top = slot->bitmap_top;
+        g.width = static_cast<int>(bm.width);
+        g.rows = static_cast<int>(bm.rows);
+        g.advance = slot->advance.x;
+        g.coverage.resize(static_cast<std::size_t>(g.width) * g.rows);
+        for (int r = 0; r < g.rows; ++r)
+            std::copy_n(bm.buffer + static_cast<std::ptrdiff_t>(r) * bm.pitch, g.width,
+                        g.coverage.begin() + static_cast<std::ptrdiff_t>(r) * g.width);
+        return g;
+    }
+
+    const Glyph& glyph(SizeCache& s, char32_t cp) {
+        std::unique_ptr<Glyph>& slot = cp < 128 ? s.ascii_glyphs[cp] : s.other_glyphs[cp];
+        if (!slot)
+            slot = std::make_unique<Glyph>(render(s.key, cp));
+        return *slot;
+    }
+
     std::int32_t advance(SizeCache& s, char32_t cp) {
         if (cp < 128) {
             if (s.ascii[cp] < 0)
@@ -206,40 +247,34 @@ void FontFace::draw(Image& image, double x, int baseline, std::string_view utf8,
     clip_y1 = std::min(clip_y1, image.height - 1);
     if (clip_x0 > clip_x1 || clip_y0 > clip_y1)
         return;
-    const long key = size_key(points);
-    impl_->cache_for(key);
-    impl_->set_size(key);
-    FT_Face face = impl_->face;
+    Impl::SizeCache& s = impl_->cache_for(size_key(points));
     std::int64_t pen = std::llround(x * 64.0);
     const int fr = pixel & 0xFF, fg = (pixel >> 8) & 0xFF, fb = (pixel >> 16) & 0xFF;
     for (std::size_t i = 0; i < utf8.size();) {
-        const char32_t cp = next_code_point(utf8, &i);
-        if (FT_Load_Char(face, cp, FT_LOAD_RENDER) != 0)
+        const Impl::Glyph& g = impl_->glyph(s, next_code_point(utf8, &i));
+        if (!g.loaded)
             continue;
-        const FT_GlyphSlot g = face->glyph;
-        const FT_Bitmap& bm = g->bitmap;
-        const int gx = static_cast<int>(pen >> 6) + g->bitmap_left;
-        const int gy = baseline - g->bitmap_top;
-        for (unsigned r = 0; r < bm.rows; ++r) {
-            const int y = gy + static_cast<int>(r);
-            if (y < clip_y0 || y > clip_y1)
-                continue;
-            const unsigned char* src = bm.buffer + static_cast<std::ptrdiff_t>(r) * bm.pitch;
-            std::uint32_t* row = image.row(y);
-            for (unsigned c = 0; c < bm.width; ++c) {
-                const int xx = gx + static_cast<int>(c);
+        const int gx = static_cast<int>(pen >> 6) + g.left;
+        const int gy = baseline - g.top;
+        // The glyph's rows and columns inside the clip.
+        const int r0 = std::max(0, clip_y0 - gy), r1 = std::min(g.rows, clip_y1 - gy + 1);
+        const int c0 = std::max(0, clip_x0 - gx), c1 = std::min(g.width, clip_x1 - gx + 1);
+        for (int r = r0; r < r1; ++r) {
+            const unsigned char* src = g.coverage.data() + static_cast<std::ptrdiff_t>(r) * g.width;
+            std::uint32_t* row = image.row(gy + r);
+            for (int c = c0; c < c1; ++c) {
                 const int cov = src[c];
-                if (xx < clip_x0 || xx > clip_x1 || cov == 0)
+                if (cov == 0)
                     continue;
-                const std::uint32_t d = row[xx];
+                const std::uint32_t d = row[gx + c];
                 const auto mix = [&](int fgc, int shift) {
                     const int dc = (d >> shift) & 0xFF;
                     return static_cast<std::uint32_t>(dc + ((fgc - dc) * cov + 127) / 255) << shift;
                 };
-                row[xx] = mix(fr, 0) | mix(fg, 8) | mix(fb, 16);
+                row[gx + c] = mix(fr, 0) | mix(fg, 8) | mix(fb, 16);
             }
         }
-        pen += g->advance.x;
+        pen += g.advance;
     }
 }
 

@@ -51,8 +51,9 @@ Variant ControlHost::get(const std::string& property) {
     return hosting_->control->get(property);
 }
 
+// A property drew through the picture box and the label, which report all they change as
+// damage: the view is composed again where they did.
 void ControlHost::put(const std::string& property, const Variant& value) {
-    view_stale_ = true;
     hosting_->control->put(property, value);
 }
 
@@ -73,19 +74,27 @@ void ControlHost::reload(const host::PropertyList& stored,
     view_stale_ = true;
 }
 
+void ControlHost::collect_damage() {
+    const host::PixelRect d = hosting_->control->take_damage();
+    recompose_.unite(d);
+    damage_.unite(d);
+}
+
 const host::Image& ControlHost::view() {
+    collect_damage();
     if (view_stale_) {
         view_ = hosting_->control->view();
         view_stale_ = false;
+    } else if (!recompose_.empty()) {
+        hosting_->control->update_view(view_, recompose_);
     }
+    recompose_ = {};
     return view_;
 }
 
 host::PixelRect ControlHost::take_damage() {
-    const host::PixelRect damage = hosting_->control->take_damage();
-    if (!damage.empty())
-        view_stale_ = true;
-    return damage;
+    collect_damage();
+    return std::exchange(damage_, {});
 }
 
 std::vector<std::string> ControlHost::take_changes() {

@@ -47,8 +47,8 @@ class ControlHost {
     void reload(const host::PropertyList& stored, std::optional<host::DeviceOptions> device = {},
                 std::string* last_key = nullptr);
 
-    // The view as the control shows it now, in device pixels; composed again only after a call
-    // that may have drawn.
+    // The view as the control shows it now, in device pixels; composed again only where the
+    // control reported damage (in full after a resize, a reload or touched()).
     const host::Image& view();
     host::PixelRect take_damage();
     // The names of the control's PropertyChanged notifications since the last take, in order.
@@ -67,8 +67,13 @@ class ControlHost {
     std::string what_;
     std::shared_ptr<const ClassFacts> facts_;
     std::unique_ptr<Hosting> hosting_;
+    // Pulls the control's damage into both the view's and the caller's share.
+    void collect_damage();
+
     host::Image view_;
-    bool view_stale_ = true;
+    bool view_stale_ = true;     // compose all of the view again
+    host::PixelRect recompose_;  // the part of view_ to compose again
+    host::PixelRect damage_;     // what changed since the caller's last take
     std::vector<std::string> changes_;
 };
 
