@@ -15,26 +15,53 @@ bool fail(std::string* error, const std::string& why) {
     return false;
 }
 
+// The image as 8-bit RGB bytes and the libpng description that writes them.
+struct RgbPng {
+    png_image png;
+    std::vector<unsigned char> rgb;
+};
+
+RgbPng rgb_png(const Image& image) {
+    RgbPng p;
+    p.rgb.resize(static_cast<std::size_t>(image.width) * image.height * 3);
+    std::size_t k = 0;
+    for (const std::uint32_t pixel : image.pixels) {
+        p.rgb[k++] = pixel & 0xFF;
+        p.rgb[k++] = (pixel >> 8) & 0xFF;
+        p.rgb[k++] = (pixel >> 16) & 0xFF;
+    }
+    std::memset(&p.png, 0, sizeof p.png);
+    p.png.version = PNG_IMAGE_VERSION;
+    p.png.width = static_cast<png_uint_32>(image.width);
+    p.png.height = static_cast<png_uint_32>(image.height);
+    p.png.format = PNG_FORMAT_RGB;
+    return p;
+}
+
 }  // namespace
 
 bool write_png(const std::string& path, const Image& image, std::string* error) {
     if (image.empty())
         return fail(error, "cannot write an empty picture to " + path);
-    std::vector<unsigned char> rgb(static_cast<std::size_t>(image.width) * image.height * 3);
-    std::size_t k = 0;
-    for (std::uint32_t p : image.pixels) {
-        rgb[k++] = p & 0xFF;
-        rgb[k++] = (p >> 8) & 0xFF;
-        rgb[k++] = (p >> 16) & 0xFF;
-    }
-    png_image png;
-    std::memset(&png, 0, sizeof png);
-    png.version = PNG_IMAGE_VERSION;
-    png.width = static_cast<png_uint_32>(image.width);
-    png.height = static_cast<png_uint_32>(image.height);
-    png.format = PNG_FORMAT_RGB;
-    if (!png_image_write_to_file(&png, path.c_str(), 0, rgb.data(), 0, nullptr))
-        return fail(error, path + ": " + png.message);
+    RgbPng p = rgb_png(image);
+    if (!png_image_write_to_file(&p.png, path.c_str(), 0, p.rgb.data(), 0, nullptr))
+        return fail(error, path + ": " + p.png.message);
+    return true;
+}
+
+bool png_bytes(const Image& image, std::string* bytes, std::string* error) {
+    if (image.empty())
+        return fail(error, "an empty picture (" + std::to_string(image.width) + " x " +
+                               std::to_string(image.height) + " pixels) has no PNG form");
+    RgbPng p = rgb_png(image);
+    // First pass measures, second pass writes.
+    png_alloc_size_t size = 0;
+    if (!png_image_write_to_memory(&p.png, nullptr, &size, 0, p.rgb.data(), 0, nullptr))
+        return fail(error, std::string("cannot encode the picture: ") + p.png.message);
+    bytes->assign(size, '\0');
+    if (!png_image_write_to_memory(&p.png, bytes->data(), &size, 0, p.rgb.data(), 0, nullptr))
+        return fail(error, std::string("cannot encode the picture: ") + p.png.message);
+    bytes->resize(size);
     return true;
 }
 

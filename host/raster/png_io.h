@@ -10,6 +10,10 @@ namespace qd::host {
 // Writes `image` as an RGB PNG. On failure returns false and, if given, says why in *error.
 bool write_png(const std::string& path, const Image& image, std::string* error = nullptr);
 
+// Encodes `image` as the same RGB PNG into *bytes. On failure returns false and, if given, says
+// why in *error.
+bool png_bytes(const Image& image, std::string* bytes, std::string* error = nullptr);
+
 // Reads any PNG into an opaque image (alpha is composed over black). False on failure.
 bool read_png(const std::string& path, Image* image, std::string* error = nullptr);
 
