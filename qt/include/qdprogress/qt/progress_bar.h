@@ -6,38 +6,42 @@
 #include <QColor>
 
 #include <qdprogress/qt/control_widget.h>
+#include <qdprogress/qt/property_list.h>
+
+// The properties: type, argument type, Qt name, the interface's name (property_list.h).
+#define QD_QT_PROGRESS_BAR_PROPERTIES(X)                                    \
+    X(int, int, labelSize, LabelSize)                                       \
+    X(QColor, const QColor&, labelColor, LabelColor)                        \
+    X(ppLabelType, ppLabelType, labelType, LabelType)                       \
+    X(ppBarLabelPosition, ppBarLabelPosition, labelPosition, LabelPosition) \
+    X(int, int, fillStyle, FillStyle)                                       \
+    X(QColor, const QColor&, fillColorStart, FillColorStart)                \
+    X(QColor, const QColor&, fillColorEnd, FillColorEnd)                    \
+    X(QColor, const QColor&, fillColorMid, FillColorMid)                    \
+    X(ppFillType, ppFillType, fillType, FillType)                           \
+    X(ppBorderStyle, ppBorderStyle, borderStyle, BorderStyle)               \
+    X(double, double, max, Max)                                             \
+    X(double, double, min, Min)                                             \
+    X(double, double, value, Value)
+
+// The enumerations, with the type library's member names.
+#define QD_QT_PROGRESS_BAR_ENUMS                                                                 \
+    enum ppLabelType { pValueOnly = 0, pFraction = 1, pPercent = 2 };                            \
+    Q_ENUM(ppLabelType)                                                                          \
+    enum ppBarLabelPosition { pNone = 0, pLeft = 1, pRight = 2, pCenter = 3 };                   \
+    Q_ENUM(ppBarLabelPosition)                                                                   \
+    enum ppFillType { pSingleColor = 0, p2ColorGradient = 1, p3ColorGradient = 2, pRandom = 3 }; \
+    Q_ENUM(ppFillType)                                                                           \
+    enum ppBorderStyle { pFlat = 0, p3D = 1 };                                                   \
+    Q_ENUM(ppBorderStyle)
 
 namespace qd::qt {
 
 class QD_QT_EXPORT ProgressBar : public ControlWidget {
     Q_OBJECT
-    Q_PROPERTY(int labelSize READ labelSize WRITE setLabelSize NOTIFY labelSizeChanged)
-    Q_PROPERTY(QColor labelColor READ labelColor WRITE setLabelColor NOTIFY labelColorChanged)
-    Q_PROPERTY(ppLabelType labelType READ labelType WRITE setLabelType NOTIFY labelTypeChanged)
-    Q_PROPERTY(ppBarLabelPosition labelPosition READ labelPosition WRITE setLabelPosition NOTIFY
-                   labelPositionChanged)
-    Q_PROPERTY(int fillStyle READ fillStyle WRITE setFillStyle NOTIFY fillStyleChanged)
-    Q_PROPERTY(QColor fillColorStart READ fillColorStart WRITE setFillColorStart NOTIFY
-                   fillColorStartChanged)
-    Q_PROPERTY(
-        QColor fillColorEnd READ fillColorEnd WRITE setFillColorEnd NOTIFY fillColorEndChanged)
-    Q_PROPERTY(
-        QColor fillColorMid READ fillColorMid WRITE setFillColorMid NOTIFY fillColorMidChanged)
-    Q_PROPERTY(ppFillType fillType READ fillType WRITE setFillType NOTIFY fillTypeChanged)
-    Q_PROPERTY(
-        ppBorderStyle borderStyle READ borderStyle WRITE setBorderStyle NOTIFY borderStyleChanged)
-    Q_PROPERTY(double max READ max WRITE setMax NOTIFY maxChanged)
-    Q_PROPERTY(double min READ min WRITE setMin NOTIFY minChanged)
-    Q_PROPERTY(double value READ value WRITE setValue NOTIFY valueChanged)
+    QD_QT_PROGRESS_BAR_PROPERTIES(QD_QT_DECLARE_PROPERTY)
   public:
-    enum ppLabelType { pValueOnly = 0, pFraction = 1, pPercent = 2 };
-    Q_ENUM(ppLabelType)
-    enum ppBarLabelPosition { pNone = 0, pLeft = 1, pRight = 2, pCenter = 3 };
-    Q_ENUM(ppBarLabelPosition)
-    enum ppFillType { pSingleColor = 0, p2ColorGradient = 1, p3ColorGradient = 2, pRandom = 3 };
-    Q_ENUM(ppFillType)
-    enum ppBorderStyle { pFlat = 0, p3D = 1 };
-    Q_ENUM(ppBorderStyle)
+    QD_QT_PROGRESS_BAR_ENUMS
 
     static constexpr const char* kClassId = "qdProgressControls.qdProgressBar";
 
@@ -46,51 +50,15 @@ class QD_QT_EXPORT ProgressBar : public ControlWidget {
     explicit ProgressBar(QWidget* parent = nullptr);
     explicit ProgressBar(const QString& classId, QWidget* parent = nullptr);
 
-    int labelSize() const;
-    QColor labelColor() const;
-    ppLabelType labelType() const;
-    ppBarLabelPosition labelPosition() const;
-    int fillStyle() const;
-    QColor fillColorStart() const;
-    QColor fillColorEnd() const;
-    QColor fillColorMid() const;
-    ppFillType fillType() const;
-    ppBorderStyle borderStyle() const;
-    double max() const;
-    double min() const;
-    double value() const;
+    QD_QT_PROGRESS_BAR_PROPERTIES(QD_QT_DECLARE_GETTER)
 
   public slots:
-    void setLabelSize(int v);
-    void setLabelColor(const QColor& v);
-    void setLabelType(ppLabelType v);
-    void setLabelPosition(ppBarLabelPosition v);
-    void setFillStyle(int v);
-    void setFillColorStart(const QColor& v);
-    void setFillColorEnd(const QColor& v);
-    void setFillColorMid(const QColor& v);
-    void setFillType(ppFillType v);
-    void setBorderStyle(ppBorderStyle v);
-    void setMax(double v);
-    void setMin(double v);
-    void setValue(double v);
+    QD_QT_PROGRESS_BAR_PROPERTIES(QD_QT_DECLARE_SETTER)
     // A worker's progress(int) connects here as it does to QProgressBar::setValue.
     void setValue(int v) { setValue(static_cast<double>(v)); }
 
   signals:
-    void labelSizeChanged(int labelSize);
-    void labelColorChanged(const QColor& labelColor);
-    void labelTypeChanged(ppLabelType labelType);
-    void labelPositionChanged(ppBarLabelPosition labelPosition);
-    void fillStyleChanged(int fillStyle);
-    void fillColorStartChanged(const QColor& fillColorStart);
-    void fillColorEndChanged(const QColor& fillColorEnd);
-    void fillColorMidChanged(const QColor& fillColorMid);
-    void fillTypeChanged(ppFillType fillType);
-    void borderStyleChanged(ppBorderStyle borderStyle);
-    void maxChanged(double max);
-    void minChanged(double min);
-    void valueChanged(double value);
+    QD_QT_PROGRESS_BAR_PROPERTIES(QD_QT_DECLARE_SIGNAL)
 
   protected:
     void controlValueChanged(const QString& name, const QVariant& value) override;

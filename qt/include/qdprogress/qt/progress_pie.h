@@ -6,45 +6,50 @@
 #include <QColor>
 
 #include <qdprogress/qt/control_widget.h>
+#include <qdprogress/qt/property_list.h>
+
+// The properties: type, argument type, Qt name, the interface's name (property_list.h).
+#define QD_QT_PROGRESS_PIE_PROPERTIES(X)                              \
+    X(double, double, aspect, Aspect)                                 \
+    X(int, int, labelSize, LabelSize)                                 \
+    X(QColor, const QColor&, labelColor, LabelColor)                  \
+    X(ppLabelType, ppLabelType, labelType, LabelType)                 \
+    X(ppLabelPosition, ppLabelPosition, labelPosition, LabelPosition) \
+    X(int, int, fillStyle, FillStyle)                                 \
+    X(QColor, const QColor&, fillColorStart, FillColorStart)          \
+    X(QColor, const QColor&, fillColorEnd, FillColorEnd)              \
+    X(QColor, const QColor&, fillColorMid, FillColorMid)              \
+    X(ppFillType, ppFillType, fillType, FillType)                     \
+    X(QColor, const QColor&, borderColor, BorderColor)                \
+    X(double, double, borderWidth, BorderWidth)                       \
+    X(bool, bool, borderShow, BorderShow)                             \
+    X(double, double, max, Max)                                       \
+    X(double, double, min, Min)                                       \
+    X(double, double, value, Value)
+
+// The enumerations, with the type library's member names.
+#define QD_QT_PROGRESS_PIE_ENUMS                                                                 \
+    enum ppLabelType { pValueOnly = 0, pFraction = 1, pPercent = 2 };                            \
+    Q_ENUM(ppLabelType)                                                                          \
+    enum ppLabelPosition {                                                                       \
+        pNone = 0,                                                                               \
+        pUpLeft = 1,                                                                             \
+        pUpRight = 2,                                                                            \
+        pLowLeft = 3,                                                                            \
+        pLowRight = 4,                                                                           \
+        pCenter = 5                                                                              \
+    };                                                                                           \
+    Q_ENUM(ppLabelPosition)                                                                      \
+    enum ppFillType { pSingleColor = 0, p2ColorGradient = 1, p3ColorGradient = 2, pRandom = 3 }; \
+    Q_ENUM(ppFillType)
 
 namespace qd::qt {
 
 class QD_QT_EXPORT ProgressPie : public ControlWidget {
     Q_OBJECT
-    Q_PROPERTY(double aspect READ aspect WRITE setAspect NOTIFY aspectChanged)
-    Q_PROPERTY(int labelSize READ labelSize WRITE setLabelSize NOTIFY labelSizeChanged)
-    Q_PROPERTY(QColor labelColor READ labelColor WRITE setLabelColor NOTIFY labelColorChanged)
-    Q_PROPERTY(ppLabelType labelType READ labelType WRITE setLabelType NOTIFY labelTypeChanged)
-    Q_PROPERTY(ppLabelPosition labelPosition READ labelPosition WRITE setLabelPosition NOTIFY
-                   labelPositionChanged)
-    Q_PROPERTY(int fillStyle READ fillStyle WRITE setFillStyle NOTIFY fillStyleChanged)
-    Q_PROPERTY(QColor fillColorStart READ fillColorStart WRITE setFillColorStart NOTIFY
-                   fillColorStartChanged)
-    Q_PROPERTY(
-        QColor fillColorEnd READ fillColorEnd WRITE setFillColorEnd NOTIFY fillColorEndChanged)
-    Q_PROPERTY(
-        QColor fillColorMid READ fillColorMid WRITE setFillColorMid NOTIFY fillColorMidChanged)
-    Q_PROPERTY(ppFillType fillType READ fillType WRITE setFillType NOTIFY fillTypeChanged)
-    Q_PROPERTY(QColor borderColor READ borderColor WRITE setBorderColor NOTIFY borderColorChanged)
-    Q_PROPERTY(double borderWidth READ borderWidth WRITE setBorderWidth NOTIFY borderWidthChanged)
-    Q_PROPERTY(bool borderShow READ borderShow WRITE setBorderShow NOTIFY borderShowChanged)
-    Q_PROPERTY(double max READ max WRITE setMax NOTIFY maxChanged)
-    Q_PROPERTY(double min READ min WRITE setMin NOTIFY minChanged)
-    Q_PROPERTY(double value READ value WRITE setValue NOTIFY valueChanged)
+    QD_QT_PROGRESS_PIE_PROPERTIES(QD_QT_DECLARE_PROPERTY)
   public:
-    enum ppLabelType { pValueOnly = 0, pFraction = 1, pPercent = 2 };
-    Q_ENUM(ppLabelType)
-    enum ppLabelPosition {
-        pNone = 0,
-        pUpLeft = 1,
-        pUpRight = 2,
-        pLowLeft = 3,
-        pLowRight = 4,
-        pCenter = 5
-    };
-    Q_ENUM(ppLabelPosition)
-    enum ppFillType { pSingleColor = 0, p2ColorGradient = 1, p3ColorGradient = 2, pRandom = 3 };
-    Q_ENUM(ppFillType)
+    QD_QT_PROGRESS_PIE_ENUMS
 
     static constexpr const char* kClassId = "qdProgressControls.qdProgressPie";
 
@@ -53,60 +58,15 @@ class QD_QT_EXPORT ProgressPie : public ControlWidget {
     explicit ProgressPie(QWidget* parent = nullptr);
     explicit ProgressPie(const QString& classId, QWidget* parent = nullptr);
 
-    double aspect() const;
-    int labelSize() const;
-    QColor labelColor() const;
-    ppLabelType labelType() const;
-    ppLabelPosition labelPosition() const;
-    int fillStyle() const;
-    QColor fillColorStart() const;
-    QColor fillColorEnd() const;
-    QColor fillColorMid() const;
-    ppFillType fillType() const;
-    QColor borderColor() const;
-    double borderWidth() const;
-    bool borderShow() const;
-    double max() const;
-    double min() const;
-    double value() const;
+    QD_QT_PROGRESS_PIE_PROPERTIES(QD_QT_DECLARE_GETTER)
 
   public slots:
-    void setAspect(double v);
-    void setLabelSize(int v);
-    void setLabelColor(const QColor& v);
-    void setLabelType(ppLabelType v);
-    void setLabelPosition(ppLabelPosition v);
-    void setFillStyle(int v);
-    void setFillColorStart(const QColor& v);
-    void setFillColorEnd(const QColor& v);
-    void setFillColorMid(const QColor& v);
-    void setFillType(ppFillType v);
-    void setBorderColor(const QColor& v);
-    void setBorderWidth(double v);
-    void setBorderShow(bool v);
-    void setMax(double v);
-    void setMin(double v);
-    void setValue(double v);
+    QD_QT_PROGRESS_PIE_PROPERTIES(QD_QT_DECLARE_SETTER)
     // A worker's progress(int) connects here as it does to QProgressBar::setValue.
     void setValue(int v) { setValue(static_cast<double>(v)); }
 
   signals:
-    void aspectChanged(double aspect);
-    void labelSizeChanged(int labelSize);
-    void labelColorChanged(const QColor& labelColor);
-    void labelTypeChanged(ppLabelType labelType);
-    void labelPositionChanged(ppLabelPosition labelPosition);
-    void fillStyleChanged(int fillStyle);
-    void fillColorStartChanged(const QColor& fillColorStart);
-    void fillColorEndChanged(const QColor& fillColorEnd);
-    void fillColorMidChanged(const QColor& fillColorMid);
-    void fillTypeChanged(ppFillType fillType);
-    void borderColorChanged(const QColor& borderColor);
-    void borderWidthChanged(double borderWidth);
-    void borderShowChanged(bool borderShow);
-    void maxChanged(double max);
-    void minChanged(double min);
-    void valueChanged(double value);
+    QD_QT_PROGRESS_PIE_PROPERTIES(QD_QT_DECLARE_SIGNAL)
 
   protected:
     void controlValueChanged(const QString& name, const QVariant& value) override;

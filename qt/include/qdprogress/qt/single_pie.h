@@ -6,40 +6,48 @@
 #include <QColor>
 
 #include <qdprogress/qt/control_widget.h>
+#include <qdprogress/qt/property_list.h>
+
+// The properties: type, argument type, Qt name, the interface's name (property_list.h).
+#define QD_QT_SINGLE_PIE_PROPERTIES(X)                                \
+    X(int, int, labelSize, LabelSize)                                 \
+    X(QColor, const QColor&, labelColor, LabelColor)                  \
+    X(ppLabelType, ppLabelType, labelType, LabelType)                 \
+    X(ppLabelPosition, ppLabelPosition, labelPosition, LabelPosition) \
+    X(int, int, fillStyle, FillStyle)                                 \
+    X(QColor, const QColor&, startColor, StartColor)                  \
+    X(QColor, const QColor&, endColor, EndColor)                      \
+    X(ppFillType, ppFillType, fillType, FillType)                     \
+    X(QColor, const QColor&, borderColor, BorderColor)                \
+    X(double, double, borderWidth, BorderWidth)                       \
+    X(bool, bool, borderShow, BorderShow)                             \
+    X(double, double, max, Max)                                       \
+    X(double, double, min, Min)                                       \
+    X(double, double, value, Value)
+
+// The enumerations, with the type library's member names.
+#define QD_QT_SINGLE_PIE_ENUMS                                       \
+    enum ppLabelType { ppValue = 0, ppFraction = 1, ppPercent = 2 }; \
+    Q_ENUM(ppLabelType)                                              \
+    enum ppLabelPosition {                                           \
+        ppNone = 0,                                                  \
+        ppUpLeft = 1,                                                \
+        ppUpRight = 2,                                               \
+        ppLowLeft = 3,                                               \
+        ppLowRight = 4,                                              \
+        ppCenter = 5                                                 \
+    };                                                               \
+    Q_ENUM(ppLabelPosition)                                          \
+    enum ppFillType { ppSingleColor = 0, ppGradient = 1 };           \
+    Q_ENUM(ppFillType)
 
 namespace qd::qt {
 
 class QD_QT_EXPORT SinglePie : public ControlWidget {
     Q_OBJECT
-    Q_PROPERTY(int labelSize READ labelSize WRITE setLabelSize NOTIFY labelSizeChanged)
-    Q_PROPERTY(QColor labelColor READ labelColor WRITE setLabelColor NOTIFY labelColorChanged)
-    Q_PROPERTY(ppLabelType labelType READ labelType WRITE setLabelType NOTIFY labelTypeChanged)
-    Q_PROPERTY(ppLabelPosition labelPosition READ labelPosition WRITE setLabelPosition NOTIFY
-                   labelPositionChanged)
-    Q_PROPERTY(int fillStyle READ fillStyle WRITE setFillStyle NOTIFY fillStyleChanged)
-    Q_PROPERTY(QColor startColor READ startColor WRITE setStartColor NOTIFY startColorChanged)
-    Q_PROPERTY(QColor endColor READ endColor WRITE setEndColor NOTIFY endColorChanged)
-    Q_PROPERTY(ppFillType fillType READ fillType WRITE setFillType NOTIFY fillTypeChanged)
-    Q_PROPERTY(QColor borderColor READ borderColor WRITE setBorderColor NOTIFY borderColorChanged)
-    Q_PROPERTY(double borderWidth READ borderWidth WRITE setBorderWidth NOTIFY borderWidthChanged)
-    Q_PROPERTY(bool borderShow READ borderShow WRITE setBorderShow NOTIFY borderShowChanged)
-    Q_PROPERTY(double max READ max WRITE setMax NOTIFY maxChanged)
-    Q_PROPERTY(double min READ min WRITE setMin NOTIFY minChanged)
-    Q_PROPERTY(double value READ value WRITE setValue NOTIFY valueChanged)
+    QD_QT_SINGLE_PIE_PROPERTIES(QD_QT_DECLARE_PROPERTY)
   public:
-    enum ppLabelType { ppValue = 0, ppFraction = 1, ppPercent = 2 };
-    Q_ENUM(ppLabelType)
-    enum ppLabelPosition {
-        ppNone = 0,
-        ppUpLeft = 1,
-        ppUpRight = 2,
-        ppLowLeft = 3,
-        ppLowRight = 4,
-        ppCenter = 5
-    };
-    Q_ENUM(ppLabelPosition)
-    enum ppFillType { ppSingleColor = 0, ppGradient = 1 };
-    Q_ENUM(ppFillType)
+    QD_QT_SINGLE_PIE_ENUMS
 
     static constexpr const char* kClassId = "qdxProgressPieControl.qdxProgressPie";
 
@@ -48,54 +56,15 @@ class QD_QT_EXPORT SinglePie : public ControlWidget {
     explicit SinglePie(QWidget* parent = nullptr);
     explicit SinglePie(const QString& classId, QWidget* parent = nullptr);
 
-    int labelSize() const;
-    QColor labelColor() const;
-    ppLabelType labelType() const;
-    ppLabelPosition labelPosition() const;
-    int fillStyle() const;
-    QColor startColor() const;
-    QColor endColor() const;
-    ppFillType fillType() const;
-    QColor borderColor() const;
-    double borderWidth() const;
-    bool borderShow() const;
-    double max() const;
-    double min() const;
-    double value() const;
+    QD_QT_SINGLE_PIE_PROPERTIES(QD_QT_DECLARE_GETTER)
 
   public slots:
-    void setLabelSize(int v);
-    void setLabelColor(const QColor& v);
-    void setLabelType(ppLabelType v);
-    void setLabelPosition(ppLabelPosition v);
-    void setFillStyle(int v);
-    void setStartColor(const QColor& v);
-    void setEndColor(const QColor& v);
-    void setFillType(ppFillType v);
-    void setBorderColor(const QColor& v);
-    void setBorderWidth(double v);
-    void setBorderShow(bool v);
-    void setMax(double v);
-    void setMin(double v);
-    void setValue(double v);
+    QD_QT_SINGLE_PIE_PROPERTIES(QD_QT_DECLARE_SETTER)
     // A worker's progress(int) connects here as it does to QProgressBar::setValue.
     void setValue(int v) { setValue(static_cast<double>(v)); }
 
   signals:
-    void labelSizeChanged(int labelSize);
-    void labelColorChanged(const QColor& labelColor);
-    void labelTypeChanged(ppLabelType labelType);
-    void labelPositionChanged(ppLabelPosition labelPosition);
-    void fillStyleChanged(int fillStyle);
-    void startColorChanged(const QColor& startColor);
-    void endColorChanged(const QColor& endColor);
-    void fillTypeChanged(ppFillType fillType);
-    void borderColorChanged(const QColor& borderColor);
-    void borderWidthChanged(double borderWidth);
-    void borderShowChanged(bool borderShow);
-    void maxChanged(double max);
-    void minChanged(double min);
-    void valueChanged(double value);
+    QD_QT_SINGLE_PIE_PROPERTIES(QD_QT_DECLARE_SIGNAL)
 
   protected:
     void controlValueChanged(const QString& name, const QVariant& value) override;
