@@ -11,8 +11,8 @@ namespace qd {
 namespace {
 
 using namespace qd::single;
-using test::CircleCall;
 using test::centring_lines;
+using test::CircleCall;
 using test::concat;
 using test::Lines;
 using test::SinglePieRig;
