@@ -50,16 +50,11 @@ constexpr HRESULT kInvalidPropertyValue = runtime_error_code(ErrorNumber::Invali
 
 }  // namespace
 
-void with_class(const std::string& what, const std::function<void(const ClassDesc&)>& use) {
+ClassLocation locate_class(const std::string& what) {
     const std::size_t colon = what.rfind(':');
     const std::size_t slash = what.rfind('/');
-    if (slash != std::string::npos && colon != std::string::npos && colon > slash) {
-        Guid clsid{};
-        const std::string class_name = what.substr(colon + 1);
-        const bool by_id = guid_from_string(class_name, &clsid);
-        use_class_in(what.substr(0, colon), by_id ? &clsid : nullptr, class_name, what, use);
-        return;
-    }
+    if (slash != std::string::npos && colon != std::string::npos && colon > slash)
+        return {what.substr(0, colon), what.substr(colon + 1)};
     std::optional<RegistryEntry> entry;
     Registry registry;
     try {
@@ -72,7 +67,14 @@ void with_class(const std::string& what, const std::function<void(const ClassDes
     if (!entry)
         throw ContainerError(REGDB_E_CLASSNOTREG,
                              "class " + what + " is not registered in " + registry.path());
-    use_class_in(entry->path, &entry->guid, {}, what, use);
+    return {entry->path, guid_to_string(entry->guid)};
+}
+
+void with_class(const std::string& what, const std::function<void(const ClassDesc&)>& use) {
+    const ClassLocation at = locate_class(what);
+    Guid clsid{};
+    const bool by_id = guid_from_string(at.class_name, &clsid);
+    use_class_in(at.module, by_id ? &clsid : nullptr, at.class_name, what, use);
 }
 
 ControlExtent design_extent(const std::string& what) {

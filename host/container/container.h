@@ -29,6 +29,15 @@ namespace qd::host {
 // PATH:CLASS, as the loader takes it. Throws ContainerError when the class cannot be found.
 ControlExtent design_extent(const std::string& what);
 
+// Where class `what` (a ProgID, a {CLSID} or a PATH:CLASS) lives: its module's path, and the
+// class as that module's type library knows it (its name, or its {CLSID} for a registered
+// class). Throws ContainerError when a registered class is not found.
+struct ClassLocation {
+    std::string module;
+    std::string class_name;
+};
+ClassLocation locate_class(const std::string& what);
+
 // Calls `use` with the class of `what` from its library's type information, which stays
 // loaded while `use` runs. Throws ContainerError when the class cannot be found.
 void with_class(const std::string& what, const std::function<void(const ClassDesc&)>& use);

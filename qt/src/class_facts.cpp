@@ -21,26 +21,9 @@ constexpr float kTwipsPerPixel = 15;
 
 // The module that serves `what`, and the class's identifier when it is known by one.
 std::string module_of(const std::string& what, std::string* class_name) {
-    const std::size_t colon = what.rfind(':');
-    const std::size_t slash = what.rfind('/');
-    if (slash != std::string::npos && colon != std::string::npos && colon > slash) {
-        *class_name = what.substr(colon + 1);
-        return what.substr(0, colon);
-    }
-    std::optional<RegistryEntry> entry;
-    Registry registry;
-    try {
-        Guid clsid{};
-        entry =
-            guid_from_string(what, &clsid) ? registry.find_class(clsid) : registry.find_class(what);
-    } catch (const RegistryError& e) {
-        throw host::ContainerError(REGDB_E_CLASSNOTREG, e.what());
-    }
-    if (!entry)
-        throw host::ContainerError(REGDB_E_CLASSNOTREG,
-                                   "class " + what + " is not registered in " + registry.path());
-    *class_name = guid_to_string(entry->guid);
-    return entry->path;
+    host::ClassLocation at = host::locate_class(what);
+    *class_name = std::move(at.class_name);
+    return std::move(at.module);
 }
 
 const ClassDesc* find_in(const LibraryDesc& library, const std::string& class_name) {
