@@ -2,29 +2,9 @@
 // use: a progress update must not touch the heap.
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
+#include "counting_allocator.h"
 #include "host/raster/raster_label.h"
 #include "raster_fixture.h"
-
-namespace {
-std::atomic<long> g_allocations{0};
-}
-
-void* operator new(std::size_t size) {
-    ++g_allocations;
-    if (void* p = std::malloc(size ? size : 1))
-        return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
 
 namespace qd::host::test {
 namespace {

@@ -2,38 +2,16 @@
 // checked by pixels at known angles and guarded by reference pictures.
 #include <gtest/gtest.h>
 
-#include "bar/progress_bar.h"
-#include "host/model/control_site.h"
-#include "host/raster/compose.h"
 #include "host/raster/font_face.h"
-#include "pie/progress_pie.h"
+#include "hosted_view.h"
 #include "raster_fixture.h"
 #include "reference_compare.h"
 
 namespace qd::host::test {
 namespace {
 
-// A control sited on a raster picture box and label, as a container hosts it.
-struct HostedView {
-    ComPtr<RasterPictureBox> box = RasterPictureBox::make();
-    ComPtr<RasterLabel> label = RasterLabel::make(box.get());
-    ComPtr<ControlSite> site;
-    ComPtr<IControl> events;
-    ComPtr<IDispatch> dispatch;
-
-    HostedView(HRESULT (*create)(const Guid&, void**), float width, float height) {
-        site = ComPtr<ControlSite>(new ControlSite(width, height, box.get(), label.get()));
-        EXPECT_EQ(create(IControl::iid, events.put_void()), S_OK);
-        dispatch = events.query<IDispatch>();
-        EXPECT_EQ(events->SetSite(site.get()), S_OK);
-        EXPECT_EQ(events->InitProperties(), S_OK);
-        EXPECT_EQ(events->Resize(), S_OK);
-    }
-    void put(const char* name, const Variant& v) {
-        EXPECT_EQ(dispatch_put(dispatch.get(), name, v), S_OK) << name;
-    }
-    Image view() const { return compose_view(*box.get(), label.get()); }
-};
+// A control sited on a raster picture box and label at scale 1, as a container hosts it.
+using HostedView = DeviceView;
 
 HostedView pie(float w = 3000, float h = 3000) {
     return HostedView(progress::create_progress_pie, w, h);

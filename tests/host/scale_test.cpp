@@ -3,39 +3,15 @@
 #include <gtest/gtest.h>
 #include <malloc.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
 #include <vector>
 
 #include "bar/progress_bar.h"
+#include "counting_allocator.h"
 #include "host/model/control_site.h"
 #include "host/raster/compose.h"
 #include "host/raster/raster_label.h"
 #include "host/raster/raster_picture_box.h"
 #include "pie/progress_pie.h"
-
-namespace {
-std::atomic<long> g_allocations{0};
-}
-
-void* operator new(std::size_t size) {
-    ++g_allocations;
-    if (void* p = std::malloc(size ? size : 1))
-        return p;
-    throw std::bad_alloc();
-}
-// The controls are created with the non-throwing form.
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-    ++g_allocations;
-    return std::malloc(size ? size : 1);
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
 
 namespace qd::host::test {
 namespace {
