@@ -1,155 +1,177 @@
-// Exact area coverage of polygons, one row of pixels at a time.
+// Exact area coverage of polygons, one row of pixels at a time, weighted by colour.
 //
 // Each edge adds, to the cells of the row it crosses, the signed area it leaves to its right
-// within the cell and, to the next cell, the rest of its height; a running sum along the row
-// is then the covered fraction of each pixel (the absolute value, for either orientation).
-// Coordinates are cells: pixel column j covers u in [j, j + 1), the row covers v in [r, r + 1).
-// Edges beyond the row's ends are folded onto them, so only columns 0..width-1 are kept.
+// within the cell and, to the next cell, the rest of its height; a running sum along the row is
+// then the covered fraction of each pixel. Every edge carries a weight of four lanes (red, green,
+// blue and one, times its figure's orientation), so the running sum of a run of figures that
+// tile a region is, in every pixel, the sum of their colours by their areas (premultiplied) and
+// their total coverage: the whole run is blended as one layer, with no sort and no per-figure
+// pass. Coordinates are cells: pixel column j covers u in [j, j + 1), the row covers v in
+// [r, r + 1). Edges beyond the row's ends are folded onto them, so only columns 0..width-1 are
+// kept. Touched cells are marked in a bitmap, read back in column order.
 #pragma once
 
+#include <emmintrin.h>
+
 #include <algorithm>
-#include <cmath>
+#include <bit>
+#include <climits>
+#include <cstdint>
 #include <vector>
 
 namespace qd::host {
 
-struct CoverEdge {
+// An edge going down (v0 < v1) and the weight its coverage carries.
+struct AreaEdge {
     double u0, v0, u1, v1;
-    double v_min() const { return std::min(v0, v1); }
-    double v_max() const { return std::max(v0, v1); }
+    double dudv;
+    __m128 weight;
+
+    // The edge from (u0, v0) to (u1, v1) of a figure whose coverage is `weight`; false for a
+    // horizontal one, which covers nothing.
+    static bool make(double u0, double v0, double u1, double v1, __m128 weight, AreaEdge* e) {
+        if (v0 == v1)
+            return false;
+        if (v0 > v1) {  // an edge going up takes away what one going down adds
+            std::swap(u0, u1), std::swap(v0, v1);
+            weight = _mm_sub_ps(_mm_setzero_ps(), weight);
+        }
+        *e = {u0, v0, u1, v1, (u1 - u0) / (v1 - v0), weight};
+        return true;
+    }
 };
 
-class RowCoverage {
+class CellRow {
   public:
     // Room for a row of `width` columns, all empty.
     void reset(int width) {
         width_ = width;
-        cells_.assign(static_cast<std::size_t>(width) + 2, 0.0f);
-        touched_.clear();
-        touched_.reserve(64);
+        cells_.assign(static_cast<std::size_t>(width) + 2, Cell{_mm_setzero_ps()});
+        marks_.assign(static_cast<std::size_t>(width + 2 + 63) / 64, 0);
+        lo_ = INT_MAX, hi_ = -1;
     }
 
     // The part of `e` within row r.
-    void add(const CoverEdge& e, int r) {
-        double u0 = e.u0, v0 = e.v0, u1 = e.u1, v1 = e.v1;
-        double dir = 1;
-        if (v0 == v1)
+    void add(const AreaEdge& e, int r) {
+        const double rt = r;
+        if (e.v0 <= rt && e.v1 >= rt + 1) {  // most rows: the edge crosses the whole row
+            const double a = e.u0 + (rt - e.v0) * e.dudv;
+            add_piece(a, a + e.dudv, 1, e.weight);
             return;
-        if (v0 > v1)
-            std::swap(u0, u1), std::swap(v0, v1), dir = -1;
-        const double top = std::max(v0, static_cast<double>(r));
-        const double bottom = std::min(v1, static_cast<double>(r) + 1);
-        if (!(top < bottom))
-            return;
-        const double dudv = (u1 - u0) / (v1 - v0);
-        add_piece(u0 + (top - v0) * dudv, u0 + (bottom - v0) * dudv, (bottom - top) * dir);
+        }
+        const double top = e.v0 > rt ? e.v0 : rt;
+        const double bottom = e.v1 < rt + 1 ? e.v1 : rt + 1;
+        if (top < bottom)
+            add_piece(e.u0 + (top - e.v0) * e.dudv, e.u0 + (bottom - e.v0) * e.dudv, bottom - top,
+                      e.weight);
     }
 
-    // Runs `span(j0, j1, coverage)` over the row left to right, for every run of columns of one
-    // coverage above zero, and empties the row.
-    template <typename Span>
-    void take(Span&& span) {
-        // A row holds a few cells an edge: insertion sort.
-        int* const t0 = touched_.data();
-        const std::size_t count = touched_.size();
-        for (std::size_t i = 1; i < count; ++i) {
-            const int v = t0[i];
-            std::size_t k = i;
-            for (; k > 0 && t0[k - 1] > v; --k)
-                t0[k] = t0[k - 1];
-            t0[k] = v;
-        }
-        float sum = 0;
-        int from = 0;  // the first column not yet given
-        int last = -1;
-        for (const int t : touched_) {
-            if (t == last)
-                continue;
-            last = t;
-            if (t >= width_) {
-                cells_[static_cast<std::size_t>(t)] = 0;
-                continue;
+    // Runs `run(j0, j1, sum)` left to right over the row from the first column an edge reached,
+    // for every run of columns of one running sum (lane 3 the coverage), and empties the row.
+    template <typename Run>
+    void take(Run&& run) {
+        if (lo_ > hi_)
+            return;
+        Cell* const cells = cells_.data();
+        std::uint64_t* const marks = marks_.data();
+        __m128 sum = _mm_setzero_ps();
+        int from = -1;  // the first column of the run not yet given
+        const int last_word = hi_ >> 6;
+        for (int w = lo_ >> 6; w <= last_word; ++w) {
+            std::uint64_t bits = marks[w];
+            marks[w] = 0;
+            while (bits != 0) {
+                const int t = w * 64 + std::countr_zero(bits);
+                bits &= bits - 1;
+                __m128& cell = cells[t].v;
+                if (t < width_) {
+                    if (from >= 0)
+                        run(from, t - 1, sum);
+                    sum = _mm_add_ps(sum, cell);
+                    from = t;
+                }
+                cell = _mm_setzero_ps();
             }
-            const float before = std::min(std::fabs(sum), 1.0f);
-            if (t > from && before > kNone)
-                span(from, t - 1, before);
-            sum += cells_[static_cast<std::size_t>(t)];
-            cells_[static_cast<std::size_t>(t)] = 0;
-            const float c = std::min(std::fabs(sum), 1.0f);
-            if (c > kNone)
-                span(t, t, c);
-            from = t + 1;
         }
         // A figure whose right edge lies beyond the row covers the rest of it.
-        const float rest = std::min(std::fabs(sum), 1.0f);
-        if (from < width_ && rest > kNone && !touched_.empty())
-            span(from, width_ - 1, rest);
-        touched_.clear();
+        if (from >= 0)
+            run(from, width_ - 1, sum);
+        lo_ = INT_MAX, hi_ = -1;
     }
-
-    // Coverage at or below this is none, at or above 1 - kNone whole.
-    static constexpr float kNone = 1e-4f;
 
   private:
     // A straight piece from u = a to u = b (either order) of height d within the row.
-    void add_piece(double a, double b, double d) {
+    void add_piece(double a, double b, double d, __m128 w) {
         if (a > b)
             std::swap(a, b);
-        const double w = width_;
-        if (b <= 0) {  // all left of the row: the whole height counts from column 0
-            add_cell(0, d);
+        const double width = width_;
+        if (!(a >= 0 && b <= width)) {
+            if (b <= 0) {  // all left of the row: the whole height counts from column 0
+                lo_ = 0, hi_ = std::max(hi_, 0);
+                add_cell(0, d, w);
+                return;
+            }
+            if (a >= width)
+                return;   // right of every column
+            if (a < 0) {  // the part left of column 0 folds onto it
+                const double t = -a / (b - a);
+                add_cell(0, d * t, w);
+                d *= 1 - t;
+                a = 0;
+            }
+            if (b > width) {
+                d *= (width - a) / (b - a);
+                b = width;
+            }
+        }
+        // Both ends lie within 0..width here: floor by conversion.
+        const int i0 = static_cast<int>(a);
+        lo_ = std::min(lo_, i0);
+        if (b <= i0 + 1) {  // within one column: the rest of its height counts from the next
+            hi_ = std::max(hi_, i0 + 1);
+            const double mid = 0.5 * (a + b) - i0;
+            add_cell(i0, d - d * mid, w);
+            add_cell(i0 + 1, d * mid, w);
             return;
         }
-        if (a >= w)
-            return;   // right of every column
-        if (a < 0) {  // the part left of column 0 folds onto it
-            const double t = -a / (b - a);
-            add_cell(0, d * t);
-            d *= 1 - t;
-            a = 0;
-        }
-        if (b > w) {
-            d *= (w - a) / (b - a);
-            b = w;
-        }
-        // Both ends lie within 0..width here: floor and ceil by conversion.
-        const int i0 = static_cast<int>(a);
         const int t1 = static_cast<int>(b);
         const int i1 = t1 + (b > t1 ? 1 : 0);
-        if (i1 <= i0 + 1) {
-            const double mid = 0.5 * (a + b) - i0;
-            add_cell(i0, d - d * mid);
-            add_cell(i0 + 1, d * mid);
-            return;
-        }
+        hi_ = std::max(hi_, i1);
         const double s = 1 / (b - a);
         const double af = a - i0;
         const double a0 = 0.5 * s * (1 - af) * (1 - af);
         const double bf = b - i1 + 1;
         const double am = 0.5 * s * bf * bf;
-        add_cell(i0, d * a0);
+        add_cell(i0, d * a0, w);
         if (i1 == i0 + 2) {
-            add_cell(i0 + 1, d * (1 - a0 - am));
+            add_cell(i0 + 1, d * (1 - a0 - am), w);
         } else {
             const double a1 = s * (1.5 - af);
-            add_cell(i0 + 1, d * (a1 - a0));
+            add_cell(i0 + 1, d * (a1 - a0), w);
+            const __m128 each = _mm_mul_ps(w, _mm_set1_ps(static_cast<float>(d * s)));
             for (int i = i0 + 2; i < i1 - 1; ++i)
-                add_cell(i, d * s);
+                add_cell(i, each);
             const double a2 = a1 + (i1 - i0 - 3) * s;
-            add_cell(i1 - 1, d * (1 - a2 - am));
+            add_cell(i1 - 1, d * (1 - a2 - am), w);
         }
-        add_cell(i1, d * am);
+        add_cell(i1, d * am, w);
     }
-    void add_cell(int i, double v) {
-        float& cell = cells_[static_cast<std::size_t>(i)];
-        if (cell == 0)  // a cell already listed keeps its place
-            touched_.push_back(i);
-        cell += static_cast<float>(v);
+    void add_cell(int i, double v, __m128 w) {
+        add_cell(i, _mm_mul_ps(w, _mm_set1_ps(static_cast<float>(v))));
+    }
+    void add_cell(int i, __m128 v) {
+        __m128& cell = cells_.data()[i].v;
+        cell = _mm_add_ps(cell, v);
+        marks_.data()[i >> 6] |= std::uint64_t{1} << (i & 63);
     }
 
+    struct Cell {
+        __m128 v;
+    };
     int width_ = 0;
-    std::vector<float> cells_;
-    std::vector<int> touched_;  // cells added to since the last take, in any order
+    std::vector<Cell> cells_;
+    std::vector<std::uint64_t> marks_;  // cells added to since the last take
+    int lo_ = INT_MAX, hi_ = -1;        // no cell outside lo_..hi_ is marked
 };
 
 }  // namespace qd::host

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 #include "host/raster/paint.h"
+#include "host/raster/smooth_outline.h"
 
 namespace qd::host {
 
@@ -14,30 +14,10 @@ bool plain(const Paint& p) {
     return p.pattern == kFillSolid && p.m == 0;
 }
 
-constexpr double kTwoPi = 2 * std::numbers::pi;
-
-// Curves are flattened to chords no further than this from them, in pixels.
-constexpr double kFlatness = 0.02;
-
-// The number of chords of a whole turn of an ellipse whose longer semi-axis is r.
-int chords_of(double r) {
-    const double step = 2 * std::acos(std::max(-1.0, 1 - kFlatness / std::max(r, kFlatness)));
-    return static_cast<int>(std::clamp(std::ceil(kTwoPi / step), 16.0, 4096.0));
-}
-
-// The point of the ellipse (a, b about cx, cy) on the ray at `angle`, counter-clockwise on screen.
-void ellipse_point(double cx, double cy, double a, double b, double angle, double* x, double* y) {
-    const double c = std::cos(angle), s = std::sin(angle);
-    const double ca = a > 0 ? c / a : 0, sb = b > 0 ? s / b : 0;
-    const double q = ca * ca + sb * sb;
-    const double t = q > 0 ? 1 / std::sqrt(q) : 0;
-    *x = cx + t * c;
-    *y = cy - t * s;
-}
-
-std::uint32_t to_level(float v) {
-    const float c = v + 0.5f;
-    return static_cast<std::uint32_t>(static_cast<int>(c < 0 ? 0 : c > 255 ? 255 : c));
+// The weight of a figure of colour `pixel`: its channels and a coverage of one.
+__m128 weight_of(std::uint32_t pixel) {
+    return _mm_setr_ps(static_cast<float>(pixel & 0xFF), static_cast<float>((pixel >> 8) & 0xFF),
+                       static_cast<float>((pixel >> 16) & 0xFF), 1.0f);
 }
 
 }  // namespace
@@ -161,67 +141,11 @@ bool SmoothCanvas::cut_by_next(std::size_t i, double* sweep) const {
     return true;
 }
 
-namespace {
-
-// Builds the edges of closed polygons, in cells of a region starting at column `left`.
-class OutlineWriter {
-  public:
-    OutlineWriter(std::vector<CoverEdge>& edges, int left) : edges_(edges), shift_(0.5 - left) {}
-    void to(double x, double y) {
-        if (started_)
-            edges_.push_back({px_ + shift_, py_ + 0.5, x + shift_, y + 0.5});
-        else
-            fx_ = x, fy_ = y, started_ = true;
-        px_ = x, py_ = y;
-    }
-    void close() {
-        if (started_)
-            edges_.push_back({px_ + shift_, py_ + 0.5, fx_ + shift_, fy_ + 0.5});
-        started_ = false;
-    }
-    // The whole ellipse through its chords' fixed angles.
-    void turn(double cx, double cy, double a, double b, bool backwards) {
-        const int n = chords_of(std::max(a, b));
-        for (int k = 0; k < n; ++k) {
-            double x, y;
-            ellipse_point(cx, cy, a, b, (backwards ? n - k : k) % n * (kTwoPi / n), &x, &y);
-            to(x, y);
-        }
-        close();
-    }
-    // The centre, the arc from `start` through the chords' fixed angles to `end`, and back.
-    void wedge(double cx, double cy, double a, double b, double start, double end, double sweep) {
-        const int n = chords_of(std::max(a, b));
-        const double step = kTwoPi / n;
-        double x, y;
-        to(cx, cy);
-        ellipse_point(cx, cy, a, b, start, &x, &y);
-        to(x, y);
-        for (long k = static_cast<long>(std::floor(start / step)) + 1; k * step - start < sweep;
-             ++k) {
-            ellipse_point(cx, cy, a, b, static_cast<double>(k % n) * step, &x, &y);
-            to(x, y);
-        }
-        ellipse_point(cx, cy, a, b, end, &x, &y);
-        to(x, y);
-        close();
-    }
-
-  private:
-    std::vector<CoverEdge>& edges_;
-    double shift_;
-    double px_ = 0, py_ = 0, fx_ = 0, fy_ = 0;
-    bool started_ = false;
-};
-
-}  // namespace
-
 void SmoothCanvas::add_outline(const Figure& f, double end, double sweep, int left) {
-    const std::size_t first = edges_.size();
-    OutlineWriter out(edges_, left);
+    OutlineWriter out(edges_, left, weight_of(f.pixel));
     switch (f.kind) {
-        case Kind::Rect:
-            out.to(f.x0, f.y0), out.to(f.x1, f.y0), out.to(f.x1, f.y1), out.to(f.x0, f.y1);
+        case Kind::Rect:  // counter-clockwise on screen, as the curves
+            out.to(f.x0, f.y0), out.to(f.x0, f.y1), out.to(f.x1, f.y1), out.to(f.x1, f.y0);
             out.close();
             break;
         case Kind::Ring:
@@ -236,16 +160,55 @@ void SmoothCanvas::add_outline(const Figure& f, double end, double sweep, int le
                 out.wedge(f.cx, f.cy, f.a, f.b, f.start, end, sweep);
             break;
     }
-    std::sort(edges_.begin() + static_cast<std::ptrdiff_t>(first), edges_.end(),
-              [](const CoverEdge& p, const CoverEdge& q) { return p.v_min() < q.v_min(); });
 }
 
-void SmoothCanvas::build_shapes(const PixelRect& region, std::size_t from) {
-    shapes_.clear();
+void SmoothCanvas::end_group(Group g, const PixelRect& region) {
+    // Edges of no weight (between bands of one colour), right of the region or beyond its rows
+    // add nothing to it; those left of it fold onto its first column.
+    const auto begin = edges_.begin() + static_cast<std::ptrdiff_t>(g.first);
+    const double right = region.width, top = region.y, bottom_row = region.bottom();
+    edges_.erase(std::remove_if(
+                     begin, edges_.end(),
+                     [&](const AreaEdge& e) {
+                         return _mm_movemask_ps(_mm_cmpneq_ps(e.weight, _mm_setzero_ps())) == 0 ||
+                                std::min(e.u0, e.u1) >= right || e.v1 <= top || e.v0 >= bottom_row;
+                     }),
+                 edges_.end());
+    g.end = edges_.size();
+    if (g.first == g.end)
+        return;
+    std::sort(begin, edges_.end(),
+              [](const AreaEdge& p, const AreaEdge& q) { return p.v0 < q.v0; });
+    double bottom = -1e300;
+    for (std::size_t e = g.first; e < g.end; ++e)
+        bottom = std::max(bottom, edges_[e].v1);
+    g.y0 = std::max(region.y, static_cast<int>(std::floor(std::max(begin->v0, -1e9))));
+    g.y1 = std::min(region.bottom() - 1, static_cast<int>(std::ceil(std::min(bottom, 1e9))) - 1);
+    g.next = g.first;
+    g.active = 0;
+    if (g.y0 <= g.y1)
+        groups_.push_back(g);
+    else
+        edges_.resize(g.first);
+}
+
+namespace {
+
+// To the bit: the same ray.
+bool same_line(const AreaEdge& p, const AreaEdge& q) {
+    return p.u0 == q.u0 && p.v0 == q.v0 && p.u1 == q.u1 && p.v1 == q.v1;
+}
+
+}  // namespace
+
+void SmoothCanvas::build_groups(const PixelRect& region, std::size_t from) {
+    groups_.clear();
     edges_.clear();
-    int layer = -1;
+    Group group{0, 0, 0, 0, 0, 0};
+    int layer = -1, group_layer = -1;
     bool in_run = false;
     double run_sweep = 0;
+    std::size_t closing = 0;  // the last edge of the layer's last band: its end ray
     for (std::size_t i = from; i < figures_.size(); ++i) {
         const Figure& f = figures_[i];
         double sweep = f.sweep, end = f.end;
@@ -261,131 +224,104 @@ void SmoothCanvas::build_shapes(const PixelRect& region, std::size_t from) {
             in_run = false;
         if (!in_run && cut_here)
             ++layer, run_sweep = 0;
-        const bool member = in_run || cut_here;
+        const int member = in_run || cut_here ? layer : -1;
         run_sweep += sweep;
         in_run = cut_here;
         if (f.bounds.y >= region.bottom() || f.bounds.bottom() <= region.y ||
             f.bounds.x >= region.right() || f.bounds.right() <= region.x ||
             (f.kind == Kind::Sector && !f.whole && !(sweep > 0)))
             continue;
-        Shape s{f.pixel, 0, 0, edges_.size(), 0, 0, 0, member ? layer : -1};
+        const bool joins = member >= 0 && member == group_layer;
+        if (!joins) {
+            end_group(group, region);
+            group.first = edges_.size();
+            group_layer = member;
+        }
+        const std::size_t first = edges_.size();
         add_outline(f, end, sweep, region.x);
-        s.end = edges_.size();
-        s.next = s.first;
-        double top = 1e300, bottom = -1e300;
-        for (std::size_t e = s.first; e < s.end; ++e)
-            top = std::min(top, edges_[e].v_min()), bottom = std::max(bottom, edges_[e].v_max());
-        if (s.first == s.end)
+        if (first == edges_.size())
             continue;
-        s.y0 = std::max(region.y, static_cast<int>(std::floor(std::max(top, -1e9))));
-        s.y1 =
-            std::min(region.bottom() - 1, static_cast<int>(std::ceil(std::min(bottom, 1e9))) - 1);
-        if (s.y0 <= s.y1)
-            shapes_.push_back(s);
+        // A band's start ray is the end ray of the band before it, the other way round: one
+        // edge carries both, weighted by the difference of their colours.
+        // (The edge left without weight is dropped with the group's others that cover nothing.)
+        if (joins && closing < first && same_line(edges_[closing], edges_[first])) {
+            edges_[closing].weight = _mm_add_ps(edges_[closing].weight, edges_[first].weight);
+            edges_[first].weight = _mm_setzero_ps();
+        }
+        closing = edges_.size() - 1;
     }
+    end_group(group, region);
     active_.resize(edges_.size());
 }
 
 namespace {
 
-// `pixel` over `under` by coverage c, each channel rounded.
-std::uint32_t blend(std::uint32_t under, std::uint32_t pixel, float c) {
-    std::uint32_t out = 0;
-    for (int shift = 0; shift < 24; shift += 8) {
-        const float u = static_cast<float>((under >> shift) & 0xFF);
-        const float p = static_cast<float>((pixel >> shift) & 0xFF);
-        out |= to_level(u + (p - u) * c) << shift;
+constexpr float kNone = 1e-4f;  // coverage at or below this is none, at or above 1 - kNone whole
+
+// A sum of channels (lanes 0 to 2, each 0..255) as a pixel, each channel rounded.
+std::uint32_t to_pixel(__m128 v) {
+    v = _mm_add_ps(v, _mm_set1_ps(0.5f));
+    v = _mm_min_ps(_mm_max_ps(v, _mm_setzero_ps()), _mm_set1_ps(255.0f));
+    const __m128i i = _mm_cvttps_epi32(v);
+    const __m128i b = _mm_packus_epi16(_mm_packs_epi32(i, i), _mm_setzero_si128());
+    return static_cast<std::uint32_t>(_mm_cvtsi128_si32(b)) & kRgbMask;
+}
+
+__m128 channels(std::uint32_t p) {
+    const __m128i b = _mm_cvtsi32_si128(static_cast<int>(p));
+    const __m128i z = _mm_setzero_si128();
+    return _mm_cvtepi32_ps(_mm_unpacklo_epi16(_mm_unpacklo_epi8(b, z), z));
+}
+
+// Columns j0..j1 of `row` under a layer whose running sum there is `sum`: its colours by their
+// areas over what was there by the area left.
+void paint_run(std::uint32_t* row, int j0, int j1, __m128 sum) {
+    const float cover = _mm_cvtss_f32(_mm_shuffle_ps(sum, sum, 0xFF));
+    if (!(cover > kNone))
+        return;
+    if (cover >= 1 - kNone) {
+        fill_pixels(row + j0, j1 - j0 + 1, to_pixel(sum));
+        return;
     }
-    return out;
+    const __m128 left = _mm_set1_ps(1 - cover);
+    for (int j = j0; j <= j1; ++j)
+        row[j] = to_pixel(_mm_add_ps(sum, _mm_mul_ps(channels(row[j]), left)));
 }
 
 }  // namespace
 
-void SmoothCanvas::cover_row(Shape& s, int y) {
+void SmoothCanvas::cover_row(Group& g, int y) {
     // Edges that end above this row leave; those that start on it join.
-    std::size_t* act = active_.data() + s.first;
+    std::size_t* act = active_.data() + g.first;
     std::size_t n = 0;
-    for (std::size_t k = 0; k < s.active; ++k)
-        if (edges_[act[k]].v_max() > y)
+    for (std::size_t k = 0; k < g.active; ++k)
+        if (edges_[act[k]].v1 > y)
             act[n++] = act[k];
-    while (s.next < s.end && edges_[s.next].v_min() < y + 1)
-        act[n++] = s.next++;
-    s.active = n;
+    while (g.next < g.end && edges_[g.next].v0 < y + 1)
+        act[n++] = g.next++;
+    g.active = n;
     for (std::size_t k = 0; k < n; ++k)
-        coverage_.add(edges_[act[k]], y);
+        cells_.add(edges_[act[k]], y);
 }
 
-void SmoothCanvas::blend_row(std::uint32_t* row, int y, int width) {
-    // A run's layer keeps the colours and coverage of its partly covered pixels, four planes.
-    float* const lred = layer_.data();
-    float* const lgreen = lred + width;
-    float* const lblue = lgreen + width;
-    float* const lcover = lblue + width;
-    int pending = -1;
-    const auto end_layer = [&] {
-        for (const int j : layer_columns_) {
-            const float under = 1 - std::min(lcover[j], 1.0f);
-            const std::uint32_t p = row[j];
-            row[j] = to_level(lred[j] + under * static_cast<float>(p & 0xFF)) |
-                     (to_level(lgreen[j] + under * static_cast<float>((p >> 8) & 0xFF)) << 8) |
-                     (to_level(lblue[j] + under * static_cast<float>((p >> 16) & 0xFF)) << 16);
-            lred[j] = lgreen[j] = lblue[j] = lcover[j] = 0;
-        }
-        layer_columns_.clear();
-        pending = -1;
-    };
-    constexpr float kWhole = 1 - RowCoverage::kNone;
-    for (Shape& s : shapes_) {
-        if (pending >= 0 && s.layer != pending)
-            end_layer();
-        if (y < s.y0 || y > s.y1)
+void SmoothCanvas::blend_row(std::uint32_t* row, int y) {
+    for (Group& g : groups_) {
+        if (y < g.y0 || y > g.y1)
             continue;
-        cover_row(s, y);
-        const std::uint32_t pixel = s.pixel;
-        if (s.layer >= 0) {
-            // A band covers its inside alone: only its edge pixels share with the others.
-            pending = s.layer;
-            const float cr = static_cast<float>(pixel & 0xFF);
-            const float cg = static_cast<float>((pixel >> 8) & 0xFF);
-            const float cb = static_cast<float>((pixel >> 16) & 0xFF);
-            coverage_.take([&](int j0, int j1, float c) {
-                if (c >= kWhole) {
-                    fill_pixels(row + j0, j1 - j0 + 1, pixel);
-                    return;
-                }
-                for (int j = j0; j <= j1; ++j) {
-                    if (lcover[j] == 0)
-                        layer_columns_.push_back(j);
-                    lred[j] += c * cr, lgreen[j] += c * cg, lblue[j] += c * cb, lcover[j] += c;
-                }
-            });
-        } else {
-            coverage_.take([&](int j0, int j1, float c) {
-                if (c >= kWhole) {
-                    fill_pixels(row + j0, j1 - j0 + 1, pixel);
-                    return;
-                }
-                for (int j = j0; j <= j1; ++j)
-                    row[j] = blend(row[j], pixel, c);
-            });
-        }
+        cover_row(g, y);
+        cells_.take([row](int j0, int j1, __m128 sum) { paint_run(row, j0, j1, sum); });
     }
-    if (pending >= 0)
-        end_layer();
 }
 
 void SmoothCanvas::render(Image& image, const PixelRect& region, std::size_t from,
                           bool over_clear) {
-    const int w = region.width;
-    build_shapes(region, from);
-    coverage_.reset(w);
-    layer_.assign(static_cast<std::size_t>(w) * 4, 0.0f);
-    layer_columns_.clear();
+    build_groups(region, from);
+    cells_.reset(region.width);
     for (int y = region.y; y < region.bottom(); ++y) {
         std::uint32_t* row = image.row(y) + region.x;
         if (over_clear)
-            fill_pixels(row, w, clear_pixel_);
-        blend_row(row, y, w);
+            fill_pixels(row, region.width, clear_pixel_);
+        blend_row(row, y);
     }
 }
 

@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "host/raster/area_coverage.h"
-#include "host/raster/coverage.h"
 #include "host/raster/figures.h"
 #include "host/raster/image.h"
 #include "host/raster/pixel_rect.h"
@@ -53,15 +52,13 @@ class SmoothCanvas {
         double start = 0, end = 0, sweep = 0;   // sector: counter-clockwise from start
         bool whole = false;                     // sector: the whole ellipse
     };
-    // A figure as the render blends it: its edges (in edges_, sorted by top) and, for a band of
-    // a run that tiles its ellipse, the run it belongs to.
-    struct Shape {
-        std::uint32_t pixel;
+    // What the render blends at once: one figure, or a run of bands that tile their ellipse.
+    // Its edges lie in edges_[first..end), sorted by top.
+    struct Group {
         int y0, y1;              // rows
         std::size_t first, end;  // its edges in edges_
         std::size_t next;        // the first of its edges not yet started
         std::size_t active;      // its started edges not yet ended: active_[first..first + active)
-        int layer;               // >= 0: blended with the other bands of that run
     };
     static constexpr std::size_t kMaxFigures = 1024;
 
@@ -71,11 +68,13 @@ class SmoothCanvas {
     // Figure f's outline as edges in cells of a region starting at column `left`; a sector
     // ends at `end` after `sweep`.
     void add_outline(const Figure& f, double end, double sweep, int left);
-    void build_shapes(const PixelRect& region, std::size_t from);
-    // Adds the edges of shape s on row y to the row's coverage.
-    void cover_row(Shape& s, int y);
-    // Blends row y's shapes into `row` (the region's part of it, what was under first).
-    void blend_row(std::uint32_t* row, int y, int width);
+    // Ends the group being built: its edges sorted, its rows within the region.
+    void end_group(Group g, const PixelRect& region);
+    void build_groups(const PixelRect& region, std::size_t from);
+    // Adds the edges of group g on row y to the row's cells.
+    void cover_row(Group& g, int y);
+    // Blends row y's groups into `row` (the region's part of it, what was under first).
+    void blend_row(std::uint32_t* row, int y);
     void render(Image& image, const PixelRect& region, std::size_t from, bool over_clear);
 
     std::vector<Figure> figures_;  // since the last clear or forget
@@ -84,12 +83,10 @@ class SmoothCanvas {
     bool clear_pending_ = false;
     std::uint32_t clear_pixel_ = 0;
     // The render's working rows, kept between renders.
-    std::vector<Shape> shapes_;
-    std::vector<CoverEdge> edges_;
-    std::vector<std::size_t> active_;  // per shape's edges: the started ones not yet ended
-    std::vector<float> layer_;         // a run's colours and coverage, four planes of a row
-    std::vector<int> layer_columns_;   // the columns the layer holds
-    RowCoverage coverage_;
+    std::vector<Group> groups_;
+    std::vector<AreaEdge> edges_;
+    std::vector<std::size_t> active_;  // per group's edges: the started ones not yet ended
+    CellRow cells_;
 };
 
 }  // namespace qd::host

@@ -86,18 +86,20 @@ TEST(Smooth, RowCoverageIsThePolygonsAreaInEachPixel) {
          {{1, 0}, {9, 0}, {9, 1}, {1, 1}, {1, 0}, {3, 0}, {3, 1}, {7, 1}, {7, 0}, {1, 0}},
          {0, 1, 1, 0, 0, 0, 0, 1, 1, 0}},
     };
-    RowCoverage row;
+    CellRow row;
     for (const Case& c : cases) {
         row.reset(10);
         for (std::size_t i = 0; i < c.points.size(); ++i) {
             const auto& p = c.points[i];
             const auto& q = c.points[(i + 1) % c.points.size()];
-            row.add({p.first, p.second, q.first, q.second}, 0);
+            AreaEdge e;
+            if (AreaEdge::make(p.first, p.second, q.first, q.second, _mm_set1_ps(1), &e))
+                row.add(e, 0);
         }
         std::vector<double> got(10, 0.0);
-        row.take([&](int j0, int j1, float cover) {
-            for (int j = j0; j <= j1; ++j)
-                got[static_cast<std::size_t>(j)] += cover;
+        row.take([&](int j0, int j1, __m128 sum) {
+            for (int j = j0; j <= j1; ++j)  // either orientation
+                got[static_cast<std::size_t>(j)] += std::fabs(_mm_cvtss_f32(sum));
         });
         for (int j = 0; j < 10; ++j)
             EXPECT_NEAR(got[static_cast<std::size_t>(j)], c.expected[static_cast<std::size_t>(j)],
