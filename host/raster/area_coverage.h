@@ -2,13 +2,13 @@
 //
 // Each edge adds, to the cells of the row it crosses, the signed area it leaves to its right
 // within the cell and, to the next cell, the rest of its height; a running sum along the row is
-// then the covered fraction of each pixel. Every edge carries a weight of four lanes (red, green,
-// blue and one, times its figure's orientation), so the running sum of a run of figures that
-// tile a region is, in every pixel, the sum of their colours by their areas (premultiplied) and
-// their total coverage: the whole run is blended as one layer, with no sort and no per-figure
+// then the covered fraction of each pixel. Every edge carries a weight of four lanes (one, red,
+// green and blue, times its figure's orientation), so the running sum of a run of figures that
+// tile a region is, in every pixel, their total coverage and the sum of their colours by their
+// areas (premultiplied): the whole run is blended as one layer, with no sort and no per-figure
 // pass. Coordinates are cells: pixel column j covers u in [j, j + 1), the row covers v in
 // [r, r + 1). Edges beyond the row's ends are folded onto them, so only columns 0..width-1 are
-// kept. Touched cells are marked in a bitmap, read back in column order.
+// kept. Touched cells are marked, a byte each, and read back in column order.
 #pragma once
 
 #include <emmintrin.h>
@@ -17,6 +17,7 @@
 #include <bit>
 #include <climits>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace qd::host {
@@ -25,6 +26,7 @@ namespace qd::host {
 struct AreaEdge {
     double u0, v0, u1, v1;
     double dudv;
+    double base;  // u where the line meets v = 0
     __m128 weight;
 
     // The edge from (u0, v0) to (u1, v1) of a figure whose coverage is `weight`; false for a
@@ -36,7 +38,8 @@ struct AreaEdge {
             std::swap(u0, u1), std::swap(v0, v1);
             weight = _mm_sub_ps(_mm_setzero_ps(), weight);
         }
-        *e = {u0, v0, u1, v1, (u1 - u0) / (v1 - v0), weight};
+        const double dudv = (u1 - u0) / (v1 - v0);
+        *e = {u0, v0, u1, v1, dudv, u0 - v0 * dudv, weight};
         return true;
     }
 };
@@ -47,7 +50,7 @@ class CellRow {
     void reset(int width) {
         width_ = width;
         cells_.assign(static_cast<std::size_t>(width) + 2, Cell{_mm_setzero_ps()});
-        marks_.assign(static_cast<std::size_t>(width + 2 + 63) / 64, 0);
+        marks_.assign(static_cast<std::size_t>(width + 2 + 15) / 16 * 16 + 16, 0);
         lo_ = INT_MAX, hi_ = -1;
     }
 
@@ -55,33 +58,37 @@ class CellRow {
     void add(const AreaEdge& e, int r) {
         const double rt = r;
         if (e.v0 <= rt && e.v1 >= rt + 1) {  // most rows: the edge crosses the whole row
-            const double a = e.u0 + (rt - e.v0) * e.dudv;
+            const double a = e.base + rt * e.dudv;
             add_piece(a, a + e.dudv, 1, e.weight);
             return;
         }
         const double top = e.v0 > rt ? e.v0 : rt;
         const double bottom = e.v1 < rt + 1 ? e.v1 : rt + 1;
         if (top < bottom)
-            add_piece(e.u0 + (top - e.v0) * e.dudv, e.u0 + (bottom - e.v0) * e.dudv, bottom - top,
-                      e.weight);
+            add_piece(e.base + top * e.dudv, e.base + bottom * e.dudv, bottom - top, e.weight);
     }
 
     // Runs `run(j0, j1, sum)` left to right over the row from the first column an edge reached,
-    // for every run of columns of one running sum (lane 3 the coverage), and empties the row.
+    // for every run of columns of one running sum (lane 0 the coverage), and empties the row.
     template <typename Run>
     void take(Run&& run) {
         if (lo_ > hi_)
             return;
         Cell* const cells = cells_.data();
-        std::uint64_t* const marks = marks_.data();
+        std::uint8_t* const marks = marks_.data();
+        const __m128i none = _mm_setzero_si128();
         __m128 sum = _mm_setzero_ps();
         int from = -1;  // the first column of the run not yet given
-        const int last_word = hi_ >> 6;
-        for (int w = lo_ >> 6; w <= last_word; ++w) {
-            std::uint64_t bits = marks[w];
-            marks[w] = 0;
-            while (bits != 0) {
-                const int t = w * 64 + std::countr_zero(bits);
+        for (int c = lo_ & ~15; c <= hi_; c += 16) {
+            __m128i* const group = reinterpret_cast<__m128i*>(marks + c);
+            unsigned bits = ~static_cast<unsigned>(
+                                _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_loadu_si128(group), none))) &
+                            0xFFFFu;
+            if (bits == 0)
+                continue;
+            _mm_storeu_si128(group, none);
+            do {
+                const int t = c + std::countr_zero(bits);
                 bits &= bits - 1;
                 __m128& cell = cells[t].v;
                 if (t < width_) {
@@ -91,7 +98,7 @@ class CellRow {
                     from = t;
                 }
                 cell = _mm_setzero_ps();
-            }
+            } while (bits != 0);
         }
         // A figure whose right edge lies beyond the row covers the rest of it.
         if (from >= 0)
@@ -105,7 +112,22 @@ class CellRow {
         if (a > b)
             std::swap(a, b);
         const double width = width_;
-        if (!(a >= 0 && b <= width)) {
+        if (a >= 0 && b <= width) {
+            const int i0 = static_cast<int>(a);
+            if (b <= i0 + 1) {  // within one column: the rest of its height counts from the next
+                lo_ = std::min(lo_, i0);
+                hi_ = std::max(hi_, i0 + 1);
+                const __m128 all = _mm_mul_ps(w, _mm_set1_ps(static_cast<float>(d)));
+                const __m128 left =
+                    _mm_mul_ps(all, _mm_set1_ps(static_cast<float>(i0 + 1 - 0.5 * (a + b))));
+                __m128* const cell = &cells_.data()[i0].v;
+                cell[0] = _mm_add_ps(cell[0], left);
+                cell[1] = _mm_add_ps(cell[1], _mm_sub_ps(all, left));
+                const std::uint16_t both = 0x0101;
+                std::memcpy(marks_.data() + i0, &both, 2);
+                return;
+            }
+        } else {
             if (b <= 0) {  // all left of the row: the whole height counts from column 0
                 lo_ = 0, hi_ = std::max(hi_, 0);
                 add_cell(0, d, w);
@@ -115,6 +137,7 @@ class CellRow {
                 return;   // right of every column
             if (a < 0) {  // the part left of column 0 folds onto it
                 const double t = -a / (b - a);
+                lo_ = 0;
                 add_cell(0, d * t, w);
                 d *= 1 - t;
                 a = 0;
@@ -124,19 +147,21 @@ class CellRow {
                 b = width;
             }
         }
-        // Both ends lie within 0..width here: floor by conversion.
+        add_span(a, b, d, w);
+    }
+    // A piece within 0..width: floor and ceil by conversion.
+    void add_span(double a, double b, double d, __m128 w) {
         const int i0 = static_cast<int>(a);
+        const int t1 = static_cast<int>(b);
+        const int i1 = std::max(t1 + (b > t1 ? 1 : 0), i0 + 1);
         lo_ = std::min(lo_, i0);
-        if (b <= i0 + 1) {  // within one column: the rest of its height counts from the next
-            hi_ = std::max(hi_, i0 + 1);
+        hi_ = std::max(hi_, i1);
+        if (i1 == i0 + 1) {
             const double mid = 0.5 * (a + b) - i0;
             add_cell(i0, d - d * mid, w);
             add_cell(i0 + 1, d * mid, w);
             return;
         }
-        const int t1 = static_cast<int>(b);
-        const int i1 = t1 + (b > t1 ? 1 : 0);
-        hi_ = std::max(hi_, i1);
         const double s = 1 / (b - a);
         const double af = a - i0;
         const double a0 = 0.5 * s * (1 - af) * (1 - af);
@@ -162,7 +187,7 @@ class CellRow {
     void add_cell(int i, __m128 v) {
         __m128& cell = cells_.data()[i].v;
         cell = _mm_add_ps(cell, v);
-        marks_.data()[i >> 6] |= std::uint64_t{1} << (i & 63);
+        marks_.data()[i] = 1;
     }
 
     struct Cell {
@@ -170,8 +195,8 @@ class CellRow {
     };
     int width_ = 0;
     std::vector<Cell> cells_;
-    std::vector<std::uint64_t> marks_;  // cells added to since the last take
-    int lo_ = INT_MAX, hi_ = -1;        // no cell outside lo_..hi_ is marked
+    std::vector<std::uint8_t> marks_;  // cells added to since the last take
+    int lo_ = INT_MAX, hi_ = -1;       // no cell outside lo_..hi_ is marked
 };
 
 }  // namespace qd::host

@@ -14,10 +14,11 @@ bool plain(const Paint& p) {
     return p.pattern == kFillSolid && p.m == 0;
 }
 
-// The weight of a figure of colour `pixel`: its channels and a coverage of one.
+// The weight of a figure of colour `pixel`: a coverage of one and its channels.
 __m128 weight_of(std::uint32_t pixel) {
-    return _mm_setr_ps(static_cast<float>(pixel & 0xFF), static_cast<float>((pixel >> 8) & 0xFF),
-                       static_cast<float>((pixel >> 16) & 0xFF), 1.0f);
+    return _mm_setr_ps(1.0f, static_cast<float>(pixel & 0xFF),
+                       static_cast<float>((pixel >> 8) & 0xFF),
+                       static_cast<float>((pixel >> 16) & 0xFF));
 }
 
 }  // namespace
@@ -258,25 +259,34 @@ namespace {
 
 constexpr float kNone = 1e-4f;  // coverage at or below this is none, at or above 1 - kNone whole
 
-// A sum of channels (lanes 0 to 2, each 0..255) as a pixel, each channel rounded.
+// A sum of channels (lanes 1 to 3, each 0..255) as a pixel, each channel rounded.
 std::uint32_t to_pixel(__m128 v) {
     v = _mm_add_ps(v, _mm_set1_ps(0.5f));
     v = _mm_min_ps(_mm_max_ps(v, _mm_setzero_ps()), _mm_set1_ps(255.0f));
     const __m128i i = _mm_cvttps_epi32(v);
-    const __m128i b = _mm_packus_epi16(_mm_packs_epi32(i, i), _mm_setzero_si128());
-    return static_cast<std::uint32_t>(_mm_cvtsi128_si32(b)) & kRgbMask;
+    const __m128i b = _mm_packus_epi16(_mm_packs_epi32(i, i), i);
+    return static_cast<std::uint32_t>(_mm_cvtsi128_si32(b)) >> 8;
 }
 
+// A pixel's channels in lanes 1 to 3.
 __m128 channels(std::uint32_t p) {
-    const __m128i b = _mm_cvtsi32_si128(static_cast<int>(p));
+    const __m128i b = _mm_cvtsi32_si128(static_cast<int>(p << 8));
     const __m128i z = _mm_setzero_si128();
     return _mm_cvtepi32_ps(_mm_unpacklo_epi16(_mm_unpacklo_epi8(b, z), z));
 }
 
 // Columns j0..j1 of `row` under a layer whose running sum there is `sum`: its colours by their
 // areas over what was there by the area left.
-void paint_run(std::uint32_t* row, int j0, int j1, __m128 sum) {
-    const float cover = _mm_cvtss_f32(_mm_shuffle_ps(sum, sum, 0xFF));
+[[gnu::always_inline]] inline void paint_run(std::uint32_t* row, int j0, int j1, __m128 sum) {
+    const float cover = _mm_cvtss_f32(sum);
+    if (j0 == j1) {  // most runs: a pixel an edge crosses, blended without a branch
+        // Where nothing covers it the sums are zero to far below half a level: it keeps its
+        // value.
+        const __m128 left = _mm_max_ss(_mm_sub_ss(_mm_set_ss(1), sum), _mm_setzero_ps());
+        row[j0] =
+            to_pixel(_mm_add_ps(sum, _mm_mul_ps(channels(row[j0]), _mm_shuffle_ps(left, left, 0))));
+        return;
+    }
     if (!(cover > kNone))
         return;
     if (cover >= 1 - kNone) {
