@@ -5,17 +5,17 @@
 // then the covered fraction of each pixel. Every edge carries a weight of four lanes (one, red,
 // green and blue, times its figure's orientation), so the running sum of a run of figures that
 // tile a region is, in every pixel, their total coverage and the sum of their colours by their
-// areas (premultiplied): the whole run is blended as one layer, with no sort and no per-figure
-// pass. Coordinates are cells: pixel column j covers u in [j, j + 1), the row covers v in
-// [r, r + 1). Edges beyond the row's ends are folded onto them, so only columns 0..width-1 are
-// kept. Touched cells are marked, a byte each, and read back in column order.
+// areas (premultiplied): the whole run is blended as one layer, with no per-figure pass.
+// Coordinates are cells: pixel column j covers u in [j, j + 1), the row covers v in [r, r + 1).
+// Edges beyond the row's ends are folded onto them, so only columns 0..width-1 are kept.
+// Each edge's piece of the row also notes the columns it touches; sorted (the edges of a row
+// keep their order from row to row, so this is nearly free), they give the pixels to blend one
+// by one (where a piece crosses them) and the runs between of one colour.
 #pragma once
 
 #include <emmintrin.h>
 
 #include <algorithm>
-#include <bit>
-#include <climits>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -46,116 +46,131 @@ struct AreaEdge {
 
 class CellRow {
   public:
-    // Room for a row of `width` columns, all empty.
-    void reset(int width) {
+    // The columns of one piece: it crosses i0..i1 - 1 and, from i1 on, covers with its height.
+    struct Range {
+        int i0, i1;
+        std::uint32_t edge;  // the caller's name for the edge
+    };
+
+    // Room for a row of `width` columns, all empty, and for the pieces of `edges` edges.
+    void reset(int width, std::size_t edges) {
         width_ = width;
         cells_.assign(static_cast<std::size_t>(width) + 2, Cell{_mm_setzero_ps()});
-        marks_.assign(static_cast<std::size_t>(width + 2 + 15) / 16 * 16 + 16, 0);
-        lo_ = INT_MAX, hi_ = -1;
+        ranges_.resize(edges);
+        count_ = 0;
     }
 
-    // The part of `e` within row r.
-    void add(const AreaEdge& e, int r) {
+    // Adds the part of `e` within row r; false if nothing of it falls on the row.
+    [[gnu::always_inline]] bool add(const AreaEdge& e, int r, std::uint32_t edge = 0) {
         const double rt = r;
-        if (e.v0 <= rt && e.v1 >= rt + 1) {  // most rows: the edge crosses the whole row
-            const double a = e.base + rt * e.dudv;
-            add_piece(a, a + e.dudv, 1, e.weight);
-            return;
+        if (e.v0 <= rt && e.v1 >= rt + 1) [[likely]] {  // the edge crosses the whole row
+            const double a = e.base + rt * e.dudv, b = a + e.dudv;
+            const double lo = std::min(a, b), hi = std::max(a, b);
+            if (lo >= 0 && hi <= width_) [[likely]] {
+                const int i0 = static_cast<int>(lo);
+                if (hi <=
+                    i0 + 1) {  // within one column: the rest of the height counts from the next
+                    const __m128 left = _mm_mul_ps(
+                        e.weight, _mm_set1_ps(static_cast<float>(i0 + 1 - 0.5 * (lo + hi))));
+                    __m128* const cell = &cells_.data()[i0].v;
+                    cell[0] = _mm_add_ps(cell[0], left);
+                    cell[1] = _mm_add_ps(cell[1], _mm_sub_ps(e.weight, left));
+                    ranges_.data()[count_++] = {i0, i0 + 1, edge};
+                    return true;
+                }
+            }
+            return add_piece(lo, hi, 1, e.weight, edge);
         }
         const double top = e.v0 > rt ? e.v0 : rt;
         const double bottom = e.v1 < rt + 1 ? e.v1 : rt + 1;
-        if (top < bottom)
-            add_piece(e.base + top * e.dudv, e.base + bottom * e.dudv, bottom - top, e.weight);
+        if (!(top < bottom))
+            return false;
+        const double a = e.base + top * e.dudv, b = e.base + bottom * e.dudv;
+        return add_piece(std::min(a, b), std::max(a, b), bottom - top, e.weight, edge);
     }
 
-    // Runs `run(j0, j1, sum)` left to right over the row from the first column an edge reached,
-    // for every run of columns of one running sum (lane 0 the coverage), and empties the row.
+    // The pieces added since the last take, in column order once sorted.
+    void sort() {
+        Range* const r = ranges_.data();
+        const std::size_t n = count_;
+        for (std::size_t i = 1; i < n; ++i) {
+            if (r[i - 1].i0 <= r[i].i0)
+                continue;
+            const Range v = r[i];
+            std::size_t k = i;
+            for (; k > 0 && r[k - 1].i0 > v.i0; --k)
+                r[k] = r[k - 1];
+            r[k] = v;
+        }
+    }
+    const Range* begin() const { return ranges_.data(); }
+    const Range* end() const { return ranges_.data() + count_; }
+
+    // Runs `run(j0, j1, sum)` left to right over the row from the first column a piece touched,
+    // for every pixel a piece crosses (j0 == j1) and every run of columns between them, with
+    // the running sum there (lane 0 the coverage), and empties the row. The pieces are sorted.
     template <typename Run>
     void take(Run&& run) {
-        if (lo_ > hi_)
+        const Range* r = ranges_.data();
+        const Range* const end = r + count_;
+        if (r == end)
             return;
         Cell* const cells = cells_.data();
-        std::uint8_t* const marks = marks_.data();
-        const __m128i none = _mm_setzero_si128();
         __m128 sum = _mm_setzero_ps();
         int from = -1;  // the first column of the run not yet given
-        for (int c = lo_ & ~15; c <= hi_; c += 16) {
-            __m128i* const group = reinterpret_cast<__m128i*>(marks + c);
-            unsigned bits = ~static_cast<unsigned>(
-                                _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_loadu_si128(group), none))) &
-                            0xFFFFu;
-            if (bits == 0)
-                continue;
-            _mm_storeu_si128(group, none);
-            do {
-                const int t = c + std::countr_zero(bits);
-                bits &= bits - 1;
-                __m128& cell = cells[t].v;
-                if (t < width_) {
-                    if (from >= 0)
-                        run(from, t - 1, sum);
-                    sum = _mm_add_ps(sum, cell);
-                    from = t;
-                }
-                cell = _mm_setzero_ps();
-            } while (bits != 0);
+        while (r != end) {
+            // The columns that pieces cross together: each pixel's sum takes them all.
+            const int w0 = r->i0;
+            int w1 = r->i1;
+            for (++r; r != end && r->i0 <= w1; ++r)
+                w1 = std::max(w1, r->i1);
+            if (from >= 0 && from < w0)
+                run(from, w0 - 1, sum);
+            for (int j = w0; j < w1; ++j) {
+                sum = _mm_add_ps(sum, cells[j].v);
+                cells[j].v = _mm_setzero_ps();
+                run(j, j, sum);
+            }
+            sum = _mm_add_ps(sum, cells[w1].v);
+            cells[w1].v = _mm_setzero_ps();
+            from = w1;
         }
         // A figure whose right edge lies beyond the row covers the rest of it.
-        if (from >= 0)
+        if (from < width_)
             run(from, width_ - 1, sum);
-        lo_ = INT_MAX, hi_ = -1;
+        count_ = 0;
     }
 
   private:
-    // A straight piece from u = a to u = b (either order) of height d within the row.
-    void add_piece(double a, double b, double d, __m128 w) {
-        if (a > b)
-            std::swap(a, b);
+    // A straight piece from u = a to u = b >= a of height d within the row, in general.
+    [[gnu::noinline]] bool add_piece(double a, double b, double d, __m128 w, std::uint32_t edge) {
         const double width = width_;
-        if (a >= 0 && b <= width) {
-            const int i0 = static_cast<int>(a);
-            if (b <= i0 + 1) {  // within one column: the rest of its height counts from the next
-                lo_ = std::min(lo_, i0);
-                hi_ = std::max(hi_, i0 + 1);
-                const __m128 all = _mm_mul_ps(w, _mm_set1_ps(static_cast<float>(d)));
-                const __m128 left =
-                    _mm_mul_ps(all, _mm_set1_ps(static_cast<float>(i0 + 1 - 0.5 * (a + b))));
-                __m128* const cell = &cells_.data()[i0].v;
-                cell[0] = _mm_add_ps(cell[0], left);
-                cell[1] = _mm_add_ps(cell[1], _mm_sub_ps(all, left));
-                const std::uint16_t both = 0x0101;
-                std::memcpy(marks_.data() + i0, &both, 2);
-                return;
-            }
-        } else {
-            if (b <= 0) {  // all left of the row: the whole height counts from column 0
-                lo_ = 0, hi_ = std::max(hi_, 0);
-                add_cell(0, d, w);
-                return;
-            }
-            if (a >= width)
-                return;   // right of every column
-            if (a < 0) {  // the part left of column 0 folds onto it
-                const double t = -a / (b - a);
-                lo_ = 0;
-                add_cell(0, d * t, w);
-                d *= 1 - t;
-                a = 0;
-            }
-            if (b > width) {
-                d *= (width - a) / (b - a);
-                b = width;
-            }
+        if (b <= 0) {  // all left of the row: the whole height counts from column 0
+            add_cell(0, d, w);
+            ranges_.data()[count_++] = {0, 0, edge};
+            return true;
         }
-        add_span(a, b, d, w);
+        if (a >= width)
+            return false;  // right of every column
+        if (a < 0) {       // the part left of column 0 folds onto it
+            const double t = -a / (b - a);
+            add_cell(0, d * t, w);
+            d *= 1 - t;
+            a = 0;
+        }
+        if (b > width) {
+            d *= (width - a) / (b - a);
+            b = width;
+        }
+        add_span(a, b, d, w, edge);
+        return true;
     }
     // A piece within 0..width: floor and ceil by conversion.
-    void add_span(double a, double b, double d, __m128 w) {
+    void add_span(double a, double b, double d, __m128 w, std::uint32_t edge) {
         const int i0 = static_cast<int>(a);
         const int t1 = static_cast<int>(b);
         const int i1 = std::max(t1 + (b > t1 ? 1 : 0), i0 + 1);
-        lo_ = std::min(lo_, i0);
-        hi_ = std::max(hi_, i1);
+        ranges_.data()[count_++] = {i0, i1, edge};
         if (i1 == i0 + 1) {
             const double mid = 0.5 * (a + b) - i0;
             add_cell(i0, d - d * mid, w);
@@ -187,7 +202,6 @@ class CellRow {
     void add_cell(int i, __m128 v) {
         __m128& cell = cells_.data()[i].v;
         cell = _mm_add_ps(cell, v);
-        marks_.data()[i] = 1;
     }
 
     struct Cell {
@@ -195,8 +209,8 @@ class CellRow {
     };
     int width_ = 0;
     std::vector<Cell> cells_;
-    std::vector<std::uint8_t> marks_;  // cells added to since the last take
-    int lo_ = INT_MAX, hi_ = -1;       // no cell outside lo_..hi_ is marked
+    std::vector<Range> ranges_;  // the pieces since the last take: the first count_
+    std::size_t count_ = 0;
 };
 
 }  // namespace qd::host

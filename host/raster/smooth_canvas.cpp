@@ -302,16 +302,25 @@ __m128 channels(std::uint32_t p) {
 
 void SmoothCanvas::cover_row(Group& g, int y) {
     // Edges that end above this row leave; those that start on it join.
-    std::size_t* act = active_.data() + g.first;
+    std::uint32_t* act = active_.data() + g.first;
     std::size_t n = 0;
     for (std::size_t k = 0; k < g.active; ++k)
         if (edges_[act[k]].v1 > y)
             act[n++] = act[k];
     while (g.next < g.end && edges_[g.next].v0 < y + 1)
-        act[n++] = g.next++;
+        act[n++] = static_cast<std::uint32_t>(g.next++);
     g.active = n;
+    quiet_.clear();
     for (std::size_t k = 0; k < n; ++k)
-        cells_.add(edges_[act[k]], y);
+        if (!cells_.add(edges_[act[k]], y, act[k]))
+            quiet_.push_back(act[k]);
+    // The edges keep the order of their pieces, so the next row's are nearly sorted.
+    cells_.sort();
+    std::size_t k = 0;
+    for (const CellRow::Range& r : cells_)
+        act[k++] = r.edge;
+    for (const std::uint32_t e : quiet_)
+        act[k++] = e;
 }
 
 void SmoothCanvas::blend_row(std::uint32_t* row, int y) {
@@ -326,7 +335,7 @@ void SmoothCanvas::blend_row(std::uint32_t* row, int y) {
 void SmoothCanvas::render(Image& image, const PixelRect& region, std::size_t from,
                           bool over_clear) {
     build_groups(region, from);
-    cells_.reset(region.width);
+    cells_.reset(region.width, edges_.size());
     for (int y = region.y; y < region.bottom(); ++y) {
         std::uint32_t* row = image.row(y) + region.x;
         if (over_clear)

@@ -85,7 +85,8 @@ class SmoothCanvas {
     // The render's working rows, kept between renders.
     std::vector<Group> groups_;
     std::vector<AreaEdge> edges_;
-    std::vector<std::size_t> active_;  // per group's edges: the started ones not yet ended
+    std::vector<std::uint32_t> active_;  // per group's edges: the started ones not yet ended
+    std::vector<std::uint32_t> quiet_;   // active edges with nothing on the row
     CellRow cells_;
 };
 

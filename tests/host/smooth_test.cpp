@@ -88,7 +88,7 @@ TEST(Smooth, RowCoverageIsThePolygonsAreaInEachPixel) {
     };
     CellRow row;
     for (const Case& c : cases) {
-        row.reset(10);
+        row.reset(10, c.points.size());
         for (std::size_t i = 0; i < c.points.size(); ++i) {
             const auto& p = c.points[i];
             const auto& q = c.points[(i + 1) % c.points.size()];
@@ -96,6 +96,7 @@ TEST(Smooth, RowCoverageIsThePolygonsAreaInEachPixel) {
             if (AreaEdge::make(p.first, p.second, q.first, q.second, _mm_set1_ps(1), &e))
                 row.add(e, 0);
         }
+        row.sort();
         std::vector<double> got(10, 0.0);
         row.take([&](int j0, int j1, __m128 sum) {
             for (int j = j0; j <= j1; ++j)  // either orientation
