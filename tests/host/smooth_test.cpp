@@ -26,7 +26,9 @@ double band_start(int i) {
 }
 
 // A pie's full pass on `box` in pixel scale, every length times `k` and shifted by `shift`.
-void draw_pie(RasterPictureBox* box, double cx, double cy, double r, double k, double shift) {
+// Bands take `colour(i)`, the gradient unless given.
+void draw_pie(RasterPictureBox* box, double cx, double cy, double r, double k, double shift,
+              std::uint32_t (*colour)(int) = band_colour) {
     const auto at = [&](double v) { return static_cast<float>(v * k + shift); };
     box->Cls();
     box->put_FillStyle(1);
@@ -37,7 +39,7 @@ void draw_pie(RasterPictureBox* box, double cx, double cy, double r, double k, d
     box->put_FillStyle(0);
     box->put_DrawStyle(5);
     for (int i = 0; i < kBands; ++i) {
-        box->put_FillColor(band_colour(i));
+        box->put_FillColor(colour(i));
         const double end = std::min(i * 2 * kPi / 100 + 0.05, 2 * kPi - 1e-4);
         sector(box, at(cx), at(cy), static_cast<float>(r * k), -static_cast<float>(band_start(i)),
                -static_cast<float>(end));
@@ -112,29 +114,35 @@ TEST(Smooth, RowCoverageIsThePolygonsAreaInEachPixel) {
 TEST(Smooth, MatchesAnExactDrawingAtSixteenTimesTheSize) {
     constexpr int kSide = 120, kK = 16;
     const double cx = 60.3, cy = 59.6, r = 50.2;  // off the pixel grid on purpose
-    auto smooth = box_for(kSide, kSide, true);
-    draw_pie(smooth.get(), cx, cy, r, 1, 0);
-    // Pixel (x, y) of the small picture covers x - 0.5..x + 0.5: the big picture's pixels
-    // 16 x .. 16 x + 15, whose centres lie at 16 (u + 0.5) - 0.5 for a small coordinate u.
-    auto big = box_for(kSide * kK, kSide * kK, false);
-    draw_pie(big.get(), cx, cy, r, kK, kK / 2.0 - 0.5);
-    const Image& s = smooth->picture();
-    const Image& b = big->picture();
-    double total = 0;
-    int worst = 0;
-    for (int y = 0; y < kSide; ++y)
-        for (int x = 0; x < kSide; ++x)
-            for (int c = 0; c < 3; ++c) {
-                int sum = 0;
-                for (int j = 0; j < kK; ++j)
-                    for (int i = 0; i < kK; ++i)
-                        sum += channel(b.at(x * kK + i, y * kK + j), c);
-                const int d = std::abs(channel(s.at(x, y), c) - (sum + kK * kK / 2) / (kK * kK));
-                total += d;
-                worst = std::max(worst, d);
-            }
-    EXPECT_LT(total / (kSide * kSide * 3), 2.0);
-    EXPECT_LE(worst, 24);
+    // The gradient, and blocks of ten bands of one colour (no edge left between them).
+    std::uint32_t (*const colourings[])(int) = {band_colour,
+                                                [](int i) { return band_colour(i / 10 * 10); }};
+    for (const auto colour : colourings) {
+        auto smooth = box_for(kSide, kSide, true);
+        draw_pie(smooth.get(), cx, cy, r, 1, 0, colour);
+        // Pixel (x, y) of the small picture covers x - 0.5..x + 0.5: the big picture's pixels
+        // 16 x .. 16 x + 15, whose centres lie at 16 (u + 0.5) - 0.5 for a small coordinate u.
+        auto big = box_for(kSide * kK, kSide * kK, false);
+        draw_pie(big.get(), cx, cy, r, kK, kK / 2.0 - 0.5, colour);
+        const Image& s = smooth->picture();
+        const Image& b = big->picture();
+        double total = 0;
+        int worst = 0;
+        for (int y = 0; y < kSide; ++y)
+            for (int x = 0; x < kSide; ++x)
+                for (int c = 0; c < 3; ++c) {
+                    int sum = 0;
+                    for (int j = 0; j < kK; ++j)
+                        for (int i = 0; i < kK; ++i)
+                            sum += channel(b.at(x * kK + i, y * kK + j), c);
+                    const int d =
+                        std::abs(channel(s.at(x, y), c) - (sum + kK * kK / 2) / (kK * kK));
+                    total += d;
+                    worst = std::max(worst, d);
+                }
+        EXPECT_LT(total / (kSide * kSide * 3), 2.0);
+        EXPECT_LE(worst, 24);
+    }
 }
 
 TEST(Smooth, BandsSharingARayLeaveNoSeam) {
