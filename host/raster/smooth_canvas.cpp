@@ -259,11 +259,10 @@ namespace {
 
 constexpr float kNone = 1e-4f;  // coverage at or below this is none, at or above 1 - kNone whole
 
-// A sum of channels (lanes 1 to 3, each 0..255) as a pixel, each channel rounded.
+// A sum of channels (lanes 1 to 3, about 0..255) as a pixel, each channel rounded; the packs
+// saturate what lies beyond 0..255.
 std::uint32_t to_pixel(__m128 v) {
-    v = _mm_add_ps(v, _mm_set1_ps(0.5f));
-    v = _mm_min_ps(_mm_max_ps(v, _mm_setzero_ps()), _mm_set1_ps(255.0f));
-    const __m128i i = _mm_cvttps_epi32(v);
+    const __m128i i = _mm_cvttps_epi32(_mm_add_ps(v, _mm_set1_ps(0.5f)));
     const __m128i b = _mm_packus_epi16(_mm_packs_epi32(i, i), i);
     return static_cast<std::uint32_t>(_mm_cvtsi128_si32(b)) >> 8;
 }
