@@ -16,6 +16,7 @@
 #include <emmintrin.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -27,6 +28,7 @@ struct AreaEdge {
     double u0, v0, u1, v1;
     double dudv;
     double base;  // u where the line meets v = 0
+    double inv;   // 1 / |dudv|: the part of a row's height in each column the edge crosses
     __m128 weight;
 
     // The edge from (u0, v0) to (u1, v1) of a figure whose coverage is `weight`; false for a
@@ -39,7 +41,7 @@ struct AreaEdge {
             weight = _mm_sub_ps(_mm_setzero_ps(), weight);
         }
         const double dudv = (u1 - u0) / (v1 - v0);
-        *e = {u0, v0, u1, v1, dudv, u0 - v0 * dudv, weight};
+        *e = {u0, v0, u1, v1, dudv, u0 - v0 * dudv, dudv != 0 ? 1 / std::fabs(dudv) : 0, weight};
         return true;
     }
 };
@@ -78,6 +80,8 @@ class CellRow {
                     ranges_.data()[count_++] = {i0, i0 + 1, edge};
                     return true;
                 }
+                add_wide(lo, hi, i0, e.inv, e.weight, edge);
+                return true;
             }
             return add_piece(lo, hi, 1, e.weight, edge);
         }
@@ -142,6 +146,30 @@ class CellRow {
     }
 
   private:
+    // A piece of a whole row's height from u = a in column i0 to u = b > i0 + 1 within the row,
+    // s = 1 / (b - a).
+    [[gnu::always_inline]] void add_wide(double a, double b, int i0, double s, __m128 w,
+                                         std::uint32_t edge) {
+        const int t1 = static_cast<int>(b);
+        const int i1 = t1 + (b > t1 ? 1 : 0);
+        ranges_.data()[count_++] = {i0, i1, edge};
+        const double af = a - i0;
+        const double a0 = 0.5 * s * (1 - af) * (1 - af);
+        const double bf = b - i1 + 1;
+        const double am = 0.5 * s * bf * bf;
+        add_cell(i0, a0, w);
+        if (i1 == i0 + 2) {
+            add_cell(i0 + 1, 1 - a0 - am, w);
+        } else {
+            const double a1 = s * (1.5 - af);
+            add_cell(i0 + 1, a1 - a0, w);
+            const __m128 each = _mm_mul_ps(w, _mm_set1_ps(static_cast<float>(s)));
+            for (int i = i0 + 2; i < i1 - 1; ++i)
+                add_cell(i, each);
+            add_cell(i1 - 1, 1 - (a1 + (i1 - i0 - 3) * s) - am, w);
+        }
+        add_cell(i1, am, w);
+    }
     // A straight piece from u = a to u = b >= a of height d within the row, in general.
     [[gnu::noinline]] bool add_piece(double a, double b, double d, __m128 w, std::uint32_t edge) {
         const double width = width_;
