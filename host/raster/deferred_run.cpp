@@ -100,18 +100,6 @@ bool DeferredRun::add_ring(double cx, double cy, double ao, double bo, double ai
     return true;
 }
 
-bool DeferredRun::add_rect(int x0, int y0, int x1, int y1, std::uint32_t pixel) {
-    if (!room())
-        return false;
-    if (x0 > x1 || y0 > y1)
-        return true;
-    Op& op = ops_.emplace_back();
-    op.kind = Kind::Rect;
-    op.pixel = pixel;
-    op.x0 = x0, op.x1 = x1, op.y0 = y0, op.y1 = y1;
-    return true;
-}
-
 int DeferredRun::op_spans(const Op& op, int y, const EllipseRows& rows, int width,
                           Span out[2]) const {
     switch (op.kind) {

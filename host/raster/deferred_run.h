@@ -12,6 +12,7 @@
 // the figures in order.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -52,8 +53,30 @@ class DeferredRun {
     // The whole ring between the ellipses (ao, bo) and (ai, bi), as ring_spans draws it.
     bool add_ring(double cx, double cy, double ao, double bo, double ai, double bi,
                   const Clip& clip, std::uint32_t pixel);
-    // Columns x0..x1 of rows y0..y1, already clipped.
-    bool add_rect(int x0, int y0, int x1, int y1, std::uint32_t pixel);
+    // Columns x0..x1 of rows y0..y1, already clipped. Inline: a bar's pass queues a hundred.
+    bool add_rect(int x0, int y0, int x1, int y1, std::uint32_t pixel) {
+        if (!room())
+            return false;
+        if (x0 > x1 || y0 > y1)
+            return true;
+        Op& op = ops_.emplace_back();
+        op.kind = Kind::Rect;
+        op.pixel = pixel;
+        op.x0 = x0, op.x1 = x1, op.y0 = y0, op.y1 = y1;
+        return true;
+    }
+
+    // Columns x0..x1 of rows y0..y1, clipped here to a picture of `width` x `height`; nothing
+    // to queue (true) when the clipped rect is empty.
+    bool add_clipped_rect(long long x0, long long y0, long long x1, long long y1, int width,
+                          int height, std::uint32_t pixel) {
+        x0 = std::max(x0, 0LL), x1 = std::min<long long>(x1, width - 1);
+        y0 = std::max(y0, 0LL), y1 = std::min<long long>(y1, height - 1);
+        if (x0 > x1 || y0 > y1)
+            return true;
+        return add_rect(static_cast<int>(x0), static_cast<int>(y0), static_cast<int>(x1),
+                        static_cast<int>(y1), pixel);
+    }
 
     // Writes everything queued into `image` (the picture it was queued for) and empties the run.
     void flush(Image& image, const EllipseRows& rows);
@@ -61,6 +84,8 @@ class DeferredRun {
   private:
     enum class Kind : std::uint8_t { Sector, Wedge, Ring, Rect };
     struct Op {
+        // Leaves the fields of other kinds unset: a queued rect writes six of them.
+        Op() {}
         Kind kind;
         std::uint32_t pixel;
         int y0, y1;  // rows touched, clipped

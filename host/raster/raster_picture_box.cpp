@@ -229,16 +229,18 @@ HRESULT RasterPictureBox::Line(float x1, float y1, float x2, float y2) {
     if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
         return kInvalidProcedureCall;
     const double unit = units_per_pixel();
-    Pen pen{Paint::make(fore_color_, draw_mode_), draw_width_, draw_style_};
-    Brush brush{Paint::make(fill_color_, draw_mode_, fill_style_), fill_style_ != 1};
     const double px1 = x1 / unit, py1 = y1 / unit, px2 = x2 / unit, py2 = y2 / unit;
-    make_room();
-    const bool held =
-        smooth_ ? smooth_->add_box(px1, py1, px2, py2, pen, brush)
-                : holds_pass() && defer_box(run(), picture_, px1, py1, px2, py2, pen, brush);
-    if (!held)
-        draw_now([&] { draw_box(picture_, px1, py1, px2, py2, pen, brush); });
-    add_damage(box_bounds(px1, py1, px2, py2, pen));
+    if (!queue_box(px1, py1, px2, py2)) {
+        Pen pen{Paint::make(fore_color_, draw_mode_), draw_width_, draw_style_};
+        Brush brush{Paint::make(fill_color_, draw_mode_, fill_style_), fill_style_ != 1};
+        make_room();
+        const bool held =
+            smooth_ ? smooth_->add_box(px1, py1, px2, py2, pen, brush)
+                    : holds_pass() && defer_box(run(), picture_, px1, py1, px2, py2, pen, brush);
+        if (!held)
+            draw_now([&] { draw_box(picture_, px1, py1, px2, py2, pen, brush); });
+    }
+    add_box_damage(px1, py1, px2, py2);
     return S_OK;
 }
 

@@ -96,6 +96,11 @@ class RasterPictureBox : public ComObject<RasterPictureBox, IPictureBox> {
     template <typename Draw>
     void draw_now(Draw&& draw);
     void damage_view();
+    // Queues a copy-pen box of plain colours on a picture that holds figures back, as
+    // defer_box would; false, having done nothing, when the box takes Line's general path.
+    bool queue_box(double x1, double y1, double x2, double y2);
+    // Adds box_bounds of the box in the current pen to the damage.
+    void add_box_damage(double x1, double y1, double x2, double y2);
 
     void reallocate();
     // Sets *field to `value` and reallocates the picture, then runs `done`; when the
