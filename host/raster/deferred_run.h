@@ -32,11 +32,11 @@ class DeferredRun {
     void set_owner(const void* owner) { owner_ = owner; }
     // Drops what is queued without writing it (its picture is going).
     void discard();
-    bool empty() const { return ops_.empty() && !clear_pending_; }
+    bool empty() const { return ops_.empty() && rects_.empty() && !clear_pending_; }
     // Whether a clear is queued: the run holds a whole pass.
     bool clears() const { return clear_pending_; }
     // Whether `n` more figures fit.
-    bool has_room(std::size_t n) const { return ops_.size() + n <= kMaxOps; }
+    bool has_room(std::size_t n) const { return ops_.size() + rects_.size() + n <= kMaxOps; }
 
     // A clear of the whole picture to `pixel`: everything queued before it is hidden.
     void clear(std::uint32_t pixel);
@@ -55,10 +55,14 @@ class DeferredRun {
                   const Clip& clip, std::uint32_t pixel);
     // Columns x0..x1 of rows y0..y1, already clipped. Inline: a bar's pass queues a hundred.
     bool add_rect(int x0, int y0, int x1, int y1, std::uint32_t pixel) {
-        if (!room())
+        if (!has_room(1))
             return false;
         if (x0 > x1 || y0 > y1)
             return true;
+        if (ops_.empty()) {
+            rects_.push_back({x0, x1, y0, y1, pixel});
+            return true;
+        }
         Op& op = ops_.emplace_back();
         op.kind = Kind::Rect;
         op.pixel = pixel;
@@ -84,8 +88,6 @@ class DeferredRun {
   private:
     enum class Kind : std::uint8_t { Sector, Wedge, Ring, Rect };
     struct Op {
-        // Leaves the fields of other kinds unset: a queued rect writes six of them.
-        Op() {}
         Kind kind;
         std::uint32_t pixel;
         int y0, y1;  // rows touched, clipped
@@ -95,12 +97,22 @@ class DeferredRun {
         int x0, x1;                     // a rect
         int wedge;                      // a general sector's, in wedges_
     };
+    // A rect queued before any other figure (a bar's pass), held compactly.
+    struct Rect {
+        int x0, x1, y0, y1;
+        std::uint32_t pixel;
+    };
     struct Span {
         int x0, x1;
     };
     static constexpr std::size_t kMaxOps = 512;
 
-    bool room() const { return has_room(1); }
+    // Whether one more figure fits; the compact rects then join the figures, ahead of it.
+    bool room() {
+        move_rects_to_ops();
+        return has_room(1);
+    }
+    void move_rects_to_ops();
     // The spans of `op` on row y (any kind): at most two.
     int op_spans(const Op& op, int y, const EllipseRows& rows, int width, Span out[2]) const;
     // Paints rows y0..y1 of the figure, leaving out what `next` (the figure after it, or null)
@@ -112,12 +124,14 @@ class DeferredRun {
                                 const EllipseRows& rows);
     // A run of rects alone (the bar's): rows between the rects' first and last rows are alike,
     // so each kind of row is painted once and copied. False when the rows come in too many kinds.
-    bool write_rect_rows(Image& image, int y0, int y1) const;
+    template <typename Rects>
+    bool write_rect_rows(Image& image, int y0, int y1, const Rects& rects) const;
 
     DeferredRun();
 
     const void* owner_ = nullptr;
     std::vector<Op> ops_;
+    std::vector<Rect> rects_;  // queued while ops_ is empty; then every figure goes to ops_
     std::vector<Wedge> wedges_;
     bool clear_pending_ = false;
     std::uint32_t clear_pixel_ = 0;
