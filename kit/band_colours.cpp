@@ -1,5 +1,7 @@
 #include "kit/band_colours.h"
 
+#include <cmath>
+
 #include "foundation/numeric.h"
 #include "foundation/random.h"
 
@@ -18,17 +20,25 @@ std::int16_t checked_channel(double product, std::int32_t base) {
     return round_i16(v < 0 ? 0 : v);
 }
 
-inline std::int16_t gradient_channel(std::int16_t band, float step, std::int32_t base) {
-    const double product = static_cast<double>(static_cast<float>(band)) * step;
-    // Here the floor fits 32 bits and the sum cannot overflow (a base is within 16 bits), so
-    // only the 16-bit range of the result is left to check.
-    if (product > -1e9 && product < 1e9) {
-        const auto t = static_cast<std::int32_t>(product);
-        const std::int32_t v = t - (product < static_cast<double>(t) ? 1 : 0) + base;
-        if (v <= 32767)
-            return static_cast<std::int16_t>(v < 0 ? 0 : v);
-    }
-    return checked_channel(product, base);
+// The channel without a fault, as a single band index widened (the product with the single
+// step is exact); false when the checked steps must decide. Here the floor fits 32 bits and
+// the sum cannot overflow (a base is within 16 bits), so only the 16-bit range is left.
+inline bool fast_channel(double band, float step, std::int32_t base, std::int16_t* out) {
+    const double product = band * step;
+    if (!(std::fabs(product) < 1e9))
+        return false;
+    const auto t = static_cast<std::int32_t>(product);
+    const std::int32_t v = t - (product < static_cast<double>(t) ? 1 : 0) + base;
+    *out = static_cast<std::int16_t>(v < 0 ? 0 : v);
+    return v <= 32767;
+}
+
+// The band's colour by the checked steps, red first: the way to the fault of a channel.
+OLE_COLOR checked_colour(double band, const float* steps, const std::int32_t* bases) {
+    const std::int16_t red = checked_channel(band * steps[0], bases[0]);
+    const std::int16_t green = checked_channel(band * steps[1], bases[1]);
+    const std::int16_t blue = checked_channel(band * steps[2], bases[2]);
+    return RGB(red, green, blue);
 }
 
 std::int16_t random_channel() {
@@ -45,10 +55,13 @@ BandColours::Half BandColours::half_between(OLE_COLOR from, OLE_COLOR to, double
 }
 
 OLE_COLOR BandColours::gradient(std::int16_t band, const Half& half) {
-    const std::int16_t red = gradient_channel(band, half.step[0], half.base[0]);
-    const std::int16_t green = gradient_channel(band, half.step[1], half.base[1]);
-    const std::int16_t blue = gradient_channel(band, half.step[2], half.base[2]);
-    return RGB(red, green, blue);
+    const double single_band = static_cast<float>(band);
+    std::int16_t red, green, blue;
+    if (fast_channel(single_band, half.step[0], half.base[0], &red) &&
+        fast_channel(single_band, half.step[1], half.base[1], &green) &&
+        fast_channel(single_band, half.step[2], half.base[2], &blue))
+        return compose_rgb(red, green, blue);
+    return checked_colour(single_band, half.step, half.base);
 }
 
 BandColours BandColours::two_colour(OLE_COLOR start, OLE_COLOR end) {

@@ -14,7 +14,6 @@ DeferredRun& DeferredRun::shared() {
 
 DeferredRun::DeferredRun() {
     ops_.reserve(kMaxOps);
-    rects_.reserve(kMaxOps);
     wedges_.reserve(kMaxOps);
 }
 

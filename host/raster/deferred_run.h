@@ -106,6 +106,17 @@ class DeferredRun {
         int x0, x1;
     };
     static constexpr std::size_t kMaxOps = 512;
+    // Room for a run of rects without a growth check: a push is a count and five stores.
+    struct RectList {
+        Rect items[kMaxOps];
+        std::size_t count = 0;
+        bool empty() const { return count == 0; }
+        std::size_t size() const { return count; }
+        void clear() { count = 0; }
+        void push_back(const Rect& r) { items[count++] = r; }
+        const Rect* begin() const { return items; }
+        const Rect* end() const { return items + count; }
+    };
 
     // Whether one more figure fits; the compact rects then join the figures, ahead of it.
     bool room() {
@@ -131,7 +142,7 @@ class DeferredRun {
 
     const void* owner_ = nullptr;
     std::vector<Op> ops_;
-    std::vector<Rect> rects_;  // queued while ops_ is empty; then every figure goes to ops_
+    RectList rects_;  // queued while ops_ is empty; then every figure goes to ops_
     std::vector<Wedge> wedges_;
     bool clear_pending_ = false;
     std::uint32_t clear_pixel_ = 0;

@@ -25,9 +25,6 @@ double box_pad(std::int16_t width, std::int16_t style) {
 const RasterPictureBox::RowAxis& RasterPictureBox::row_axis(double y1, double y2) {
     RowAxis& r = row_axis_;
     const int h = picture_.height;
-    if (y1 == r.y1 && y2 == r.y2 && draw_width_ == r.pen_width && draw_style_ == r.pen_style &&
-        h == r.height)
-        return r;
     r.y1 = y1, r.y2 = y2, r.pen_width = draw_width_, r.pen_style = draw_style_, r.height = h;
     const BoxAxis y(y1, y2, draw_width_, draw_style_ == kDrawInsideSolid);
     const auto clip = [h](long long lo, long long hi, int* from, int* to) {
@@ -62,7 +59,11 @@ bool RasterPictureBox::queue_box(double x1, double y1, double x2, double y2) {
     DeferredRun& queue = owned ? shared : run();
     if (picture_.empty())
         return true;  // nothing drawn, nothing damaged
-    const RowAxis& rows = row_axis(y1, y2);
+    const RowAxis& kept = row_axis_;
+    const RowAxis& rows = y1 == kept.y1 && y2 == kept.y2 && draw_width_ == kept.pen_width &&
+                                  draw_style_ == kept.pen_style && picture_.height == kept.height
+                              ? kept
+                              : row_axis(y1, y2);
     const BoxAxis x(x1, x2, draw_width_, draw_style_ == kDrawInsideSolid);
     const int w = picture_.width;
     // Columns clipped to the picture; the rect is queued unless it or its rows are empty.

@@ -117,6 +117,7 @@ class RasterPictureBox : public ComObject<RasterPictureBox, IPictureBox> {
         bool near = false;             // within bound_span's reach
         int damage0 = 0, damage1 = 0;  // damage rows, one past the last
     };
+    // Works out and keeps the rows of a box from y1 to y2 (queue_box first asks the kept ones).
     const RowAxis& row_axis(double y1, double y2);
     // The union of queued boxes' damage in view pixels, edges one past the last; folded into
     // damage_ when the damage is taken (a union does not mind the order).
