@@ -24,10 +24,7 @@ std::int32_t GetRed(OLE_COLOR c) {
 }
 
 OLE_COLOR RGB(std::int16_t red, std::int16_t green, std::int16_t blue) {
-    const std::uint32_t sum = static_cast<std::uint32_t>(red) +
-                              256u * static_cast<std::uint32_t>(green) +
-                              65536u * static_cast<std::uint32_t>(blue);
-    return static_cast<OLE_COLOR>(sum);
+    return compose_rgb(red, green, blue);
 }
 
 }  // namespace qd

@@ -27,7 +27,7 @@ Int round_to(double x) {
 }
 
 // The fault an operation raised, judged from its operands and its IEEE result.
-double checked(double a, double b, double result) {
+double checked_result(double a, double b, double result) {
     if (std::isnan(result) && !std::isnan(a) && !std::isnan(b))
         raise(ErrorNumber::Overflow);
     if (std::isinf(result) && std::isfinite(a) && std::isfinite(b))
@@ -36,6 +36,8 @@ double checked(double a, double b, double result) {
 }
 
 }  // namespace
+
+namespace checked {
 
 std::int16_t round_i16(double x) {
     return round_to<std::int16_t>(x);
@@ -60,42 +62,26 @@ float to_single(double x) {
     return f;
 }
 
-std::int16_t add_i16(std::int32_t a, std::int32_t b) {
-    const std::int32_t r = a + b;
+std::int16_t narrow_i16(std::int32_t r) {
     if (r < -32768 || r > 32767)
         raise(ErrorNumber::Overflow);
     return static_cast<std::int16_t>(r);
 }
 
-std::int16_t sub_i16(std::int32_t a, std::int32_t b) {
-    const std::int32_t r = a - b;
-    if (r < -32768 || r > 32767)
-        raise(ErrorNumber::Overflow);
-    return static_cast<std::int16_t>(r);
-}
-
-std::int32_t add_i32(std::int64_t a, std::int64_t b) {
-    const std::int64_t r = a + b;
-    if (r < INT32_MIN || r > INT32_MAX)
-        raise(ErrorNumber::Overflow);
-    return static_cast<std::int32_t>(r);
-}
-
-std::int32_t sub_i32(std::int64_t a, std::int64_t b) {
-    const std::int64_t r = a - b;
+std::int32_t narrow_i32(std::int64_t r) {
     if (r < INT32_MIN || r > INT32_MAX)
         raise(ErrorNumber::Overflow);
     return static_cast<std::int32_t>(r);
 }
 
 double fadd(double a, double b) {
-    return checked(a, b, a + b);
+    return checked_result(a, b, a + b);
 }
 double fsub(double a, double b) {
-    return checked(a, b, a - b);
+    return checked_result(a, b, a - b);
 }
 double fmul(double a, double b) {
-    return checked(a, b, a * b);
+    return checked_result(a, b, a * b);
 }
 
 double fdiv(double a, double b) {
@@ -105,8 +91,10 @@ double fdiv(double a, double b) {
         if (std::isfinite(a))
             raise(ErrorNumber::DivisionByZero);
     }
-    return checked(a, b, a / b);
+    return checked_result(a, b, a / b);
 }
+
+}  // namespace checked
 
 double atn(double x) {
     return std::atan(x);

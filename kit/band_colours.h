@@ -46,19 +46,20 @@ class BandColours {
     OLE_COLOR at(std::int16_t band, bool second_half) const;
 
   private:
-    struct Steps {
-        float red, green, blue;
+    // One run of a gradient: its base colour's channels and the change per band, red, green,
+    // blue, both worked out once per gradient.
+    struct Half {
+        std::int32_t base[3];
+        float step[3];
     };
     enum class Kind { TwoColour, ThreeColour, Random };
 
-    static Steps steps_between(OLE_COLOR from, OLE_COLOR to, double bands);
-    static OLE_COLOR gradient(std::int16_t band, const Steps& steps, OLE_COLOR base);
+    static Half half_between(OLE_COLOR from, OLE_COLOR to, double bands);
+    static OLE_COLOR gradient(std::int16_t band, const Half& half);
 
     Kind kind_ = Kind::Random;
-    OLE_COLOR first_base_ = 0;
-    OLE_COLOR second_base_ = 0;
-    Steps first_{};
-    Steps second_{};
+    Half first_{};
+    Half second_{};
 };
 
 }  // namespace qd

@@ -19,6 +19,7 @@ DeferredRun::DeferredRun() {
 
 void DeferredRun::discard() {
     ops_.clear();
+    rects_.clear();
     wedges_.clear();
     clear_pending_ = false;
     has_sectors_ = false;
@@ -27,11 +28,22 @@ void DeferredRun::discard() {
 
 void DeferredRun::clear(std::uint32_t pixel) {
     ops_.clear();
+    rects_.clear();
     wedges_.clear();
     has_sectors_ = false;
     rects_only_ = true;
     clear_pending_ = true;
     clear_pixel_ = pixel;
+}
+
+void DeferredRun::move_rects_to_ops() {
+    for (const Rect& r : rects_) {
+        Op& op = ops_.emplace_back();
+        op.kind = Kind::Rect;
+        op.pixel = r.pixel;
+        op.x0 = r.x0, op.x1 = r.x1, op.y0 = r.y0, op.y1 = r.y1;
+    }
+    rects_.clear();
 }
 
 bool DeferredRun::takes_ellipse(double cx, double cy, double a, double b) const {
@@ -97,18 +109,6 @@ bool DeferredRun::add_ring(double cx, double cy, double ao, double bo, double ai
         return true;
     rects_only_ = false;
     ops_.push_back(op);
-    return true;
-}
-
-bool DeferredRun::add_rect(int x0, int y0, int x1, int y1, std::uint32_t pixel) {
-    if (!room())
-        return false;
-    if (x0 > x1 || y0 > y1)
-        return true;
-    Op& op = ops_.emplace_back();
-    op.kind = Kind::Rect;
-    op.pixel = pixel;
-    op.x0 = x0, op.x1 = x1, op.y0 = y0, op.y1 = y1;
     return true;
 }
 
@@ -285,7 +285,8 @@ void DeferredRun::paint_rows(Image& image, const Op& op, const Op* next, int y0,
     }
 }
 
-bool DeferredRun::write_rect_rows(Image& image, int y0, int y1) const {
+template <typename Rects>
+bool DeferredRun::write_rect_rows(Image& image, int y0, int y1, const Rects& rects) const {
     // The rows where the set of rects changes, in order.
     constexpr int kMaxKinds = 32;
     int breaks[kMaxKinds + 1] = {y0};
@@ -304,16 +305,21 @@ bool DeferredRun::write_rect_rows(Image& image, int y0, int y1) const {
         ++n;
         return true;
     };
-    for (const Op& op : ops_)
+    int last_y0 = y0, last_y1 = y0 - 1;  // the rows of the rect before: bands share theirs
+    for (const auto& op : rects) {
+        if (op.y0 == last_y0 && op.y1 == last_y1)
+            continue;
         if (!add_break(op.y0) || !add_break(op.y1 + 1))
             return false;
+        last_y0 = op.y0, last_y1 = op.y1;
+    }
     const std::size_t row_bytes = static_cast<std::size_t>(image.width) * sizeof(std::uint32_t);
     for (int k = 0; k < n && breaks[k] <= y1; ++k) {
         const int from = breaks[k], to = k + 1 < n ? std::min(breaks[k + 1] - 1, y1) : y1;
         std::uint32_t* row = image.row(from);
         if (clear_pending_)
             fill_pixels(row, image.width, clear_pixel_);
-        for (const Op& op : ops_)
+        for (const auto& op : rects)
             if (from >= op.y0 && from <= op.y1)
                 fill_pixels(row + op.x0, op.x1 - op.x0 + 1, op.pixel);
         for (int y = from + 1; y <= to; ++y)
@@ -326,15 +332,19 @@ void DeferredRun::flush(Image& image, const EllipseRows& rows) {
     if (empty())
         return;
     if (!image.empty()) {
+        // Rects are held either all compactly or all as figures.
+        if (rects_only_ && clear_pending_ &&
+            (ops_.empty() ? write_rect_rows(image, 0, image.height - 1, rects_)
+                          : write_rect_rows(image, 0, image.height - 1, ops_))) {
+            discard();
+            return;
+        }
+        move_rects_to_ops();
         int y0 = image.height, y1 = -1;
         if (clear_pending_)
             y0 = 0, y1 = image.height - 1;
         for (const Op& op : ops_)
             y0 = std::min(y0, op.y0), y1 = std::max(y1, op.y1);
-        if (rects_only_ && clear_pending_ && write_rect_rows(image, y0, y1)) {
-            discard();
-            return;
-        }
         // Blocks of rows that stay in the first-level cache while every figure paints its part:
         // memory sees each pixel written once.
         constexpr int kBlockBytes = 256 * 1024;

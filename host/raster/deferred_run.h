@@ -12,6 +12,7 @@
 // the figures in order.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -31,11 +32,11 @@ class DeferredRun {
     void set_owner(const void* owner) { owner_ = owner; }
     // Drops what is queued without writing it (its picture is going).
     void discard();
-    bool empty() const { return ops_.empty() && !clear_pending_; }
+    bool empty() const { return ops_.empty() && rects_.empty() && !clear_pending_; }
     // Whether a clear is queued: the run holds a whole pass.
     bool clears() const { return clear_pending_; }
     // Whether `n` more figures fit.
-    bool has_room(std::size_t n) const { return ops_.size() + n <= kMaxOps; }
+    bool has_room(std::size_t n) const { return ops_.size() + rects_.size() + n <= kMaxOps; }
 
     // A clear of the whole picture to `pixel`: everything queued before it is hidden.
     void clear(std::uint32_t pixel);
@@ -52,8 +53,34 @@ class DeferredRun {
     // The whole ring between the ellipses (ao, bo) and (ai, bi), as ring_spans draws it.
     bool add_ring(double cx, double cy, double ao, double bo, double ai, double bi,
                   const Clip& clip, std::uint32_t pixel);
-    // Columns x0..x1 of rows y0..y1, already clipped.
-    bool add_rect(int x0, int y0, int x1, int y1, std::uint32_t pixel);
+    // Columns x0..x1 of rows y0..y1, already clipped. Inline: a bar's pass queues a hundred.
+    bool add_rect(int x0, int y0, int x1, int y1, std::uint32_t pixel) {
+        if (!has_room(1))
+            return false;
+        if (x0 > x1 || y0 > y1)
+            return true;
+        if (ops_.empty()) {
+            rects_.push_back({x0, x1, y0, y1, pixel});
+            return true;
+        }
+        Op& op = ops_.emplace_back();
+        op.kind = Kind::Rect;
+        op.pixel = pixel;
+        op.x0 = x0, op.x1 = x1, op.y0 = y0, op.y1 = y1;
+        return true;
+    }
+
+    // Columns x0..x1 of rows y0..y1, clipped here to a picture of `width` x `height`; nothing
+    // to queue (true) when the clipped rect is empty.
+    bool add_clipped_rect(long long x0, long long y0, long long x1, long long y1, int width,
+                          int height, std::uint32_t pixel) {
+        x0 = std::max(x0, 0LL), x1 = std::min<long long>(x1, width - 1);
+        y0 = std::max(y0, 0LL), y1 = std::min<long long>(y1, height - 1);
+        if (x0 > x1 || y0 > y1)
+            return true;
+        return add_rect(static_cast<int>(x0), static_cast<int>(y0), static_cast<int>(x1),
+                        static_cast<int>(y1), pixel);
+    }
 
     // Writes everything queued into `image` (the picture it was queued for) and empties the run.
     void flush(Image& image, const EllipseRows& rows);
@@ -70,12 +97,33 @@ class DeferredRun {
         int x0, x1;                     // a rect
         int wedge;                      // a general sector's, in wedges_
     };
+    // A rect queued before any other figure (a bar's pass), held compactly.
+    struct Rect {
+        int x0, x1, y0, y1;
+        std::uint32_t pixel;
+    };
     struct Span {
         int x0, x1;
     };
     static constexpr std::size_t kMaxOps = 512;
+    // Room for a run of rects without a growth check: a push is a count and five stores.
+    struct RectList {
+        Rect items[kMaxOps];
+        std::size_t count = 0;
+        bool empty() const { return count == 0; }
+        std::size_t size() const { return count; }
+        void clear() { count = 0; }
+        void push_back(const Rect& r) { items[count++] = r; }
+        const Rect* begin() const { return items; }
+        const Rect* end() const { return items + count; }
+    };
 
-    bool room() const { return has_room(1); }
+    // Whether one more figure fits; the compact rects then join the figures, ahead of it.
+    bool room() {
+        move_rects_to_ops();
+        return has_room(1);
+    }
+    void move_rects_to_ops();
     // The spans of `op` on row y (any kind): at most two.
     int op_spans(const Op& op, int y, const EllipseRows& rows, int width, Span out[2]) const;
     // Paints rows y0..y1 of the figure, leaving out what `next` (the figure after it, or null)
@@ -87,12 +135,14 @@ class DeferredRun {
                                 const EllipseRows& rows);
     // A run of rects alone (the bar's): rows between the rects' first and last rows are alike,
     // so each kind of row is painted once and copied. False when the rows come in too many kinds.
-    bool write_rect_rows(Image& image, int y0, int y1) const;
+    template <typename Rects>
+    bool write_rect_rows(Image& image, int y0, int y1, const Rects& rects) const;
 
     DeferredRun();
 
     const void* owner_ = nullptr;
     std::vector<Op> ops_;
+    RectList rects_;  // queued while ops_ is empty; then every figure goes to ops_
     std::vector<Wedge> wedges_;
     bool clear_pending_ = false;
     std::uint32_t clear_pixel_ = 0;

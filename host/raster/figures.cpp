@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "host/raster/box_edges.h"
 #include "host/raster/coverage.h"
 #include "host/raster/deferred_run.h"
 #include "host/raster/ellipse_rows.h"
@@ -78,10 +79,6 @@ void fill_sector(const Image& image, const EllipseFigure& f, const Wedge& wedge,
     if (rows && cached_sector_spans(*rows, f.cx, f.cy, f.a, f.b, wedge, clip, sink))
         return;
     sector_spans(f.cx, f.cy, f.a, f.b, wedge, clip, sink);
-}
-
-long long to_pixel(double v) {
-    return static_cast<long long>(std::floor(std::clamp(v, -1e9, 1e9) + 0.5));
 }
 
 // Paints rows y0..y1, columns x0..x1 of the picture, clipped.
@@ -174,23 +171,11 @@ PixelRect ellipse_bounds(const EllipseFigure& f, const Pen& pen) {
 
 PixelRect box_bounds(double x1, double y1, double x2, double y2, const Pen& pen) {
     const double pad = pen_pad(pen) + 0.5;
-    static constexpr double kReach = 1 << 24;  // as bounds_of
-    const double lo_x = std::min(x1, x2) - pad, hi_x = std::max(x1, x2) + pad;
-    const double lo_y = std::min(y1, y2) - pad, hi_y = std::max(y1, y2) + pad;
-    if (!(lo_x > -kReach && hi_x < kReach && lo_y > -kReach && hi_y < kReach)) {
-        const double xs[] = {x1, x2}, ys[] = {y1, y2};
-        return bounds_of(xs, ys, 2, pad);
-    }
-    // Within reach: floor and ceil by conversion, as bounds_of's library calls give.
-    const auto floor_of = [](double v) {
-        const long long t = static_cast<long long>(v);
-        return t - (v < t ? 1 : 0);
-    };
-    const auto ceil_of = [](double v) {
-        const long long t = static_cast<long long>(v);
-        return t + (v > t ? 1 : 0);
-    };
-    return PixelRect::spanning(floor_of(lo_x), floor_of(lo_y), ceil_of(hi_x), ceil_of(hi_y));
+    PixelRect near;
+    if (box_bounds_near(x1, y1, x2, y2, pad, &near))
+        return near;
+    const double xs[] = {x1, x2}, ys[] = {y1, y2};
+    return bounds_of(xs, ys, 2, pad);
 }
 
 bool pen_pattern_on(int style, double pos) {
@@ -264,30 +249,6 @@ void draw_ellipse(Image& image, const EllipseFigure& f, const Pen& pen, const Br
 
 namespace {
 
-// A box's rows and columns: the corners rounded and ordered, the outline's outer edge (centred
-// on the corners, or inside them for the inside style) and the hole inside the outline.
-struct BoxEdges {
-    long long left, top, right, bottom;  // the corners
-    long long ol, ot, orr, ob;           // outside of the outline
-    long long il, it, ir, ib;            // inside of the outline (the hole)
-
-    BoxEdges(double x1, double y1, double x2, double y2, const Pen& pen) {
-        left = to_pixel(x1), right = to_pixel(x2);
-        top = to_pixel(y1), bottom = to_pixel(y2);
-        if (left > right)
-            std::swap(left, right);
-        if (top > bottom)
-            std::swap(top, bottom);
-        const long long w = pen.width;
-        const long long grow_lo = pen.style == kDrawInsideSolid ? 0 : (w - 1) / 2;
-        const long long grow_hi = pen.style == kDrawInsideSolid ? 0 : w / 2;
-        ol = left - grow_lo, ot = top - grow_lo;
-        orr = right + grow_hi, ob = bottom + grow_hi;
-        il = ol + w, it = ot + w, ir = orr - w, ib = ob - w;
-    }
-    bool has_hole() const { return il <= ir && it <= ib; }
-};
-
 // The bar's case: a solid pen over a solid fill, both plain colours. The hole lies inside the
 // fill, so the box is the outline's colour with the fill's in the hole: each pixel written once.
 bool plain_outline_and_fill(const Pen& pen, const Brush& brush) {
@@ -332,24 +293,13 @@ void draw_box_outline(Image& image, const BoxEdges& e, const Pen& pen) {
     strip(e.ir + 1, e.it, e.orr, e.ib, along_y);
 }
 
-// Columns x0..x1 of rows y0..y1 clipped to the picture, queued; false when the run is full.
-bool defer_rect(DeferredRun& run, const Image& image, long long x0, long long y0, long long x1,
-                long long y1, std::uint32_t pixel) {
-    const long long cx0 = std::max(x0, 0LL), cx1 = std::min<long long>(x1, image.width - 1);
-    const long long cy0 = std::max(y0, 0LL), cy1 = std::min<long long>(y1, image.height - 1);
-    if (cx0 > cx1 || cy0 > cy1)
-        return true;
-    return run.add_rect(static_cast<int>(cx0), static_cast<int>(cy0), static_cast<int>(cx1),
-                        static_cast<int>(cy1), pixel);
-}
-
 }  // namespace
 
 void draw_box(Image& image, double x1, double y1, double x2, double y2, const Pen& pen,
               const Brush& brush) {
     if (image.empty())
         return;
-    const BoxEdges e(x1, y1, x2, y2, pen);
+    const BoxEdges e(x1, y1, x2, y2, pen.width, pen.style == kDrawInsideSolid);
     if (plain_outline_and_fill(pen, brush)) {
         draw_plain_box(image, e, pen.paint.a, brush.paint.a);
         return;
@@ -366,17 +316,18 @@ bool defer_box(DeferredRun& run, const Image& image, double x1, double y1, doubl
                const Pen& pen, const Brush& brush) {
     if (image.empty())
         return true;
-    const BoxEdges e(x1, y1, x2, y2, pen);
+    const BoxEdges e(x1, y1, x2, y2, pen.width, pen.style == kDrawInsideSolid);
     if (plain_outline_and_fill(pen, brush)) {
         if (!run.has_room(2))
             return false;
-        defer_rect(run, image, e.ol, e.ot, e.orr, e.ob, pen.paint.a);
+        run.add_clipped_rect(e.ol, e.ot, e.orr, e.ob, image.width, image.height, pen.paint.a);
         if (e.has_hole() && pen.paint.a != brush.paint.a)
-            defer_rect(run, image, e.il, e.it, e.ir, e.ib, brush.paint.a);
+            run.add_clipped_rect(e.il, e.it, e.ir, e.ib, image.width, image.height, brush.paint.a);
         return true;
     }
     if (!pen.draws() && brush.visible && plain(brush.paint))
-        return defer_rect(run, image, e.left, e.top, e.right, e.bottom, brush.paint.a);
+        return run.add_clipped_rect(e.left, e.top, e.right, e.bottom, image.width, image.height,
+                                    brush.paint.a);
     return !pen.draws() && !brush.visible;  // nothing to draw
 }
 

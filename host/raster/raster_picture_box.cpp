@@ -33,6 +33,10 @@ bool within_pixel_limit(int width, int height) {
 }
 
 HRESULT store_colour(OLE_COLOR c, std::uint32_t* slot) {
+    if (c >= 0) {  // a plain colour, without the call: resolve_colour keeps its low 24 bits
+        *slot = static_cast<std::uint32_t>(c) & 0x00FFFFFFu;
+        return S_OK;
+    }
     std::uint32_t pixel;
     if (!resolve_colour(c, &pixel))
         return kInvalidPropertyValue;
@@ -120,6 +124,7 @@ void RasterPictureBox::draw_now(Draw&& draw) {
 }
 
 PixelRect RasterPictureBox::take_damage() {
+    damage_.unite(box_damage_.take());
     const PixelRect taken = damage_;
     damage_ = {};
     return taken;
@@ -229,16 +234,18 @@ HRESULT RasterPictureBox::Line(float x1, float y1, float x2, float y2) {
     if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
         return kInvalidProcedureCall;
     const double unit = units_per_pixel();
+    const double px1 = x1 / unit, py1 = y1 / unit, px2 = x2 / unit, py2 = y2 / unit;
+    if (queue_box(px1, py1, px2, py2))
+        return S_OK;
     Pen pen{Paint::make(fore_color_, draw_mode_), draw_width_, draw_style_};
     Brush brush{Paint::make(fill_color_, draw_mode_, fill_style_), fill_style_ != 1};
-    const double px1 = x1 / unit, py1 = y1 / unit, px2 = x2 / unit, py2 = y2 / unit;
     make_room();
     const bool held =
         smooth_ ? smooth_->add_box(px1, py1, px2, py2, pen, brush)
                 : holds_pass() && defer_box(run(), picture_, px1, py1, px2, py2, pen, brush);
     if (!held)
         draw_now([&] { draw_box(picture_, px1, py1, px2, py2, pen, brush); });
-    add_damage(box_bounds(px1, py1, px2, py2, pen));
+    add_box_damage(px1, py1, px2, py2);
     return S_OK;
 }
 

@@ -17,9 +17,11 @@
 //    to 2 pi (a hair above it) still passes.
 #pragma once
 
+#include <climits>
 #include <cstdint>
 #include <memory>
 
+#include "host/raster/box_edges.h"
 #include "host/raster/deferred_run.h"
 #include "host/raster/ellipse_rows.h"
 #include "host/raster/image.h"
@@ -96,6 +98,33 @@ class RasterPictureBox : public ComObject<RasterPictureBox, IPictureBox> {
     template <typename Draw>
     void draw_now(Draw&& draw);
     void damage_view();
+    // Queues a copy-pen box of plain colours on a picture that holds figures back, as
+    // defer_box would, and adds its damage; false, having done nothing, when the box takes
+    // Line's general path.
+    bool queue_box(double x1, double y1, double x2, double y2);
+    // Adds box_bounds of the box in the current pen to the damage.
+    void add_box_damage(double x1, double y1, double x2, double y2);
+    // The rows of a box from y1 to y2 in the current pen, clipped to the picture: a pass of
+    // bands repeats them, so the last ones are kept with what they came from.
+    struct RowAxis {
+        double y1 = 0, y2 = -1;  // nothing at first
+        std::int16_t pen_width = 0, pen_style = 0;
+        int height = -1;
+        int fill0 = 0, fill1 = -1;     // the interior's rows (none when fill1 < fill0)
+        int out0 = 0, out1 = -1;       // the outline's outer rows
+        int in0 = 0, in1 = -1;         // the hole's rows
+        bool has_hole = false;         // unclipped, as BoxEdges has it
+        bool near = false;             // within bound_span's reach
+        int damage0 = 0, damage1 = 0;  // damage rows, one past the last
+    };
+    // Works out and keeps the rows of a box from y1 to y2 (queue_box first asks the kept ones).
+    const RowAxis& row_axis(double y1, double y2);
+    // The union of queued boxes' damage in view pixels, edges one past the last; folded into
+    // damage_ when the damage is taken (a union does not mind the order).
+    struct BoxDamage {
+        int left = INT_MAX, top = INT_MAX, right = INT_MIN, bottom = INT_MIN;
+        PixelRect take();
+    };
 
     void reallocate();
     // Sets *field to `value` and reallocates the picture, then runs `done`; when the
@@ -121,6 +150,8 @@ class RasterPictureBox : public ComObject<RasterPictureBox, IPictureBox> {
     std::int16_t draw_width_ = 1;
     std::int16_t draw_style_ = 0;
     std::int16_t draw_mode_ = 13;
+    RowAxis row_axis_;
+    BoxDamage box_damage_;
 };
 
 }  // namespace qd::host

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 #include <utility>
 
 #include "raster_fixture.h"
@@ -71,6 +72,49 @@ TEST(HeldBack, APassHeldBackEqualsTheSameFiguresWrittenOneByOne) {
     sector(other.get(), 100, 100, 80, -0.1f, -1.0f);
     EXPECT_EQ(count_pixels(held->picture(), kWhite), 600 * 500);
     EXPECT_GT(count_pixels(other->picture(), kRed), 0);
+}
+
+// A bar's pass and boxes around it: rows shared by runs of boxes and then changed, pens of
+// several widths and styles, fills on and off, outline and fill alike or not, off the picture.
+void draw_boxes(RasterPictureBox* box, bool read_after_each) {
+    std::mt19937 rng(20261209);
+    std::uniform_real_distribution<float> coord(-12.0f, 70.0f);
+    const std::int16_t styles[] = {0, 5, 6};
+    std::uniform_real_distribution<float> row(1.0f, 38.0f);
+    float y1 = 0, y2 = 24;
+    for (int i = 0; i < 240; ++i) {  // up to two rects each: all held
+        if (i % 25 == 0) {           // rows inside, a thin box's, reaching off the picture
+            y1 = row(rng);
+            y2 = i % 75 == 0 ? row(rng) : i % 75 == 50 ? y1 + 1.2f : coord(rng);
+        }
+        box->put_DrawWidth(static_cast<std::int16_t>(1 + (i / 4) % 4));
+        const std::int16_t style = styles[(i / 7) % 3];
+        box->put_DrawStyle(style);
+        // A hollow box with an outline is drawn at once and ends the held pass: none here.
+        box->put_FillStyle(i % 11 == 5 && style == 5 ? 1 : 0);
+        box->put_ForeColor(static_cast<OLE_COLOR>(0x102030 * (i % 5)));
+        box->put_FillColor(static_cast<OLE_COLOR>(i % 4 ? 0x102030 * (i % 5) : 0x00C0FF));
+        const float x1 = coord(rng), x2 = i % 9 ? x1 + 2.3f : coord(rng);
+        ASSERT_EQ(box->Line(x1, y1, x2, y2), S_OK);
+        if (read_after_each)
+            box->picture();
+    }
+}
+
+TEST(HeldBack, QueuedBoxesPaintAndDamageAsBoxesDrawnAtOnce) {
+    // Small pictures hold boxes only after a clear; reading after each box draws it at once.
+    for (const int border : {0, 1}) {
+        auto held = pixel_box(60, 40);
+        auto at_once = pixel_box(60, 40);
+        for (RasterPictureBox* box : {held.get(), at_once.get()}) {
+            box->put_BorderStyle(static_cast<std::int16_t>(border));
+            box->Cls();  // each draws right after its clear: another's would write it
+            box->take_damage();
+            draw_boxes(box, box == at_once.get());
+        }
+        EXPECT_EQ(held->take_damage(), at_once->take_damage()) << "border " << border;
+        EXPECT_EQ(held->picture().pixels, at_once->picture().pixels) << "border " << border;
+    }
 }
 
 }  // namespace

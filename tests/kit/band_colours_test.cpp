@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "foundation/numeric.h"
 #include "foundation/random.h"
+#include "foundation/result.h"
 #include "kit/band_colours.h"
 
 namespace qd {
@@ -54,6 +56,77 @@ TEST(BandColours, RandomBandsDrawRedGreenBlueFromTheRuntimeGenerator) {
     }
     set_random_state(327680);
     EXPECT_EQ(BandColours::for_fill_type(3, start, mid, end).at(5, false), 0x9488B4);
+}
+
+// The gradient rule step by step with the checked operations: a band's colour, or the error.
+HRESULT reference_band(OLE_COLOR from, OLE_COLOR to, double bands, std::int16_t band,
+                       OLE_COLOR* out) {
+    try {
+        std::int16_t channel[3];
+        const std::int32_t f[3] = {GetRed(from), GetGreen(from), GetBlue(from)};
+        const std::int32_t t[3] = {GetRed(to), GetGreen(to), GetBlue(to)};
+        for (int k = 0; k < 3; ++k) {
+            const float step = checked::to_single(checked::fdiv(t[k] - f[k], bands));
+            const double product = static_cast<double>(static_cast<float>(band)) * step;
+            const std::int32_t v =
+                checked::narrow_i32(std::int64_t{checked::floor_i32(product)} + f[k]);
+            channel[k] = checked::round_i16(v < 0 ? 0 : v);
+        }
+        *out = RGB(channel[0], channel[1], channel[2]);
+        return S_OK;
+    } catch (const RuntimeError& e) {
+        return e.code();
+    }
+}
+
+TEST(BandColours, GradientsAgreeWithTheCheckedRuleForEveryKindOfInput) {
+    // Plain, system (negative blue) and out-of-range colour values; bands far beyond 100 and
+    // below 0, where channels overflow 16 bits or the floor overflows 32.
+    const OLE_COLOR colours[] = {0x000000,
+                                 0xFFFFFF,
+                                 0x0000FF,
+                                 0x123456,
+                                 0x7F7F7F,
+                                 static_cast<OLE_COLOR>(0x80000012u),
+                                 static_cast<OLE_COLOR>(0xFFFFFFFFu),
+                                 0x7FFFFFFF,
+                                 0x01000000,
+                                 static_cast<OLE_COLOR>(0x80FF00FFu),
+                                 0x00FF00};
+    const std::int16_t bands[] = {0,   1,    49,    50,    51, 99,  100,   101,
+                                  257, 1000, 12850, 32767, -1, -50, -32768};
+    int errors = 0;
+    for (const OLE_COLOR from : colours)
+        for (const OLE_COLOR to : colours)
+            for (const std::int16_t band : bands) {
+                const BandColours two = BandColours::two_colour(from, to);
+                const BandColours three = BandColours::three_colour(from, from, to);
+                const auto actual = [&](const BandColours& c, bool second, OLE_COLOR* out) {
+                    try {
+                        *out = c.at(band, second);
+                        return S_OK;
+                    } catch (const RuntimeError& e) {
+                        return e.code();
+                    }
+                };
+                OLE_COLOR want = 0, got = 0;
+                const HRESULT want_hr = reference_band(from, to, kBandCount, band, &want);
+                ASSERT_EQ(actual(two, false, &got), want_hr) << from << " " << to << " " << band;
+                if (succeeded(want_hr)) {
+                    ASSERT_EQ(got, want) << from << " " << to << " " << band;
+                }
+                errors += failed(want_hr);
+                // The second half of a three-colour gradient counts from band 50.
+                if (band < -32718)
+                    continue;
+                const auto half = static_cast<std::int16_t>(band - kHalfBandCount);
+                const HRESULT half_hr = reference_band(from, to, kHalfBandCount, half, &want);
+                ASSERT_EQ(actual(three, true, &got), half_hr) << from << " " << to << " " << band;
+                if (succeeded(half_hr)) {
+                    ASSERT_EQ(got, want) << from << " " << to << " " << band;
+                }
+            }
+    EXPECT_GT(errors, 0);  // the overflows were reached
 }
 
 }  // namespace
