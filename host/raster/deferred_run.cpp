@@ -312,7 +312,7 @@ bool DeferredRun::write_rect_rows(Image& image, int y0, int y1) const {
         const int from = breaks[k], to = k + 1 < n ? std::min(breaks[k + 1] - 1, y1) : y1;
         std::uint32_t* row = image.row(from);
         if (clear_pending_)
-            fill_pixels(row, image.width, clear_pixel_);
+            fill_long(row, image.width, clear_pixel_);
         for (const Op& op : ops_)
             if (from >= op.y0 && from <= op.y1)
                 fill_pixels(row + op.x0, op.x1 - op.x0 + 1, op.pixel);
@@ -343,7 +343,7 @@ void DeferredRun::flush(Image& image, const EllipseRows& rows) {
             const int b1 = std::min(y1, b0 + block - 1);
             if (clear_pending_)
                 for (int y = b0; y <= b1; ++y)
-                    fill_pixels(image.row(y), image.width, clear_pixel_);
+                    fill_long(image.row(y), image.width, clear_pixel_);
             for (std::size_t k = 0; k < ops_.size(); ++k) {
                 const Op& op = ops_[k];
                 const int r0 = std::max(op.y0, b0), r1 = std::min(op.y1, b1);
