@@ -204,29 +204,48 @@ struct RayCursor {
 void DeferredRun::paint_band_pair(Image& image, const Op& op, const Op& next, int y0, int y1,
                                   const EllipseRows& rows) {
     std::uint32_t* const pixels = image.pixels.data();
-    const std::size_t stride = static_cast<std::size_t>(image.width);
+    const std::ptrdiff_t stride = image.width;
     const std::uint32_t pixel = op.pixel;
     const int* first_of = rows.first();
     const int* last_of = rows.last();
     if (op.nlo == 1 && op.nhi == 1 && next.nlo == 1 && next.nhi == 1) {
-        // The common case: each band bounded by one ray on either side.
-        std::int64_t l0 = op.lo[0].at(y0), h0 = op.hi[0].at(y0);
-        std::int64_t l1 = next.lo[0].at(y0), h1 = next.hi[0].at(y0);
+        // The common case: each band bounded by one ray on either side. The ceiling's bias is
+        // folded into the lower rays, and the rows before, within and after the next band's are
+        // three loops, so a row costs the rays' steps and its stores.
+        constexpr std::int64_t kCeil = (std::int64_t{1} << FixedRay::kFraction) - 1;
+        std::int64_t l0 = op.lo[0].at(y0) + kCeil, h0 = op.hi[0].at(y0);
         const std::int64_t ls0 = op.lo[0].step, hs0 = op.hi[0].step;
+        const int m0 = std::clamp(next.y0, y0, y1 + 1);
+        const int m1 = std::clamp(next.y1 + 1, m0, y1 + 1);
+        std::uint32_t* row = pixels + y0 * stride;
+        const auto own = [&](int y) {
+            const int f = std::max(first_of[y], FixedRay::floor_of(l0));
+            const int l = std::min(last_of[y], FixedRay::floor_of(h0));
+            if (f <= l)
+                fill_long(row + f, l - f + 1, pixel);
+        };
+        int y = y0;
+        for (; y < m0; ++y, row += stride, l0 -= ls0, h0 -= hs0)
+            own(y);
+        std::int64_t l1 = next.lo[0].at(m0) + kCeil, h1 = next.hi[0].at(m0);
         const std::int64_t ls1 = next.lo[0].step, hs1 = next.hi[0].step;
-        const int ny0 = next.y0, ny1 = next.y1;
-        for (int y = y0; y <= y1; ++y, l0 -= ls0, h0 -= hs0, l1 -= ls1, h1 -= hs1) {
+        for (; y < m1; ++y, row += stride, l0 -= ls0, h0 -= hs0, l1 -= ls1, h1 -= hs1) {
             const int ef = first_of[y], el = last_of[y];
-            const int f = std::max(ef, FixedRay::ceil_of(l0));
+            const int f = std::max(ef, FixedRay::floor_of(l0));
             const int l = std::min(el, FixedRay::floor_of(h0));
             if (f > l)
                 continue;
-            int nf = std::max(ef, FixedRay::ceil_of(l1));
+            // The parts left and right of the next band's span; when that span is empty the two
+            // parts overlap and together cover the band's.
+            const int nf = std::max(ef, FixedRay::floor_of(l1));
             const int nl = std::min(el, FixedRay::floor_of(h1));
-            if (y < ny0 || y > ny1)
-                nf = nl + 1;
-            fill_outside(pixels + y * stride, f, l, nf, nl, pixel);
+            const int left_end = std::min(l, nf - 1);
+            const int right_start = std::max(f, nl + 1);
+            fill_long(row + f, left_end - f + 1, pixel);
+            fill_long(row + right_start, l - right_start + 1, pixel);
         }
+        for (; y <= y1; ++y, row += stride, l0 -= ls0, h0 -= hs0)
+            own(y);
         return;
     }
     RayCursor own(op.lo, op.nlo, op.hi, op.nhi, y0);
@@ -318,7 +337,7 @@ bool DeferredRun::write_rect_rows(Image& image, int y0, int y1, const Rects& rec
         const int from = breaks[k], to = k + 1 < n ? std::min(breaks[k + 1] - 1, y1) : y1;
         std::uint32_t* row = image.row(from);
         if (clear_pending_)
-            fill_pixels(row, image.width, clear_pixel_);
+            fill_long(row, image.width, clear_pixel_);
         for (const auto& op : rects)
             if (from >= op.y0 && from <= op.y1)
                 fill_pixels(row + op.x0, op.x1 - op.x0 + 1, op.pixel);
@@ -353,7 +372,7 @@ void DeferredRun::flush(Image& image, const EllipseRows& rows) {
             const int b1 = std::min(y1, b0 + block - 1);
             if (clear_pending_)
                 for (int y = b0; y <= b1; ++y)
-                    fill_pixels(image.row(y), image.width, clear_pixel_);
+                    fill_long(image.row(y), image.width, clear_pixel_);
             for (std::size_t k = 0; k < ops_.size(); ++k) {
                 const Op& op = ops_[k];
                 const int r0 = std::max(op.y0, b0), r1 = std::min(op.y1, b1);

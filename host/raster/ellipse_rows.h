@@ -8,11 +8,14 @@
 // figure that shares the ray, so neighbouring sectors meet without gaps.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
 #include "host/raster/coverage.h"
+#include "host/raster/paint.h"
 
 namespace qd::host {
 
@@ -154,37 +157,81 @@ void cached_sector_rows(const EllipseRows& rows, const FixedRay* lo, const Fixed
     }
 }
 
+// A sector of the cached rows ready to walk: its rays and the rows it reaches.
+struct CachedSector {
+    FixedRay lo[2], hi[2];
+    int nlo = 0, nhi = 0;
+    int y0 = 0, y1 = -1;  // empty when no row is drawn
+};
+
+// Sets up the sector of the ellipse (a, b > 0 about cx, cy) inside `wedge` on the cached rows;
+// false when the wedge or the ellipse does not suit the fast path.
+inline bool cached_sector_setup(EllipseRows& rows, double cx, double cy, double a, double b,
+                                const Wedge& wedge, const Clip& clip, CachedSector* s) {
+    double lo_k[2], hi_k[2];
+    if (!(a > 0 && b > 0) || !rows.fits(clip) || !wedge.linear_bounds(lo_k, &s->nlo, hi_k, &s->nhi))
+        return false;
+    for (int i = 0; i < s->nlo; ++i)
+        if (!FixedRay::make(cx, cy, lo_k[i], clip.height, &s->lo[i]))
+            return false;
+    for (int i = 0; i < s->nhi; ++i)
+        if (!FixedRay::make(cx, cy, hi_k[i], clip.height, &s->hi[i]))
+            return false;
+    s->y0 = 0, s->y1 = -1;
+    if (!rows.prepare(cx, cy, a, b, clip) || !sector_rows(cy, a, b, wedge, clip, &s->y0, &s->y1))
+        return true;  // no row of the picture meets the sector
+    s->y0 = std::max(s->y0, rows.y0());
+    s->y1 = std::min(s->y1, rows.y1());
+    return true;
+}
+
+// The spans of a set-up sector.
+template <typename Sink>
+void cached_sector_walk(const EllipseRows& rows, const CachedSector& s, Sink&& sink) {
+    if (s.nlo == 1)
+        cached_sector_rows<1, 1>(rows, s.lo, s.hi, s.y0, s.y1, sink);
+    else if (s.nlo == 2)
+        cached_sector_rows<2, 0>(rows, s.lo, s.hi, s.y0, s.y1, sink);
+    else if (s.nhi == 2)
+        cached_sector_rows<0, 2>(rows, s.lo, s.hi, s.y0, s.y1, sink);
+    else
+        cached_sector_rows<0, 0>(rows, s.lo, s.hi, s.y0, s.y1, sink);
+}
+
+// A set-up sector in one colour. A pie's band (one ray either side) is walked by a loop of its
+// own: the ceiling's bias is folded into the lower ray once, and each row's span is written where
+// it is found.
+inline void cached_sector_fill(const EllipseRows& rows, const CachedSector& s,
+                               std::uint32_t* pixels, std::ptrdiff_t stride, std::uint32_t pixel) {
+    if (!(s.nlo == 1 && s.nhi == 1)) {
+        cached_sector_walk(rows, s, [=](int y, int x0, int x1) {
+            fill_pixels(pixels + y * stride + x0, x1 - x0 + 1, pixel);
+        });
+        return;
+    }
+    constexpr std::int64_t kCeil = (std::int64_t{1} << FixedRay::kFraction) - 1;
+    const int* first_of = rows.first();
+    const int* last_of = rows.last();
+    std::int64_t lo = s.lo[0].at(s.y0) + kCeil, hi = s.hi[0].at(s.y0);
+    const std::int64_t lo_step = s.lo[0].step, hi_step = s.hi[0].step;
+    std::uint32_t* row = pixels + s.y0 * stride;
+    for (int y = s.y0; y <= s.y1; ++y, row += stride, lo -= lo_step, hi -= hi_step) {
+        const int first = std::max(first_of[y], FixedRay::floor_of(lo));
+        const int last = std::min(last_of[y], FixedRay::floor_of(hi));
+        if (first <= last)
+            fill_pixels(row + first, last - first + 1, pixel);
+    }
+}
+
 // The sector of the ellipse (a, b > 0 about cx, cy) inside `wedge` through the cached rows;
 // false, having drawn nothing, when the wedge or the ellipse does not suit the fast path.
 template <typename Sink>
 bool cached_sector_spans(EllipseRows& rows, double cx, double cy, double a, double b,
                          const Wedge& wedge, const Clip& clip, Sink&& sink) {
-    double lo_k[2], hi_k[2];
-    int nlo, nhi;
-    if (!(a > 0 && b > 0) || !rows.fits(clip) || !wedge.linear_bounds(lo_k, &nlo, hi_k, &nhi))
+    CachedSector s;
+    if (!cached_sector_setup(rows, cx, cy, a, b, wedge, clip, &s))
         return false;
-    FixedRay lo[2], hi[2];
-    for (int i = 0; i < nlo; ++i)
-        if (!FixedRay::make(cx, cy, lo_k[i], clip.height, &lo[i]))
-            return false;
-    for (int i = 0; i < nhi; ++i)
-        if (!FixedRay::make(cx, cy, hi_k[i], clip.height, &hi[i]))
-            return false;
-    if (!rows.prepare(cx, cy, a, b, clip))
-        return true;  // no row of the picture meets the ellipse
-    int y0, y1;
-    if (!sector_rows(cy, a, b, wedge, clip, &y0, &y1))
-        return true;
-    y0 = std::max(y0, rows.y0());
-    y1 = std::min(y1, rows.y1());
-    if (nlo == 1)
-        cached_sector_rows<1, 1>(rows, lo, hi, y0, y1, sink);
-    else if (nlo == 2)
-        cached_sector_rows<2, 0>(rows, lo, hi, y0, y1, sink);
-    else if (nhi == 2)
-        cached_sector_rows<0, 2>(rows, lo, hi, y0, y1, sink);
-    else
-        cached_sector_rows<0, 0>(rows, lo, hi, y0, y1, sink);
+    cached_sector_walk(rows, s, sink);
     return true;
 }
 

@@ -226,11 +226,18 @@ void draw_ellipse(Image& image, const EllipseFigure& f, const Pen& pen, const Br
         if (brush.paint.pattern == kFillSolid && brush.paint.m == 0) {
             // A plain fill, the pie's case: each span is a run of one pixel value.
             std::uint32_t* const pixels = image.pixels.data();
-            const std::size_t stride = static_cast<std::size_t>(image.width);
+            const std::ptrdiff_t stride = image.width;
             const std::uint32_t pixel = brush.paint.a;
-            fill_sector(image, f, wedge, rows, [=](int y, int x0, int x1) {
-                fill_pixels(pixels + y * stride + x0, x1 - x0 + 1, pixel);
-            });
+            CachedSector s;
+            if (rows &&
+                cached_sector_setup(*rows, f.cx, f.cy, f.a, f.b, wedge, clip_of(image), &s)) {
+                cached_sector_fill(*rows, s, pixels, stride, pixel);
+            } else {
+                sector_spans(f.cx, f.cy, f.a, f.b, wedge, clip_of(image),
+                             [=](int y, int x0, int x1) {
+                                 fill_pixels(pixels + y * stride + x0, x1 - x0 + 1, pixel);
+                             });
+            }
         } else {
             fill_sector(image, f, wedge, rows, [&](int y, int x0, int x1) {
                 paint_span(image.row(y), y, x0, x1, brush.paint);

@@ -72,20 +72,41 @@ inline std::uint8_t hatch_row_mask(int pattern, int y) {
     }
 }
 
-// Writes n copies of `pixel`: four at a time, since the spans of thin sectors are short and a
-// generic fill spends most of its time in its scalar tail.
-// A run of four or more ends with one store that overlaps the last block, so no run has a
-// scalar tail.
+// Writes n copies of `pixel` (none when n <= 0). The spans of thin sectors are short, so a run
+// below four pixels is three overlapping stores and no loop, and a run of four to eight is two
+// overlapping blocks of four; longer runs fill the blocks between those two.
 inline void fill_pixels(std::uint32_t* p, int n, std::uint32_t pixel) {
     if (n < 4) {
-        for (int i = 0; i < n; ++i)
-            p[i] = pixel;
+        if (n > 0) {
+            p[0] = pixel;
+            p[n >> 1] = pixel;
+            p[n - 1] = pixel;
+        }
         return;
     }
     const __m128i four = _mm_set1_epi32(static_cast<int>(pixel));
-    for (int i = 0; i < n - 4; i += 4)
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(p + i), four);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(p), four);
     _mm_storeu_si128(reinterpret_cast<__m128i*>(p + n - 4), four);
+    for (int i = 4; i < n - 4; i += 4)
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(p + i), four);
+}
+
+// The same for long runs (whole rows of a clear), sixteen pixels a turn.
+inline void fill_long(std::uint32_t* p, int n, std::uint32_t pixel) {
+    if (n < 16) {
+        fill_pixels(p, n, pixel);
+        return;
+    }
+    const __m128i four = _mm_set1_epi32(static_cast<int>(pixel));
+    int i = 0;
+    for (; i < n - 16; i += 16) {
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(p + i), four);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(p + i + 4), four);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(p + i + 8), four);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(p + i + 12), four);
+    }
+    for (i = n - 16; i < n; i += 4)
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(p + i), four);
 }
 
 // Paints pixels x0..x1 (inclusive, already clipped) of one row.

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <vector>
 
+#include "host/raster/paint.h"
 #include "raster_fixture.h"
 
 namespace qd::host::test {
@@ -91,6 +93,23 @@ TEST(FastPaths, PlainBoxesMatchTheirOutlineAndFill) {
                           expected_box_pixel(x, y, l, t, r, b, w, style, pen, kRed, kWhite))
                     << "box " << x1 << "," << y1 << " " << x2 << "," << y2 << " width " << w
                     << " style " << style << " at " << x << "," << y;
+    }
+}
+
+// Runs are written with overlapping stores of four and sixteen pixels: every length and offset
+// must write exactly its pixels, nothing before or after.
+TEST(FastPaths, RunsWriteExactlyTheirPixels) {
+    for (const auto fill : {&fill_pixels, &fill_long}) {
+        for (int offset = 0; offset < 4; ++offset) {
+            for (int n = -1; n <= 80; ++n) {
+                std::vector<std::uint32_t> row(96, 0u);
+                fill(row.data() + 8 + offset, n, 7u);
+                for (int x = 0; x < 96; ++x) {
+                    const bool inside = x >= 8 + offset && x < 8 + offset + n;
+                    ASSERT_EQ(row[x], inside ? 7u : 0u) << "offset " << offset << " n " << n;
+                }
+            }
+        }
     }
 }
 
