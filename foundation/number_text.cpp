@@ -24,6 +24,18 @@ std::string format_significant(double x, int digits) {
         return x < 0 ? "-Inf" : "Inf";
     if (x == 0.0)
         return "0";
+    // A whole number of at most `digits` digits is written as it stands: the scientific form
+    // below would give the same digits, and captions are mostly such numbers.
+    if (std::fabs(x) < 1e15 && x == std::floor(x)) {
+        const auto whole = static_cast<long long>(x);
+        long long limit = 1;
+        for (int i = 0; i < digits && limit < 1000000000000000LL; ++i)
+            limit *= 10;
+        if (std::llabs(whole) < limit) {
+            char text[24];
+            return std::string(text, std::to_chars(text, text + sizeof text, whole).ptr);
+        }
+    }
 
     // Scientific form with digits - 1 decimals: the correctly rounded (half-even on the exact
     // binary value) mantissa, without the locale machinery of printf.

@@ -7,8 +7,20 @@ namespace qd {
 HRESULT dispatch_id_of_name(const InterfaceDesc& desc, const char* name, std::int32_t* dispid) {
     if (!name || !dispid)
         return E_POINTER;
+    // A script that steps a value asks for the same name again and again: the member found last
+    // on this thread is tried first. It is only a guess, confirmed by comparing the name, and it
+    // is the first member of that name, so the answer is the one the scan would give.
+    thread_local const InterfaceDesc* last_desc = nullptr;
+    thread_local std::size_t last_index = 0;
+    if (last_desc == &desc && last_index < desc.member_count &&
+        iequals_ascii(desc.members[last_index].name, name)) {
+        *dispid = desc.members[last_index].dispid;
+        return S_OK;
+    }
     for (std::size_t i = 0; i < desc.member_count; ++i) {
         if (iequals_ascii(desc.members[i].name, name)) {
+            last_desc = &desc;
+            last_index = i;
             *dispid = desc.members[i].dispid;
             return S_OK;
         }

@@ -20,6 +20,10 @@ TEST(NumberText, SevenSignificantDigitsWithoutTrailingZeros) {
     EXPECT_EQ(single_to_text(1234567.0f), "1234567");
     EXPECT_EQ(single_to_text(12345678.0f), "1.234568E+07");
     EXPECT_EQ(single_to_text(10000000.0f), "1E+07");
+    EXPECT_EQ(single_to_text(9999999.0f), "9999999");  // the widest whole number written plainly
+    EXPECT_EQ(single_to_text(-9999999.0f), "-9999999");
+    EXPECT_EQ(double_to_text(123456789012345.0), "123456789012345");
+    EXPECT_EQ(double_to_text(-1e15), "-1E+15");
     EXPECT_EQ(single_to_text(0.0001f), "0.0001");
     EXPECT_EQ(single_to_text(0.00001f), "1E-05");
     EXPECT_EQ(single_to_text(-0.0f), "0");
