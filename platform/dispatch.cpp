@@ -1,5 +1,8 @@
 #include "platform/dispatch.h"
 
+#include <atomic>
+#include <functional>
+
 #include "foundation/ascii.h"
 
 namespace qd {
@@ -8,20 +11,23 @@ HRESULT dispatch_id_of_name(const InterfaceDesc& desc, const char* name, std::in
     if (!name || !dispid)
         return E_POINTER;
     // A script that steps a value asks for the same name again and again: the member found last
-    // on this thread is tried first. It is only a guess, confirmed by comparing the name, and it
-    // is the first member of that name, so the answer is the one the scan would give.
-    thread_local const InterfaceDesc* last_desc = nullptr;
-    thread_local std::size_t last_index = 0;
-    if (last_desc == &desc && last_index < desc.member_count &&
-        iequals_ascii(desc.members[last_index].name, name)) {
-        *dispid = desc.members[last_index].dispid;
+    // is tried first. It is only a guess, used when it lies in this interface's table and has
+    // the name, and it is the first member of that name, so the answer is the scan's. (An atomic
+    // pointer rather than a thread-local one: modules are loaded at run time, and their dynamic
+    // thread-local storage trips the leak checker of the sanitizer builds.)
+    static std::atomic<const MemberDesc*> last_found{nullptr};
+    const MemberDesc* const first = desc.members;
+    const MemberDesc* const end = desc.members + desc.member_count;
+    const MemberDesc* guess = last_found.load(std::memory_order_relaxed);
+    if (std::less_equal<>()(first, guess) && std::less<>()(guess, end) &&
+        iequals_ascii(guess->name, name)) {
+        *dispid = guess->dispid;
         return S_OK;
     }
-    for (std::size_t i = 0; i < desc.member_count; ++i) {
-        if (iequals_ascii(desc.members[i].name, name)) {
-            last_desc = &desc;
-            last_index = i;
-            *dispid = desc.members[i].dispid;
+    for (const MemberDesc* m = first; m != end; ++m) {
+        if (iequals_ascii(m->name, name)) {
+            last_found.store(m, std::memory_order_relaxed);
+            *dispid = m->dispid;
             return S_OK;
         }
     }
