@@ -19,6 +19,62 @@
 
 namespace qd::host {
 
+// The spans of the last whole elliptical ring drawn (a pie's border, the same at every full
+// pass): at most two a row, as ring_spans finds them for the whole turn, kept as 16-bit columns
+// (a picture is at most 16384 pixels a side).
+class RingRows {
+  public:
+    void reserve(int height) {
+        spans_.assign(static_cast<std::size_t>(height), Row{});
+        width_ = -1;
+    }
+
+    // The rows of the ring between (ao, bo) and (ai, bi) about (cx, cy), worked out unless they
+    // are the kept ones; false when the clip does not fit the rows held.
+    bool prepare(double cx, double cy, double ao, double bo, double ai, double bi,
+                 const Clip& clip) {
+        if (static_cast<int>(spans_.size()) < clip.height)
+            return false;
+        if (cx == cx_ && cy == cy_ && ao == ao_ && bo == bo_ && ai == ai_ && bi == bi_ &&
+            clip.width == width_ && clip.height == height_)
+            return true;
+        cx_ = cx, cy_ = cy, ao_ = ao, bo_ = bo, ai_ = ai, bi_ = bi;
+        width_ = clip.width, height_ = clip.height;
+        y0_ = 0, y1_ = -1;
+        if (!row_range(cy, bo, clip, &y0_, &y1_))
+            return true;
+        for (int y = y0_; y <= y1_; ++y)
+            spans_[y] = Row{};
+        ring_spans(cx, cy, ao, bo, ai, bi, Wedge::full(), clip, [&](int y, int x0, int x1) {
+            Row& r = spans_[y];
+            r.x[2 * r.count] = static_cast<std::int16_t>(x0);
+            r.x[2 * r.count + 1] = static_cast<std::int16_t>(x1);
+            ++r.count;
+        });
+        return true;
+    }
+
+    // The prepared ring's spans, row by row, as ring_spans hands them.
+    template <typename Sink>
+    void walk(Sink&& sink) const {
+        for (int y = y0_; y <= y1_; ++y) {
+            const Row& r = spans_[y];
+            for (int i = 0; i < r.count; ++i)
+                sink(y, r.x[2 * i], r.x[2 * i + 1]);
+        }
+    }
+
+  private:
+    struct Row {
+        std::int16_t x[4] = {};
+        std::int16_t count = 0;
+    };
+    std::vector<Row> spans_;
+    double cx_ = 0, cy_ = 0, ao_ = 0, bo_ = 0, ai_ = 0, bi_ = 0;
+    int width_ = -1, height_ = -1;
+    int y0_ = 0, y1_ = -1;
+};
+
 class EllipseRows {
   public:
     // Room for a picture of `height` rows: allocated when the picture is, never while drawing.
@@ -26,7 +82,11 @@ class EllipseRows {
         first_.assign(static_cast<std::size_t>(height), 0);
         last_.assign(static_cast<std::size_t>(height), 0);
         width_ = -1;  // nothing cached
+        ring_.reserve(height);
     }
+
+    // The border ring kept beside the ellipse.
+    RingRows& ring() { return ring_; }
 
     // Whether the rows of a picture with this clip can be held.
     bool fits(const Clip& clip) const { return static_cast<int>(first_.size()) >= clip.height; }
@@ -57,6 +117,7 @@ class EllipseRows {
     const int* last() const { return last_.data(); }
 
   private:
+    RingRows ring_;
     std::vector<int> first_, last_;
     double cx_ = 0, cy_ = 0, a_ = 0, b_ = 0;
     int width_ = -1;

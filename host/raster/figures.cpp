@@ -53,10 +53,21 @@ void draw_radius(Image& image, const EllipseFigure& f, double c, double s, const
     });
 }
 
-void draw_arc(Image& image, const EllipseFigure& f, const Wedge& wedge, const Pen& pen) {
+void draw_arc(Image& image, const EllipseFigure& f, const Wedge& wedge, const Pen& pen,
+              EllipseRows* rows) {
     const double w = pen.width;
     const double out = pen.style == kDrawInsideSolid ? 0 : w / 2;
     const double in = pen.style == kDrawInsideSolid ? w : w / 2;
+    // A whole ring in a pen without a pattern (a pie's border) is kept: the next full pass draws
+    // the same one.
+    if (rows && f.whole && !pen.patterned() &&
+        rows->ring().prepare(f.cx, f.cy, f.a + out, f.b + out, f.a - in, f.b - in,
+                             clip_of(image))) {
+        rows->ring().walk([&](int y, int x0, int x1) {
+            paint_span(image.row(y), y, x0, x1, pen.paint);
+        });
+        return;
+    }
     const double mean_radius = (f.a + f.b) / 2;
     const double from = f.whole ? 0 : f.start;
     ring_spans(f.cx, f.cy, f.a + out, f.b + out, f.a - in, f.b - in, wedge, clip_of(image),
@@ -247,7 +258,7 @@ void draw_ellipse(Image& image, const EllipseFigure& f, const Pen& pen, const Br
     if (!pen.draws())
         return;
     if (!f.empty_sector)
-        draw_arc(image, f, wedge, pen);
+        draw_arc(image, f, wedge, pen, rows);
     if (!f.whole && f.start_radius)
         draw_radius(image, f, f.start_cos, f.start_sin, pen);
     if (!f.whole && f.end_radius)

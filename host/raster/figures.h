@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "host/raster/coverage.h"
+#include "host/raster/directions.h"
 #include "host/raster/image.h"
 #include "host/raster/paint.h"
 #include "host/raster/pixel_rect.h"
@@ -51,8 +52,9 @@ struct EllipseFigure {
 
     // Sets the directions from start and end; call it after setting them.
     void aim() {
-        start_cos = std::cos(start), start_sin = std::sin(start);
-        end_cos = std::cos(end), end_sin = std::sin(end);
+        const Direction s = direction_of(start), e = direction_of(end);
+        start_cos = s.cos, start_sin = s.sin;
+        end_cos = e.cos, end_sin = e.sin;
     }
     Wedge wedge() const {
         return whole ? Wedge::full()

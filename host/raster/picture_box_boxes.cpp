@@ -84,6 +84,8 @@ bool RasterPictureBox::queue_box(double x1, double y1, double x2, double y2) {
         if (x.has_hole() && rows.has_hole && edge != inner)
             add(x.in_lo, x.in_hi, rows.in0, rows.in1, inner);
     }
+    if (damage_covers_picture())
+        return true;
     long long left, right;
     if (!rows.near || !bound_span(x1, x2, box_pad(draw_width_, draw_style_), &left, &right)) {
         add_box_damage(x1, y1, x2, y2);

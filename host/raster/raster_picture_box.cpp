@@ -226,7 +226,8 @@ HRESULT RasterPictureBox::Circle(float x, float y, float radius, OptionalColor c
                 : holds_back() && defer_ellipse(run(), ellipse_rows_, picture_, f, pen, brush);
     if (!held)
         draw_now([&] { draw_ellipse(picture_, f, pen, brush, &ellipse_rows_); });
-    add_damage(ellipse_bounds(f, pen));
+    if (!damage_covers_picture())
+        add_damage(ellipse_bounds(f, pen));
     return S_OK;
 }
 
@@ -245,7 +246,8 @@ HRESULT RasterPictureBox::Line(float x1, float y1, float x2, float y2) {
                 : holds_pass() && defer_box(run(), picture_, px1, py1, px2, py2, pen, brush);
     if (!held)
         draw_now([&] { draw_box(picture_, px1, py1, px2, py2, pen, brush); });
-    add_box_damage(px1, py1, px2, py2);
+    if (!damage_covers_picture())
+        add_box_damage(px1, py1, px2, py2);
     return S_OK;
 }
 

@@ -77,6 +77,14 @@ class RasterPictureBox : public ComObject<RasterPictureBox, IPictureBox> {
     PixelRect take_damage();
     // Marks `rect`, in pixels of the picture (the inner area), as changed; clipped to it.
     void add_damage(const PixelRect& rect);
+    // Whether the damage already holds the whole picture (after a Cls, say): a figure's bounds
+    // then add nothing, and need not be worked out.
+    bool damage_covers_picture() const {
+        const int edge = border_pixels();
+        return damage_.x <= edge && damage_.y <= edge &&
+               damage_.right() >= edge + picture_.width &&
+               damage_.bottom() >= edge + picture_.height;
+    }
     // Writes the figures held back for one pass (see DeferredRun); a host calls it when a
     // control's call ends, before it reads the pixels directly.
     void flush() const;
