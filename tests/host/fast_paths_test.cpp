@@ -23,7 +23,7 @@ TEST(FastPaths, KeptEllipseRowsDrawWhatFreshOnesDraw) {
     std::mt19937 rng(81208);
     std::uniform_real_distribution<float> centre(20.0f, 140.0f), radius(5.0f, 90.0f),
         angle(0.0f, 6.2831f);
-    std::uniform_int_distribution<int> pick(0, 2);
+    std::uniform_int_distribution<int> pick(0, 2), ring(0, 3), pen(1, 3);
     auto kept = pixel_box(160, 120);
     auto fresh = pixel_box(160, 120);
     // Three ellipses in turn (the same one again and again, as a pie's bands, then another),
@@ -35,12 +35,28 @@ TEST(FastPaths, KeptEllipseRowsDrawWhatFreshOnesDraw) {
         const float* e = ellipses[pick(rng)];
         const float s = angle(rng), t = angle(rng);
         const auto colour = static_cast<OLE_COLOR>(rng() & 0xFFFFFF);
+        // Now and then the ellipse's outline alone, as a pie's border: the kept ring rows.
+        const bool outline = ring(rng) == 0;
+        const auto width = static_cast<std::int16_t>(pen(rng));
+        const auto style = static_cast<std::int16_t>(pen(rng) == 3 ? 6 : 0);  // inside solid
         for (RasterPictureBox* box : {kept.get(), fresh.get()}) {
             if (box == fresh.get())
                 forget_rows(box);
-            box->put_FillColor(colour);
-            ASSERT_EQ(sector(box, e[0], e[1], e[2], -s, -t, e[3]), S_OK);
+            if (outline) {
+                box->put_FillStyle(1);
+                box->put_DrawWidth(width);
+                box->put_DrawStyle(style);
+                box->put_ForeColor(colour);
+                ASSERT_EQ(ellipse(box, e[0], e[1], e[2], e[3]), S_OK);
+                box->put_FillStyle(0);
+                box->put_DrawStyle(5);
+            } else {
+                box->put_FillColor(colour);
+                ASSERT_EQ(sector(box, e[0], e[1], e[2], -s, -t, e[3]), S_OK);
+            }
         }
+        // Compared at every step: a later figure may cover a wrong pixel.
+        ASSERT_EQ(kept->picture().pixels, fresh->picture().pixels) << "figure " << k;
     }
     for (float scale : {1.0f, 15.0f}) {  // pixels, then twips: centres off the pixel grid
         kept->put_ScaleMode(scale == 1 ? 3 : 1);
