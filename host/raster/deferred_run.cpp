@@ -7,11 +7,6 @@
 
 namespace qd::host {
 
-DeferredRun& DeferredRun::shared() {
-    thread_local DeferredRun run;
-    return run;
-}
-
 DeferredRun::DeferredRun() {
     ops_.reserve(kMaxOps);
     wedges_.reserve(kMaxOps);

@@ -26,7 +26,10 @@ class DeferredRun {
   public:
     // The thread's run. One picture at a time holds figures back: a picture that queues while
     // another owns the run writes the other's first, so a thousand pictures cost one run.
-    static DeferredRun& shared();
+    static DeferredRun& shared() {
+        thread_local DeferredRun run;
+        return run;
+    }
 
     const void* owner() const { return owner_; }
     void set_owner(const void* owner) { owner_ = owner; }

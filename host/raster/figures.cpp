@@ -63,9 +63,8 @@ void draw_arc(Image& image, const EllipseFigure& f, const Wedge& wedge, const Pe
     if (rows && f.whole && !pen.patterned() &&
         rows->ring().prepare(f.cx, f.cy, f.a + out, f.b + out, f.a - in, f.b - in,
                              clip_of(image))) {
-        rows->ring().walk([&](int y, int x0, int x1) {
-            paint_span(image.row(y), y, x0, x1, pen.paint);
-        });
+        rows->ring().walk(
+            [&](int y, int x0, int x1) { paint_span(image.row(y), y, x0, x1, pen.paint); });
         return;
     }
     const double mean_radius = (f.a + f.b) / 2;

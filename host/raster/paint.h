@@ -27,6 +27,9 @@ enum FillStyleValue : int {
     kHatchDiagonalCross = 7,
 };
 
+// The raster operation that writes the pen's colour whatever was there.
+inline constexpr int kCopyPen = 13;
+
 struct Paint {
     std::uint32_t a = 0;  // result where the destination bit is 0
     std::uint32_t m = 0;  // bits where the destination decides: d' = a ^ (d & m)

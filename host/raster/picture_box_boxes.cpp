@@ -13,8 +13,6 @@ namespace qd::host {
 
 namespace {
 
-constexpr std::int16_t kCopyPen = 13;
-
 // box_bounds' pad: the pen's width when it draws and a pixel and a half to spare.
 double box_pad(std::int16_t width, std::int16_t style) {
     return (style != kDrawTransparent ? width : 0) + 1.0 + 0.5;
@@ -44,14 +42,10 @@ const RasterPictureBox::RowAxis& RasterPictureBox::row_axis(double y1, double y2
 }
 
 bool RasterPictureBox::queue_box(double x1, double y1, double x2, double y2) {
-    if (smooth_ || draw_mode_ != kCopyPen || fill_style_ > kFillTransparent)
-        return false;
+    if (!plain_boxes_)
+        return false;  // drawn at once
     const bool fills = fill_style_ == kFillSolid;
     const bool outlines = draw_style_ != kDrawTransparent;
-    const bool patterned =
-        draw_width_ == 1 && draw_style_ >= kDrawDash && draw_style_ <= kDrawDashDotDot;
-    if (outlines && (!fills || patterned))
-        return false;  // drawn at once
     DeferredRun& shared = DeferredRun::shared();
     const bool owned = shared.owner() == this;
     if (!holds_back() && !(owned && shared.clears()))

@@ -56,6 +56,7 @@ RasterPictureBox::RasterPictureBox(DeviceOptions device)
       edge_pixels_(static_cast<int>(std::lround(2 * device.scale))) {
     resolve_colour(kSysButtonFace, &background_);
     resolve_colour(kSysButtonText, &fore_color_);
+    state_changed();
 }
 
 bool RasterPictureBox::set_background(OLE_COLOR c) {
@@ -127,16 +128,30 @@ PixelRect RasterPictureBox::take_damage() {
     damage_.unite(box_damage_.take());
     const PixelRect taken = damage_;
     damage_ = {};
+    damage_covers_picture_ = false;
     return taken;
 }
 
 void RasterPictureBox::add_damage(const PixelRect& rect) {
     const int edge = border_pixels();
     damage_.unite(rect.clipped(picture_.width, picture_.height).moved(edge, edge));
+    damage_covers_picture_ = damage_.x <= edge && damage_.y <= edge &&
+                             damage_.right() >= edge + picture_.width &&
+                             damage_.bottom() >= edge + picture_.height;
 }
 
 void RasterPictureBox::damage_view() {
     damage_.unite(PixelRect{0, 0, outer_w_px_, outer_h_px_});
+    damage_covers_picture_ = true;  // the picture lies inside the view
+}
+
+void RasterPictureBox::state_changed() {
+    const bool fills = fill_style_ == kFillSolid;
+    const bool outlines = draw_style_ != kDrawTransparent;
+    const bool patterned =
+        draw_width_ == 1 && draw_style_ >= kDrawDash && draw_style_ <= kDrawDashDotDot;
+    plain_boxes_ = !smooth_ && draw_mode_ == kCopyPen && fill_style_ <= kFillTransparent &&
+                   !(outlines && (!fills || patterned));
 }
 
 bool RasterPictureBox::resize_pixels(int width, int height) {
@@ -285,7 +300,10 @@ HRESULT RasterPictureBox::put_FillColor(OLE_COLOR c) {
 HRESULT RasterPictureBox::put_FillStyle(std::int16_t style) {
     if (style < 0 || style > 7)
         return kInvalidPropertyValue;
-    fill_style_ = style;
+    if (fill_style_ != style) {
+        fill_style_ = style;
+        state_changed();
+    }
     return S_OK;
 }
 
@@ -296,21 +314,30 @@ HRESULT RasterPictureBox::put_ForeColor(OLE_COLOR c) {
 HRESULT RasterPictureBox::put_DrawWidth(std::int16_t width) {
     if (width < 1)
         return kInvalidPropertyValue;
-    draw_width_ = width;
+    if (draw_width_ != width) {
+        draw_width_ = width;
+        state_changed();
+    }
     return S_OK;
 }
 
 HRESULT RasterPictureBox::put_DrawStyle(std::int16_t style) {
     if (style < 0 || style > 6)
         return kInvalidPropertyValue;
-    draw_style_ = style;
+    if (draw_style_ != style) {
+        draw_style_ = style;
+        state_changed();
+    }
     return S_OK;
 }
 
 HRESULT RasterPictureBox::put_DrawMode(std::int16_t mode) {
     if (mode < 1 || mode > 16)
         return kInvalidPropertyValue;
-    draw_mode_ = mode;
+    if (draw_mode_ != mode) {
+        draw_mode_ = mode;
+        state_changed();
+    }
     return S_OK;
 }
 

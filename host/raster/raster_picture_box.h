@@ -79,12 +79,7 @@ class RasterPictureBox : public ComObject<RasterPictureBox, IPictureBox> {
     void add_damage(const PixelRect& rect);
     // Whether the damage already holds the whole picture (after a Cls, say): a figure's bounds
     // then add nothing, and need not be worked out.
-    bool damage_covers_picture() const {
-        const int edge = border_pixels();
-        return damage_.x <= edge && damage_.y <= edge &&
-               damage_.right() >= edge + picture_.width &&
-               damage_.bottom() >= edge + picture_.height;
-    }
+    bool damage_covers_picture() const { return damage_covers_picture_; }
     // Writes the figures held back for one pass (see DeferredRun); a host calls it when a
     // control's call ends, before it reads the pixels directly.
     void flush() const;
@@ -106,6 +101,8 @@ class RasterPictureBox : public ComObject<RasterPictureBox, IPictureBox> {
     template <typename Draw>
     void draw_now(Draw&& draw);
     void damage_view();
+    // Works out plain_boxes_ from the drawing state; the setters call it.
+    void state_changed();
     // Queues a copy-pen box of plain colours on a picture that holds figures back, as
     // defer_box would, and adds its damage; false, having done nothing, when the box takes
     // Line's general path.
@@ -146,6 +143,10 @@ class RasterPictureBox : public ComObject<RasterPictureBox, IPictureBox> {
     std::unique_ptr<SmoothCanvas> smooth_;  // smooth mode only
     int edge_pixels_ = 2;                   // the sunken edge's width at this scale
     PixelRect damage_;                      // in view pixels
+    bool damage_covers_picture_ = false;    // damage_ holds the whole picture
+    // The drawing state lets Line queue a box straight away (queue_box): copy pen, a solid or
+    // transparent fill, and an outline only over a solid fill in an unpatterned pen.
+    bool plain_boxes_ = false;
     std::uint32_t background_;
     std::int16_t scale_mode_ = 1;
     std::int16_t border_style_ = 0;
