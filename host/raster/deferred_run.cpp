@@ -132,6 +132,14 @@ int DeferredRun::op_spans(const Op& op, int y, const EllipseRows& rows, int widt
             return n;
         }
         case Kind::Ring: {
+            // The border ring's rows, kept with the ellipse's when they are this ring's.
+            if (rows.ring().holds(op.cx, op.cy, op.ao, op.bo, op.ai, op.bi, width)) {
+                int spans[4];
+                const int n = rows.ring().row(y, spans);
+                for (int i = 0; i < n; ++i)
+                    out[i] = {spans[2 * i], spans[2 * i + 1]};
+                return n;
+            }
             // ring_spans' row for the whole turn.
             const double dy = y - op.cy;
             const double ho = ellipse_half_width(op.ao, op.bo, dy);

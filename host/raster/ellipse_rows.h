@@ -35,8 +35,7 @@ class RingRows {
                  const Clip& clip) {
         if (static_cast<int>(spans_.size()) < clip.height)
             return false;
-        if (cx == cx_ && cy == cy_ && ao == ao_ && bo == bo_ && ai == ai_ && bi == bi_ &&
-            clip.width == width_ && clip.height == height_)
+        if (holds(cx, cy, ao, bo, ai, bi, clip.width) && clip.height == height_)
             return true;
         cx_ = cx, cy_ = cy, ao_ = ao, bo_ = bo, ai_ = ai, bi_ = bi;
         width_ = clip.width, height_ = clip.height;
@@ -52,6 +51,21 @@ class RingRows {
             ++r.count;
         });
         return true;
+    }
+
+    // Whether the kept rows are those of this ring on a picture `width` wide.
+    bool holds(double cx, double cy, double ao, double bo, double ai, double bi, int width) const {
+        return cx == cx_ && cy == cy_ && ao == ao_ && bo == bo_ && ai == ai_ && bi == bi_ &&
+               width == width_;
+    }
+    // The kept spans of row y (within the picture) as pairs in `out`; returns the count.
+    int row(int y, int out[4]) const {
+        if (y < y0_ || y > y1_)
+            return 0;
+        const Row& r = spans_[y];
+        for (int i = 0; i < 2 * r.count; ++i)
+            out[i] = r.x[i];
+        return r.count;
     }
 
     // The prepared ring's spans, row by row, as ring_spans hands them.
@@ -87,6 +101,7 @@ class EllipseRows {
 
     // The border ring kept beside the ellipse.
     RingRows& ring() { return ring_; }
+    const RingRows& ring() const { return ring_; }
 
     // Whether the rows of a picture with this clip can be held.
     bool fits(const Clip& clip) const { return static_cast<int>(first_.size()) >= clip.height; }

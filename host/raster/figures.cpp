@@ -381,6 +381,8 @@ bool defer_ellipse(DeferredRun& run, EllipseRows& rows, const Image& image, cons
         const double w = pen.width;
         const double out = pen.style == kDrawInsideSolid ? 0 : w / 2;
         const double in = pen.style == kDrawInsideSolid ? w : w / 2;
+        // Its rows are kept for the writing and for the next pass.
+        rows.ring().prepare(f.cx, f.cy, f.a + out, f.b + out, f.a - in, f.b - in, clip);
         run.add_ring(f.cx, f.cy, f.a + out, f.b + out, f.a - in, f.b - in, clip, pen.paint.a);
     }
     return true;

@@ -25,6 +25,9 @@ void draw_pass(RasterPictureBox* box, bool read_after_each) {
     box->put_ForeColor(0x203040);
     ellipse(box, 300.4f, 250.2f, 231, 0.8f);
     step();
+    box->put_DrawWidth(1);  // a second ring held with the first: each keeps its own rows
+    ellipse(box, 300.4f, 250.2f, 236, 0.8f);
+    step();
     box->put_FillStyle(0);
     box->put_DrawStyle(5);
     for (int i = 0; i <= 100; ++i) {
