@@ -85,6 +85,7 @@ DeferredRun& RasterPictureBox::run() {
 }
 
 void RasterPictureBox::flush() const {
+    write_kept_band(nullptr);  // before what the run holds: everything there came later
     if (smooth_) {
         smooth_->flush(picture_);
         return;
@@ -186,6 +187,7 @@ void RasterPictureBox::reallocate() {
 }
 
 HRESULT RasterPictureBox::Cls() {
+    kept_band_.active = false;  // hidden by the clear
     if (smooth_)
         smooth_->clear(background_);
     else if (!picture_.empty())
@@ -239,7 +241,7 @@ HRESULT RasterPictureBox::Circle(float x, float y, float radius, OptionalColor c
     const bool held =
         smooth_ ? smooth_->add_ellipse(f, pen, brush)
                 : holds_back() && defer_ellipse(run(), ellipse_rows_, picture_, f, pen, brush);
-    if (!held)
+    if (!held && !keep_band(f, pen, brush))
         draw_now([&] { draw_ellipse(picture_, f, pen, brush, &ellipse_rows_); });
     if (!damage_covers_picture())
         add_damage(ellipse_bounds(f, pen));

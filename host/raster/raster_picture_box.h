@@ -24,6 +24,7 @@
 #include "host/raster/box_edges.h"
 #include "host/raster/deferred_run.h"
 #include "host/raster/ellipse_rows.h"
+#include "host/raster/figures.h"
 #include "host/raster/image.h"
 #include "host/raster/pixel_rect.h"
 #include "host/raster/smooth_canvas.h"
@@ -103,6 +104,12 @@ class RasterPictureBox : public ComObject<RasterPictureBox, IPictureBox> {
     void damage_view();
     // Works out plain_boxes_ from the drawing state; the setters call it.
     void state_changed();
+    // Keeps a pie's band (a plain sector of one ray a side on a picture that writes at once)
+    // until the next call, writing the band kept before it less the new one's pixels; false,
+    // having written what was kept, when the figure is drawn at once.
+    bool keep_band(const EllipseFigure& f, const Pen& pen, const Brush& brush);
+    // Writes the kept band, less the pixels of `next` (the band drawn after it) when given.
+    void write_kept_band(const CachedSector* next) const;
     // Queues a copy-pen box of plain colours on a picture that holds figures back, as
     // defer_box would, and adds its damage; false, having done nothing, when the box takes
     // Line's general path.
@@ -159,6 +166,14 @@ class RasterPictureBox : public ComObject<RasterPictureBox, IPictureBox> {
     std::int16_t draw_width_ = 1;
     std::int16_t draw_style_ = 0;
     std::int16_t draw_mode_ = 13;
+    // The band keep_band holds back, with its ellipse.
+    struct KeptBand {
+        bool active = false;
+        CachedSector sector;
+        std::uint32_t pixel = 0;
+        double cx = 0, cy = 0, a = 0, b = 0;
+    };
+    mutable KeptBand kept_band_;
     RowAxis row_axis_;
     BoxDamage box_damage_;
 };
