@@ -20,8 +20,8 @@ namespace qd::host {
 // drawn after it.
 enum class BandChain {
     None,   // no rule: write the band's pixels less the next band's span, or all of them
-    Above,  // rows at or above the centre; the next band covers the band left of its `hi` ray
-    Below,  // rows at or below the centre; the next band covers the band right of its `lo` ray
+    Above,  // as above the centre: the next band covers ours left of its `hi` ray
+    Below,  // as below the centre: the next band covers ours right of its `lo` ray
 };
 
 // The rays of one band of the cached rows and the rows it reaches.
@@ -30,28 +30,26 @@ struct BandRays {
     int y0, y1;
 };
 
-inline BandChain band_chain(const BandRays& own, const BandRays& next) {
-    const int anchor = own.lo.anchor;
-    if (own.hi.anchor != anchor || next.lo.anchor != anchor || next.hi.anchor != anchor)
-        return BandChain::None;
-    // At or above the anchor row a ray's x is at_anchor + (anchor - y) * step, so a ray with
-    // both numbers smaller lies left of the other on every such row; at or below it, the step
-    // counts the other way.
-    const auto left_above = [](const FixedRay& p, const FixedRay& q) {
-        return p.at_anchor <= q.at_anchor && p.step <= q.step;
+// How `own` and `next` lie on rows y0..y1, which both reach. A ray's x is linear in the row, so
+// one ray lies left of another on every row of the range when it does on the first and the last.
+inline BandChain band_chain(const BandRays& own, const BandRays& next, int y0, int y1) {
+    if (y0 > y1)
+        return BandChain::Above;  // no row shared: any rule holds
+    // Each ray's x on the first and the last row, worked out once.
+    struct Ends {
+        std::int64_t first, last;
+        bool left_of(const Ends& q) const { return first <= q.first && last <= q.last; }
     };
-    const auto left_below = [](const FixedRay& p, const FixedRay& q) {
-        return p.at_anchor <= q.at_anchor && p.step >= q.step;
-    };
-    // Above: the next band reaches at least as far left (its lo left of ours), and our lo lies
-    // left of its hi, so no column between the two is left out. Then what stays of ours on a row
-    // is [max(first, floor(next.hi) + 1), min(last, floor(own.hi))].
-    if (own.y1 <= anchor && next.y1 <= anchor && left_above(next.lo, own.lo) &&
-        left_above(own.lo, next.hi))
+    const auto ends = [y0, y1](const FixedRay& r) { return Ends{r.at(y0), r.at(y1)}; };
+    const Ends own_lo = ends(own.lo), own_hi = ends(own.hi);
+    const Ends next_lo = ends(next.lo), next_hi = ends(next.hi);
+    // Above: the next band reaches at least as far left as this one (its lo left of ours), and
+    // our lo lies left of its hi, so no column between them is left out. What stays of ours on
+    // a row is then [max(first, floor(next.hi) + 1), min(last, floor(own.hi))].
+    if (next_lo.left_of(own_lo) && own_lo.left_of(next_hi))
         return BandChain::Above;
     // Below, mirrored: [max(first, ceil(own.lo)), min(last, ceil(next.lo) - 1)].
-    if (own.y0 >= anchor && next.y0 >= anchor && left_below(own.hi, next.hi) &&
-        left_below(next.lo, own.hi))
+    if (own_hi.left_of(next_hi) && next_lo.left_of(own_hi))
         return BandChain::Below;
     return BandChain::None;
 }
@@ -74,14 +72,17 @@ void fill_band_rows(const EllipseRows& rows, const BandRays& own, int y0, int y1
     }
 }
 
-// Rows y0..y1 of `own` less the pixels of `next`, for a pair that band_chain places Above or
-// Below: own's full rows where next does not reach, two start rays a row where it does.
+// Rows y0..y1 of `own` less the pixels of `next`: own's full rows where next does not reach,
+// two start rays a row where it does. False, having written nothing, when band_chain finds no
+// rule for the rows they share.
 template <typename Fill>
-void fill_band_less_next(const EllipseRows& rows, const BandRays& own, const BandRays& next,
-                         BandChain chain, int y0, int y1, std::uint32_t* pixels,
-                         std::ptrdiff_t stride, Fill&& fill) {
+bool fill_band_less_next(const EllipseRows& rows, const BandRays& own, const BandRays& next, int y0,
+                         int y1, std::uint32_t* pixels, std::ptrdiff_t stride, Fill&& fill) {
     const int m0 = std::clamp(next.y0, y0, y1 + 1);
     const int m1 = std::clamp(next.y1 + 1, m0, y1 + 1);
+    const BandChain chain = band_chain(own, next, m0, m1 - 1);
+    if (chain == BandChain::None)
+        return false;
     if (y0 < m0)
         fill_band_rows(rows, own, y0, m0 - 1, pixels, stride, fill);
     const int* first_of = rows.first();
@@ -112,6 +113,7 @@ void fill_band_less_next(const EllipseRows& rows, const BandRays& own, const Ban
     }
     if (m1 <= y1)
         fill_band_rows(rows, own, m1, y1, pixels, stride, fill);
+    return true;
 }
 
 }  // namespace qd::host

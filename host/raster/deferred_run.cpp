@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "host/raster/band_pairs.h"
 #include "host/raster/paint.h"
 
 namespace qd::host {
@@ -212,7 +213,13 @@ void DeferredRun::paint_band_pair(Image& image, const Op& op, const Op& next, in
     const int* first_of = rows.first();
     const int* last_of = rows.last();
     if (op.nlo == 1 && op.nhi == 1 && next.nlo == 1 && next.nhi == 1) {
-        // The common case: each band bounded by one ray on either side. The ceiling's bias is
+        // A pie's bands: what stays of this one lies between the two start rays.
+        const BandRays band{op.lo[0], op.hi[0], op.y0, op.y1};
+        const BandRays after{next.lo[0], next.hi[0], next.y0, next.y1};
+        if (fill_band_less_next(rows, band, after, y0, y1, pixels, stride,
+                                [pixel](std::uint32_t* p, int n) { fill_long(p, n, pixel); }))
+            return;
+        // Any other pair of bands with one ray on either side. The ceiling's bias is
         // folded into the lower rays, and the rows before, within and after the next band's are
         // three loops, so a row costs the rays' steps and its stores.
         constexpr std::int64_t kCeil = (std::int64_t{1} << FixedRay::kFraction) - 1;

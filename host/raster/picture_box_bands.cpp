@@ -58,15 +58,9 @@ void RasterPictureBox::write_kept_band(const CachedSector* next) const {
     const BandRays own = rays_of(kept.sector);
     if (own.y0 > own.y1)
         return;
-    if (next) {
-        const BandRays after = rays_of(*next);
-        const BandChain chain = band_chain(own, after);
-        if (chain != BandChain::None) {
-            fill_band_less_next(ellipse_rows_, own, after, chain, own.y0, own.y1, pixels, stride,
-                                fill);
-            return;
-        }
-    }
+    if (next && fill_band_less_next(ellipse_rows_, own, rays_of(*next), own.y0, own.y1, pixels,
+                                    stride, fill))
+        return;
     fill_band_rows(ellipse_rows_, own, own.y0, own.y1, pixels, stride, fill);
 }
 

@@ -1,6 +1,7 @@
 // Figures held back and written together give the pixels of drawing them one at a time.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 #include <utility>
@@ -75,6 +76,53 @@ TEST(HeldBack, APassHeldBackEqualsTheSameFiguresWrittenOneByOne) {
     sector(other.get(), 100, 100, 80, -0.1f, -1.0f);
     EXPECT_EQ(count_pixels(held->picture(), kWhite), 600 * 500);
     EXPECT_GT(count_pixels(other->picture(), kRed), 0);
+}
+
+// Runs of sectors of one ellipse in every arrangement a pair of bands can take: a pie's bands
+// in either direction, overlapping or with gaps, crossing the horizontal, wide and thin.
+void draw_run(RasterPictureBox* box, int w, int h, int run, bool read_after_each) {
+    std::mt19937 rng(90412 + run);
+    std::uniform_real_distribution<float> unit(0.0f, 1.0f);
+    box->put_FillStyle(0);
+    box->put_DrawStyle(5);
+    {
+        // Centres on and between pixels, in pixels or twips, some reaching off the picture.
+        const float cx = static_cast<float>(w) * (0.2f + 0.6f * unit(rng)) + (run % 3) * 0.5f;
+        const float cy = static_cast<float>(h) * (0.2f + 0.6f * unit(rng)) + (run % 2) * 0.25f;
+        const float r = static_cast<float>(std::min(w, h)) * (0.2f + 0.5f * unit(rng));
+        const float aspect = 0.5f + unit(rng);
+        float start = 6.2f * unit(rng);
+        for (int i = 0; i < 40; ++i) {
+            const float step = run % 4 == 3 ? -0.1f : 0.03f + 0.1f * unit(rng);
+            const float width = i % 13 == 7 ? 3.5f * unit(rng) : 0.04f + 0.12f * unit(rng);
+            float end = start + width;
+            if (end > 6.2831f)
+                end -= 6.2831f;
+            box->put_FillColor(static_cast<OLE_COLOR>(rng() & 0xFFFFFF));
+            ASSERT_EQ(sector(box, cx, cy, r, -start, -end, aspect), S_OK);
+            if (read_after_each)
+                box->picture();
+            start += step;
+            if (start > 6.2831f)
+                start -= 6.2831f;
+            if (start < 0)
+                start += 6.2831f;
+        }
+    }
+}
+
+TEST(HeldBack, BandsKeptOrHeldAsPairsEqualBandsWrittenOneByOne) {
+    // A small picture keeps one band until the next; a large one holds the whole run.
+    for (const auto& [w, h] : {std::pair{160, 120}, std::pair{600, 500}}) {
+        auto paired = pixel_box(w, h);
+        auto one_by_one = pixel_box(w, h);
+        for (int run = 0; run < 16; ++run) {
+            draw_run(paired.get(), w, h, run, false);
+            draw_run(one_by_one.get(), w, h, run, true);
+            ASSERT_EQ(paired->picture().pixels, one_by_one->picture().pixels)
+                << w << "x" << h << ", run " << run;
+        }
+    }
 }
 
 // A bar's pass and boxes around it: rows shared by runs of boxes and then changed, pens of
