@@ -50,11 +50,17 @@ struct EllipseFigure {
     // radii and the bounds alike.
     double start_cos = 1, start_sin = 0, end_cos = 1, end_sin = 0;
 
-    // Sets the directions from start and end; call it after setting them.
+    bool aimed = false;
+
+    // Sets the directions from start and end (once; a whole figure has none); call it after
+    // setting them and before the wedge, the radii or the bounds are asked for.
     void aim() {
+        if (aimed || whole)
+            return;
         const Direction s = direction_of(start), e = direction_of(end);
         start_cos = s.cos, start_sin = s.sin;
         end_cos = e.cos, end_sin = e.sin;
+        aimed = true;
     }
     Wedge wedge() const {
         return whole ? Wedge::full()

@@ -6,6 +6,7 @@
 #include "host/raster/band_pairs.h"
 #include "host/raster/figures.h"
 #include "host/raster/raster_picture_box.h"
+#include "host/raster/sector_setups.h"
 
 namespace qd::host {
 
@@ -21,9 +22,9 @@ void fill_span(std::uint32_t* p, int n, std::uint32_t pixel) {
 
 }  // namespace
 
-bool RasterPictureBox::keep_band(const EllipseFigure& f, const Pen& pen, const Brush& brush) {
+bool RasterPictureBox::keep_band(EllipseFigure& f, const Pen& pen, const Brush& brush) {
     const bool closed = f.whole || (f.start_radius && f.end_radius);
-    if (smooth_ || holds_back() || pen.draws() || !brush.visible || !closed || f.empty_sector ||
+    if (pen.draws() || !brush.visible || !closed || f.empty_sector ||
         brush.paint.pattern != kFillSolid || brush.paint.m != 0 || !(f.a > 0 && f.b > 0) ||
         picture_.empty())
         return false;
@@ -35,8 +36,7 @@ bool RasterPictureBox::keep_band(const EllipseFigure& f, const Pen& pen, const B
     if (shared.owner() == this && !shared.empty())
         flush();
     CachedSector s;
-    if (!cached_sector_setup(ellipse_rows_, f.cx, f.cy, f.a, f.b, f.wedge(),
-                             {picture_.width, picture_.height}, &s) ||
+    if (!remembered_sector_setup(ellipse_rows_, f, {picture_.width, picture_.height}, &s) ||
         s.nlo != 1 || s.nhi != 1) {
         write_kept_band(nullptr);
         return false;  // drawn at once

@@ -233,18 +233,27 @@ HRESULT RasterPictureBox::Circle(float x, float y, float radius, OptionalColor c
         f.start_radius = std::signbit(s);
         f.end_radius = std::signbit(e);
         f.empty_sector = e == 0 && std::signbit(e);
-        f.aim();
     }
     Pen pen{Paint::make(line_pixel, draw_mode_), draw_width_, draw_style_};
     Brush brush{Paint::make(fill_color_, draw_mode_, fill_style_), fill_style_ != 1};
     make_room();
-    const bool held =
-        smooth_ ? smooth_->add_ellipse(f, pen, brush)
-                : holds_back() && defer_ellipse(run(), ellipse_rows_, picture_, f, pen, brush);
-    if (!held && !keep_band(f, pen, brush))
+    // A kept band is looked up whole; every other path works out the figure's directions.
+    bool held = false;
+    if (smooth_ || holds_back()) {
+        f.aim();
+        held = smooth_ ? smooth_->add_ellipse(f, pen, brush)
+                       : defer_ellipse(run(), ellipse_rows_, picture_, f, pen, brush);
+    } else {
+        held = keep_band(f, pen, brush);
+    }
+    if (!held) {
+        f.aim();
         draw_now([&] { draw_ellipse(picture_, f, pen, brush, &ellipse_rows_); });
-    if (!damage_covers_picture())
+    }
+    if (!damage_covers_picture()) {
+        f.aim();
         add_damage(ellipse_bounds(f, pen));
+    }
     return S_OK;
 }
 

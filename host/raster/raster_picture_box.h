@@ -107,7 +107,7 @@ class RasterPictureBox : public ComObject<RasterPictureBox, IPictureBox> {
     // Keeps a pie's band (a plain sector of one ray a side on a picture that writes at once)
     // until the next call, writing the band kept before it less the new one's pixels; false,
     // having written what was kept, when the figure is drawn at once.
-    bool keep_band(const EllipseFigure& f, const Pen& pen, const Brush& brush);
+    bool keep_band(EllipseFigure& f, const Pen& pen, const Brush& brush);
     // Writes the kept band, less the pixels of `next` (the band drawn after it) when given.
     void write_kept_band(const CachedSector* next) const;
     // Queues a copy-pen box of plain colours on a picture that holds figures back, as

@@ -1,0 +1,18 @@
+// Sectors of the cached rows set up once and remembered, per thread.
+//
+// A pie draws the same hundred bands of the same ellipse at every full pass, and an update the
+// bands a pass before drew too: a band's rays and rows are looked up by the figure's exact
+// numbers instead of being worked out again. A hit gives what cached_sector_setup gave.
+#pragma once
+
+#include "host/raster/ellipse_rows.h"
+#include "host/raster/figures.h"
+
+namespace qd::host {
+
+// cached_sector_setup for the sector of `f`, with `rows` prepared for its ellipse. `f` is aimed
+// only when the sector has to be worked out.
+bool remembered_sector_setup(EllipseRows& rows, EllipseFigure& f, const Clip& clip,
+                             CachedSector* s);
+
+}  // namespace qd::host
