@@ -16,10 +16,6 @@ BandRays rays_of(const CachedSector& s) {
     return {s.lo[0], s.hi[0], s.y0, s.y1};
 }
 
-void fill_span(std::uint32_t* p, int n, std::uint32_t pixel) {
-    fill_pixels(p, n, pixel);
-}
-
 }  // namespace
 
 bool RasterPictureBox::keep_band(EllipseFigure& f, const Pen& pen, const Brush& brush) {
@@ -54,7 +50,7 @@ void RasterPictureBox::write_kept_band(const CachedSector* next) const {
     std::uint32_t* const pixels = picture_.pixels.data();
     const std::ptrdiff_t stride = picture_.width;
     const std::uint32_t pixel = kept.pixel;
-    const auto fill = [pixel](std::uint32_t* p, int n) { fill_span(p, n, pixel); };
+    const auto fill = [pixel](std::uint32_t* p, int n) { fill_pixels(p, n, pixel); };
     const BandRays own = rays_of(kept.sector);
     if (own.y0 > own.y1)
         return;
