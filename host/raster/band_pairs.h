@@ -54,22 +54,39 @@ inline BandChain band_chain(const BandRays& own, const BandRays& next, int y0, i
     return BandChain::None;
 }
 
-// Rows y0..y1 of a band, clipped to the ellipse, in one colour. `fill(p, n)` writes n pixels.
+// Fixed-point biases that turn floor_of into the columns a span needs.
+inline constexpr std::int64_t kOneColumn = std::int64_t{1} << FixedRay::kFraction;
+inline constexpr std::int64_t kToCeiling = kOneColumn - 1;  // floor(x + 1 - ulp) = ceil(x)
+
+// Rows y0..y1 between two rays, clipped to the ellipse, in one colour: on each row the columns
+// from floor(from + from_bias) to floor(to + to_bias). `fill(p, n)` writes n pixels; it is
+// taken by value so that what it captures (the colour) stays in a register through the loop.
 template <typename Fill>
-void fill_band_rows(const EllipseRows& rows, const BandRays& own, int y0, int y1,
-                    std::uint32_t* pixels, std::ptrdiff_t stride, Fill&& fill) {
-    constexpr std::int64_t kCeil = (std::int64_t{1} << FixedRay::kFraction) - 1;
+[[gnu::always_inline]] inline void fill_between(const EllipseRows& rows, const FixedRay& from,
+                                                std::int64_t from_bias, const FixedRay& to,
+                                                std::int64_t to_bias, int y0, int y1,
+                                                std::uint32_t* pixels, std::ptrdiff_t stride,
+                                                Fill fill) {
+    if (y0 > y1)
+        return;
     const int* first_of = rows.first();
     const int* last_of = rows.last();
-    std::int64_t lo = own.lo.at(y0) + kCeil, hi = own.hi.at(y0);
-    const std::int64_t lo_step = own.lo.step, hi_step = own.hi.step;
+    std::int64_t f = from.at(y0) + from_bias, t = to.at(y0) + to_bias;
+    const std::int64_t f_step = from.step, t_step = to.step;
     std::uint32_t* row = pixels + y0 * stride;
-    for (int y = y0; y <= y1; ++y, row += stride, lo -= lo_step, hi -= hi_step) {
-        const int first = std::max(first_of[y], FixedRay::floor_of(lo));
-        const int last = std::min(last_of[y], FixedRay::floor_of(hi));
+    for (int y = y0; y <= y1; ++y, row += stride, f -= f_step, t -= t_step) {
+        const int first = std::max(first_of[y], FixedRay::floor_of(f));
+        const int last = std::min(last_of[y], FixedRay::floor_of(t));
         if (first <= last)
             fill(row + first, last - first + 1);
     }
+}
+
+// Rows y0..y1 of a band: from ceil(lo) to floor(hi).
+template <typename Fill>
+void fill_band_rows(const EllipseRows& rows, const BandRays& own, int y0, int y1,
+                    std::uint32_t* pixels, std::ptrdiff_t stride, Fill fill) {
+    fill_between(rows, own.lo, kToCeiling, own.hi, 0, y0, y1, pixels, stride, fill);
 }
 
 // Rows y0..y1 of `own` less the pixels of `next`: own's full rows where next does not reach,
@@ -77,42 +94,19 @@ void fill_band_rows(const EllipseRows& rows, const BandRays& own, int y0, int y1
 // rule for the rows they share.
 template <typename Fill>
 bool fill_band_less_next(const EllipseRows& rows, const BandRays& own, const BandRays& next, int y0,
-                         int y1, std::uint32_t* pixels, std::ptrdiff_t stride, Fill&& fill) {
+                         int y1, std::uint32_t* pixels, std::ptrdiff_t stride, Fill fill) {
     const int m0 = std::clamp(next.y0, y0, y1 + 1);
     const int m1 = std::clamp(next.y1 + 1, m0, y1 + 1);
     const BandChain chain = band_chain(own, next, m0, m1 - 1);
     if (chain == BandChain::None)
         return false;
-    if (y0 < m0)
-        fill_band_rows(rows, own, y0, m0 - 1, pixels, stride, fill);
-    const int* first_of = rows.first();
-    const int* last_of = rows.last();
-    std::uint32_t* row = pixels + m0 * stride;
-    if (chain == BandChain::Above) {
-        constexpr std::int64_t kNext = std::int64_t{1} << FixedRay::kFraction;
-        std::int64_t h0 = own.hi.at(m0), h1 = next.hi.at(m0) + kNext;  // floor(next.hi) + 1
-        const std::int64_t s0 = own.hi.step, s1 = next.hi.step;
-        for (int y = m0; y < m1; ++y, row += stride, h0 -= s0, h1 -= s1) {
-            const int first = std::max(first_of[y], FixedRay::floor_of(h1));
-            const int last = std::min(last_of[y], FixedRay::floor_of(h0));
-            if (first <= last)
-                fill(row + first, last - first + 1);
-        }
-    } else {
-        constexpr std::int64_t kCeil = (std::int64_t{1} << FixedRay::kFraction) - 1;
-        constexpr std::int64_t kBack = std::int64_t{1} << FixedRay::kFraction;
-        // ceil(own.lo), and ceil(next.lo) - 1.
-        std::int64_t l0 = own.lo.at(m0) + kCeil, l1 = next.lo.at(m0) + kCeil - kBack;
-        const std::int64_t s0 = own.lo.step, s1 = next.lo.step;
-        for (int y = m0; y < m1; ++y, row += stride, l0 -= s0, l1 -= s1) {
-            const int first = std::max(first_of[y], FixedRay::floor_of(l0));
-            const int last = std::min(last_of[y], FixedRay::floor_of(l1));
-            if (first <= last)
-                fill(row + first, last - first + 1);
-        }
-    }
-    if (m1 <= y1)
-        fill_band_rows(rows, own, m1, y1, pixels, stride, fill);
+    fill_band_rows(rows, own, y0, m0 - 1, pixels, stride, fill);
+    if (chain == BandChain::Above)  // floor(next.hi) + 1 to floor(own.hi)
+        fill_between(rows, next.hi, kOneColumn, own.hi, 0, m0, m1 - 1, pixels, stride, fill);
+    else  // ceil(own.lo) to ceil(next.lo) - 1
+        fill_between(rows, own.lo, kToCeiling, next.lo, kToCeiling - kOneColumn, m0, m1 - 1, pixels,
+                     stride, fill);
+    fill_band_rows(rows, own, m1, y1, pixels, stride, fill);
     return true;
 }
 
