@@ -53,23 +53,33 @@ void draw_radius(Image& image, const EllipseFigure& f, double c, double s, const
     });
 }
 
-void draw_arc(Image& image, const EllipseFigure& f, const Wedge& wedge, const Pen& pen,
-              EllipseRows* rows) {
+// The ellipses an outline lies between: centred on the figure's edge, or all inside it for the
+// inside style.
+struct RingAxes {
+    double ao, bo, ai, bi;
+};
+
+RingAxes ring_axes(const EllipseFigure& f, const Pen& pen) {
     const double w = pen.width;
     const double out = pen.style == kDrawInsideSolid ? 0 : w / 2;
     const double in = pen.style == kDrawInsideSolid ? w : w / 2;
+    return {f.a + out, f.b + out, f.a - in, f.b - in};
+}
+
+void draw_arc(Image& image, const EllipseFigure& f, const Wedge& wedge, const Pen& pen,
+              EllipseRows* rows) {
+    const RingAxes r = ring_axes(f, pen);
     // A whole ring in a pen without a pattern (a pie's border) is kept: the next full pass draws
     // the same one.
     if (rows && f.whole && !pen.patterned() &&
-        rows->ring().prepare(f.cx, f.cy, f.a + out, f.b + out, f.a - in, f.b - in,
-                             clip_of(image))) {
+        rows->ring().prepare(f.cx, f.cy, r.ao, r.bo, r.ai, r.bi, clip_of(image))) {
         rows->ring().walk(
             [&](int y, int x0, int x1) { paint_span(image.row(y), y, x0, x1, pen.paint); });
         return;
     }
     const double mean_radius = (f.a + f.b) / 2;
     const double from = f.whole ? 0 : f.start;
-    ring_spans(f.cx, f.cy, f.a + out, f.b + out, f.a - in, f.b - in, wedge, clip_of(image),
+    ring_spans(f.cx, f.cy, r.ao, r.bo, r.ai, r.bi, wedge, clip_of(image),
                [&](int y, int x0, int x1) {
                    pen_span(image, pen, y, x0, x1, [&](int x, int yy) {
                        // Only patterned pens come here: the one per-pixel angle of the surface.
@@ -101,11 +111,6 @@ void rect_spans(const Image& image, long long x0, long long y0, long long x1, lo
         return;
     for (long long y = cy0; y <= cy1; ++y)
         paint(static_cast<int>(y), static_cast<int>(cx0), static_cast<int>(cx1));
-}
-
-// A paint that writes one colour whatever was there: solid copy pen.
-bool plain(const Paint& p) {
-    return p.pattern == kFillSolid && p.m == 0;
 }
 
 // Rows y0..y1, columns x0..x1 of the picture, clipped, in one colour: the same run on every row.
@@ -233,7 +238,7 @@ void draw_ellipse(Image& image, const EllipseFigure& f, const Pen& pen, const Br
     const Wedge wedge = f.wedge();
     const bool closed = f.whole || (f.start_radius && f.end_radius);
     if (brush.visible && closed && !f.empty_sector) {
-        if (brush.paint.pattern == kFillSolid && brush.paint.m == 0) {
+        if (brush.paint.plain()) {
             // A plain fill, the pie's case: each span is a run of one pixel value.
             std::uint32_t* const pixels = image.pixels.data();
             const std::ptrdiff_t stride = image.width;
@@ -269,8 +274,8 @@ namespace {
 // The bar's case: a solid pen over a solid fill, both plain colours. The hole lies inside the
 // fill, so the box is the outline's colour with the fill's in the hole: each pixel written once.
 bool plain_outline_and_fill(const Pen& pen, const Brush& brush) {
-    return brush.visible && pen.draws() && !pen.patterned() && plain(pen.paint) &&
-           plain(brush.paint);
+    return brush.visible && pen.draws() && !pen.patterned() && pen.paint.plain() &&
+           brush.paint.plain();
 }
 
 void draw_plain_box(Image& image, const BoxEdges& e, std::uint32_t edge, std::uint32_t inner) {
@@ -342,7 +347,7 @@ bool defer_box(DeferredRun& run, const Image& image, double x1, double y1, doubl
             run.add_clipped_rect(e.il, e.it, e.ir, e.ib, image.width, image.height, brush.paint.a);
         return true;
     }
-    if (!pen.draws() && brush.visible && plain(brush.paint))
+    if (!pen.draws() && brush.visible && brush.paint.plain())
         return run.add_clipped_rect(e.left, e.top, e.right, e.bottom, image.width, image.height,
                                     brush.paint.a);
     return !pen.draws() && !brush.visible;  // nothing to draw
@@ -355,9 +360,9 @@ bool defer_ellipse(DeferredRun& run, EllipseRows& rows, const Image& image, cons
     const bool closed = f.whole || (f.start_radius && f.end_radius);
     const bool fills = brush.visible && closed && !f.empty_sector;
     const bool outlines = pen.draws();
-    if (outlines && !(f.whole && !pen.patterned() && plain(pen.paint)))
+    if (outlines && !(f.whole && !pen.patterned() && pen.paint.plain()))
         return false;  // arcs, radii and patterned or mixing pens are drawn at once
-    if (fills && !(plain(brush.paint) && f.a > 0 && f.b > 0))
+    if (fills && !(brush.paint.plain() && f.a > 0 && f.b > 0))
         return false;
     if (!run.has_room(2))
         return false;
@@ -378,12 +383,10 @@ bool defer_ellipse(DeferredRun& run, EllipseRows& rows, const Image& image, cons
         }
     }
     if (outlines) {
-        const double w = pen.width;
-        const double out = pen.style == kDrawInsideSolid ? 0 : w / 2;
-        const double in = pen.style == kDrawInsideSolid ? w : w / 2;
+        const RingAxes r = ring_axes(f, pen);
         // Its rows are kept for the writing and for the next pass.
-        rows.ring().prepare(f.cx, f.cy, f.a + out, f.b + out, f.a - in, f.b - in, clip);
-        run.add_ring(f.cx, f.cy, f.a + out, f.b + out, f.a - in, f.b - in, clip, pen.paint.a);
+        rows.ring().prepare(f.cx, f.cy, r.ao, r.bo, r.ai, r.bi, clip);
+        run.add_ring(f.cx, f.cy, r.ao, r.bo, r.ai, r.bi, clip, pen.paint.a);
     }
     return true;
 }

@@ -46,6 +46,8 @@ struct Paint {
     }
 
     std::uint32_t apply(std::uint32_t d) const { return a ^ (d & m); }
+    // A solid copy of one colour: the pixel becomes `a` whatever was there.
+    bool plain() const { return pattern == kFillSolid && m == 0; }
 };
 
 // The 8-pixel hatch mask of row y: bit k set means columns x with x % 8 == k are painted.

@@ -20,9 +20,8 @@ BandRays rays_of(const CachedSector& s) {
 
 bool RasterPictureBox::keep_band(EllipseFigure& f, const Pen& pen, const Brush& brush) {
     const bool closed = f.whole || (f.start_radius && f.end_radius);
-    if (pen.draws() || !brush.visible || !closed || f.empty_sector ||
-        brush.paint.pattern != kFillSolid || brush.paint.m != 0 || !(f.a > 0 && f.b > 0) ||
-        picture_.empty())
+    if (pen.draws() || !brush.visible || !closed || f.empty_sector || !brush.paint.plain() ||
+        !(f.a > 0 && f.b > 0) || picture_.empty())
         return false;
     KeptBand& kept = kept_band_;
     if (kept.active && !(kept.cx == f.cx && kept.cy == f.cy && kept.a == f.a && kept.b == f.b))
@@ -31,14 +30,14 @@ bool RasterPictureBox::keep_band(EllipseFigure& f, const Pen& pen, const Brush& 
     const DeferredRun& shared = DeferredRun::shared();
     if (shared.owner() == this && !shared.empty())
         flush();
-    CachedSector s;
-    if (!remembered_sector_setup(ellipse_rows_, f, {picture_.width, picture_.height}, &s) ||
-        s.nlo != 1 || s.nhi != 1) {
+    const CachedSector* s =
+        remembered_sector_setup(ellipse_rows_, f, {picture_.width, picture_.height});
+    if (!s || s->nlo != 1 || s->nhi != 1) {
         write_kept_band(nullptr);
         return false;  // drawn at once
     }
-    write_kept_band(&s);
-    kept = {true, s, brush.paint.a, f.cx, f.cy, f.a, f.b};
+    write_kept_band(s);
+    kept = {true, *s, brush.paint.a, f.cx, f.cy, f.a, f.b};
     return true;
 }
 

@@ -43,8 +43,7 @@ struct SetupTable {
 
 }  // namespace
 
-bool remembered_sector_setup(EllipseRows& rows, EllipseFigure& f, const Clip& clip,
-                             CachedSector* s) {
+const CachedSector* remembered_sector_setup(EllipseRows& rows, EllipseFigure& f, const Clip& clip) {
     thread_local SetupTable table;
     const Key key{
         f.cx,       f.cy,        f.a,    f.b, f.whole ? 0.0 : f.start, f.whole ? 0.0 : f.end,
@@ -53,10 +52,9 @@ bool remembered_sector_setup(EllipseRows& rows, EllipseFigure& f, const Clip& cl
     for (const SetupTable::Way& way : set.way) {
         if (way.used && way.key == key) {
             if (!way.ok || !rows.fits(clip))
-                return false;
+                return nullptr;
             rows.prepare(f.cx, f.cy, f.a, f.b, clip);  // the rows the sector's spans are cut from
-            *s = way.sector;
-            return true;
+            return &way.sector;
         }
     }
     f.aim();
@@ -65,8 +63,7 @@ bool remembered_sector_setup(EllipseRows& rows, EllipseFigure& f, const Clip& cl
     way.used = true;
     way.key = key;
     way.ok = cached_sector_setup(rows, f.cx, f.cy, f.a, f.b, f.wedge(), clip, &way.sector);
-    *s = way.sector;
-    return way.ok;
+    return way.ok ? &way.sector : nullptr;
 }
 
 }  // namespace qd::host

@@ -10,9 +10,9 @@
 
 namespace qd::host {
 
-// cached_sector_setup for the sector of `f`, with `rows` prepared for its ellipse. `f` is aimed
-// only when the sector has to be worked out.
-bool remembered_sector_setup(EllipseRows& rows, EllipseFigure& f, const Clip& clip,
-                             CachedSector* s);
+// The sector of `f` as cached_sector_setup sets it up, with `rows` prepared for its ellipse;
+// null when that fails. It stays valid until the next call. `f` is aimed only when the sector
+// has to be worked out.
+const CachedSector* remembered_sector_setup(EllipseRows& rows, EllipseFigure& f, const Clip& clip);
 
 }  // namespace qd::host

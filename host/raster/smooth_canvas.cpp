@@ -10,10 +10,6 @@ namespace qd::host {
 
 namespace {
 
-bool plain(const Paint& p) {
-    return p.pattern == kFillSolid && p.m == 0;
-}
-
 // The weight of a figure of colour `pixel`: a coverage of one and its channels.
 __m128 weight_of(std::uint32_t pixel) {
     return _mm_setr_ps(1.0f, static_cast<float>(pixel & 0xFF),
@@ -51,8 +47,8 @@ bool SmoothCanvas::add_ellipse(const EllipseFigure& f, const Pen& pen, const Bru
     const bool closed = f.whole || (f.start_radius && f.end_radius);
     const bool fills = brush.visible && closed && !f.empty_sector;
     const bool outlines = pen.draws();
-    if ((outlines && !(f.whole && !pen.patterned() && plain(pen.paint))) ||
-        (fills && !plain(brush.paint)) || figures_.size() + 2 > kMaxFigures)
+    if ((outlines && !(f.whole && !pen.patterned() && pen.paint.plain())) ||
+        (fills && !brush.paint.plain()) || figures_.size() + 2 > kMaxFigures)
         return false;
     const PixelRect bounds = ellipse_bounds(f, pen);
     if (fills && f.a > 0 && f.b > 0) {
@@ -81,8 +77,8 @@ bool SmoothCanvas::add_ellipse(const EllipseFigure& f, const Pen& pen, const Bru
 bool SmoothCanvas::add_box(double x1, double y1, double x2, double y2, const Pen& pen,
                            const Brush& brush) {
     const bool outline = pen.draws();
-    if ((outline && (pen.patterned() || !plain(pen.paint))) ||
-        (brush.visible && !plain(brush.paint)) || figures_.size() + 2 > kMaxFigures)
+    if ((outline && (pen.patterned() || !pen.paint.plain())) ||
+        (brush.visible && !brush.paint.plain()) || figures_.size() + 2 > kMaxFigures)
         return false;
     // The box covers its corner pixels whole: its edges lie half a pixel outside the corners.
     const double l = std::min(x1, x2) - 0.5, r = std::max(x1, x2) + 0.5;
