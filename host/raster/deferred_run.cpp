@@ -219,44 +219,6 @@ void DeferredRun::paint_band_pair(Image& image, const Op& op, const Op& next, in
         if (fill_band_less_next(rows, band, after, y0, y1, pixels, stride,
                                 [pixel](std::uint32_t* p, int n) { fill_long(p, n, pixel); }))
             return;
-        // Any other pair of bands with one ray on either side. The ceiling's bias is
-        // folded into the lower rays, and the rows before, within and after the next band's are
-        // three loops, so a row costs the rays' steps and its stores.
-        constexpr std::int64_t kCeil = (std::int64_t{1} << FixedRay::kFraction) - 1;
-        std::int64_t l0 = op.lo[0].at(y0) + kCeil, h0 = op.hi[0].at(y0);
-        const std::int64_t ls0 = op.lo[0].step, hs0 = op.hi[0].step;
-        const int m0 = std::clamp(next.y0, y0, y1 + 1);
-        const int m1 = std::clamp(next.y1 + 1, m0, y1 + 1);
-        std::uint32_t* row = pixels + y0 * stride;
-        const auto own = [&](int y) {
-            const int f = std::max(first_of[y], FixedRay::floor_of(l0));
-            const int l = std::min(last_of[y], FixedRay::floor_of(h0));
-            if (f <= l)
-                fill_long(row + f, l - f + 1, pixel);
-        };
-        int y = y0;
-        for (; y < m0; ++y, row += stride, l0 -= ls0, h0 -= hs0)
-            own(y);
-        std::int64_t l1 = next.lo[0].at(m0) + kCeil, h1 = next.hi[0].at(m0);
-        const std::int64_t ls1 = next.lo[0].step, hs1 = next.hi[0].step;
-        for (; y < m1; ++y, row += stride, l0 -= ls0, h0 -= hs0, l1 -= ls1, h1 -= hs1) {
-            const int ef = first_of[y], el = last_of[y];
-            const int f = std::max(ef, FixedRay::floor_of(l0));
-            const int l = std::min(el, FixedRay::floor_of(h0));
-            if (f > l)
-                continue;
-            // The parts left and right of the next band's span; when that span is empty the two
-            // parts overlap and together cover the band's.
-            const int nf = std::max(ef, FixedRay::floor_of(l1));
-            const int nl = std::min(el, FixedRay::floor_of(h1));
-            const int left_end = std::min(l, nf - 1);
-            const int right_start = std::max(f, nl + 1);
-            fill_long(row + f, left_end - f + 1, pixel);
-            fill_long(row + right_start, l - right_start + 1, pixel);
-        }
-        for (; y <= y1; ++y, row += stride, l0 -= ls0, h0 -= hs0)
-            own(y);
-        return;
     }
     RayCursor own(op.lo, op.nlo, op.hi, op.nhi, y0);
     RayCursor over(next.lo, next.nlo, next.hi, next.nhi, y0);
