@@ -54,34 +54,6 @@ inline BandChain band_chain(const BandRays& own, const BandRays& next, int y0, i
     return BandChain::None;
 }
 
-// Fixed-point biases that turn floor_of into the columns a span needs.
-inline constexpr std::int64_t kOneColumn = std::int64_t{1} << FixedRay::kFraction;
-inline constexpr std::int64_t kToCeiling = kOneColumn - 1;  // floor(x + 1 - ulp) = ceil(x)
-
-// Rows y0..y1 between two rays, clipped to the ellipse, in one colour: on each row the columns
-// from floor(from + from_bias) to floor(to + to_bias). `fill(p, n)` writes n pixels; it is
-// taken by value so that what it captures (the colour) stays in a register through the loop.
-template <typename Fill>
-[[gnu::always_inline]] inline void fill_between(const EllipseRows& rows, const FixedRay& from,
-                                                std::int64_t from_bias, const FixedRay& to,
-                                                std::int64_t to_bias, int y0, int y1,
-                                                std::uint32_t* pixels, std::ptrdiff_t stride,
-                                                Fill fill) {
-    if (y0 > y1)
-        return;
-    const int* first_of = rows.first();
-    const int* last_of = rows.last();
-    std::int64_t f = from.at(y0) + from_bias, t = to.at(y0) + to_bias;
-    const std::int64_t f_step = from.step, t_step = to.step;
-    std::uint32_t* row = pixels + y0 * stride;
-    for (int y = y0; y <= y1; ++y, row += stride, f -= f_step, t -= t_step) {
-        const int first = std::max(first_of[y], FixedRay::floor_of(f));
-        const int last = std::min(last_of[y], FixedRay::floor_of(t));
-        if (first <= last)
-            fill(row + first, last - first + 1);
-    }
-}
-
 // Rows y0..y1 of a band: from ceil(lo) to floor(hi).
 template <typename Fill>
 void fill_band_rows(const EllipseRows& rows, const BandRays& own, int y0, int y1,

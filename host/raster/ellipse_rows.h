@@ -274,8 +274,36 @@ void cached_sector_walk(const EllipseRows& rows, const CachedSector& s, Sink&& s
         cached_sector_rows<0, 0>(rows, s.lo, s.hi, s.y0, s.y1, sink);
 }
 
-// A set-up sector in one colour. A pie's band (one ray either side) is walked by a loop of its
-// own: the ceiling's bias is folded into the lower ray once, and each row's span is written where
+// Fixed-point biases that turn floor_of into the columns a span needs.
+inline constexpr std::int64_t kOneColumn = std::int64_t{1} << FixedRay::kFraction;
+inline constexpr std::int64_t kToCeiling = kOneColumn - 1;  // floor(x + 1 - ulp) = ceil(x)
+
+// Rows y0..y1 between two rays, clipped to the ellipse, in one colour: on each row the columns
+// from floor(from + from_bias) to floor(to + to_bias). `fill(p, n)` writes n pixels; it is
+// taken by value so that what it captures (the colour) stays in a register through the loop.
+template <typename Fill>
+[[gnu::always_inline]] inline void fill_between(const EllipseRows& rows, const FixedRay& from,
+                                                std::int64_t from_bias, const FixedRay& to,
+                                                std::int64_t to_bias, int y0, int y1,
+                                                std::uint32_t* pixels, std::ptrdiff_t stride,
+                                                Fill fill) {
+    if (y0 > y1)
+        return;
+    const int* first_of = rows.first();
+    const int* last_of = rows.last();
+    std::int64_t f = from.at(y0) + from_bias, t = to.at(y0) + to_bias;
+    const std::int64_t f_step = from.step, t_step = to.step;
+    std::uint32_t* row = pixels + y0 * stride;
+    for (int y = y0; y <= y1; ++y, row += stride, f -= f_step, t -= t_step) {
+        const int first = std::max(first_of[y], FixedRay::floor_of(f));
+        const int last = std::min(last_of[y], FixedRay::floor_of(t));
+        if (first <= last)
+            fill(row + first, last - first + 1);
+    }
+}
+
+// A set-up sector in one colour. A pie's band (one ray either side) is walked by fill_between:
+// the ceiling's bias is folded into the lower ray once, and each row's span is written where
 // it is found.
 inline void cached_sector_fill(const EllipseRows& rows, const CachedSector& s,
                                std::uint32_t* pixels, std::ptrdiff_t stride, std::uint32_t pixel) {
@@ -285,18 +313,8 @@ inline void cached_sector_fill(const EllipseRows& rows, const CachedSector& s,
         });
         return;
     }
-    constexpr std::int64_t kCeil = (std::int64_t{1} << FixedRay::kFraction) - 1;
-    const int* first_of = rows.first();
-    const int* last_of = rows.last();
-    std::int64_t lo = s.lo[0].at(s.y0) + kCeil, hi = s.hi[0].at(s.y0);
-    const std::int64_t lo_step = s.lo[0].step, hi_step = s.hi[0].step;
-    std::uint32_t* row = pixels + s.y0 * stride;
-    for (int y = s.y0; y <= s.y1; ++y, row += stride, lo -= lo_step, hi -= hi_step) {
-        const int first = std::max(first_of[y], FixedRay::floor_of(lo));
-        const int last = std::min(last_of[y], FixedRay::floor_of(hi));
-        if (first <= last)
-            fill_pixels(row + first, last - first + 1, pixel);
-    }
+    fill_between(rows, s.lo[0], kToCeiling, s.hi[0], 0, s.y0, s.y1, pixels, stride,
+                 [pixel](std::uint32_t* p, int n) { fill_pixels(p, n, pixel); });
 }
 
 // The sector of the ellipse (a, b > 0 about cx, cy) inside `wedge` through the cached rows;
