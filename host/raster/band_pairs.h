@@ -28,6 +28,7 @@ enum class BandChain {
 struct BandRays {
     FixedRay lo, hi;
     int y0, y1;
+    InnerRows lo_inner{}, hi_inner{};  // rows the rays need no clamping on (CachedSector)
 };
 
 // How `own` and `next` lie on rows y0..y1, which both reach. A ray's x is linear in the row, so
@@ -58,7 +59,8 @@ inline BandChain band_chain(const BandRays& own, const BandRays& next, int y0, i
 template <typename Fill>
 void fill_band_rows(const EllipseRows& rows, const BandRays& own, int y0, int y1,
                     std::uint32_t* pixels, std::ptrdiff_t stride, Fill fill) {
-    fill_between(rows, own.lo, kToCeiling, own.hi, 0, y0, y1, pixels, stride, fill);
+    fill_between(rows, own.lo, kToCeiling, own.hi, 0, y0, y1, own.lo_inner & own.hi_inner, pixels,
+                 stride, fill);
 }
 
 // Rows y0..y1 of `own` less the pixels of `next`: own's full rows where next does not reach,
@@ -74,10 +76,11 @@ bool fill_band_less_next(const EllipseRows& rows, const BandRays& own, const Ban
         return false;
     fill_band_rows(rows, own, y0, m0 - 1, pixels, stride, fill);
     if (chain == BandChain::Above)  // floor(next.hi) + 1 to floor(own.hi)
-        fill_between(rows, next.hi, kOneColumn, own.hi, 0, m0, m1 - 1, pixels, stride, fill);
+        fill_between(rows, next.hi, kOneColumn, own.hi, 0, m0, m1 - 1, next.hi_inner & own.hi_inner,
+                     pixels, stride, fill);
     else  // ceil(own.lo) to ceil(next.lo) - 1
-        fill_between(rows, own.lo, kToCeiling, next.lo, kToCeiling - kOneColumn, m0, m1 - 1, pixels,
-                     stride, fill);
+        fill_between(rows, own.lo, kToCeiling, next.lo, kToCeiling - kOneColumn, m0, m1 - 1,
+                     own.lo_inner & next.lo_inner, pixels, stride, fill);
     fill_band_rows(rows, own, m1, y1, pixels, stride, fill);
     return true;
 }

@@ -175,6 +175,10 @@ struct FixedRay {
     static int floor_of(std::int64_t x) { return static_cast<int>(x >> kFraction); }
 };
 
+// Fixed-point biases that turn floor_of into the columns a span needs.
+inline constexpr std::int64_t kOneColumn = std::int64_t{1} << FixedRay::kFraction;
+inline constexpr std::int64_t kToCeiling = kOneColumn - 1;  // floor(x + 1 - ulp) = ceil(x)
+
 // Whether the cached path takes the sector of the ellipse (a, b > 0 about cx, cy) inside
 // `wedge` on a picture with this clip: the wedge has straight bounds that the fixed point holds.
 inline bool cached_path_suits(double cx, double cy, double a, double b, const Wedge& wedge,
@@ -233,11 +237,24 @@ void cached_sector_rows(const EllipseRows& rows, const FixedRay* lo, const Fixed
     }
 }
 
+// Rows y0..y1 (empty when y0 > y1) on which a ray's column needs no clamping to the ellipse's.
+struct InnerRows {
+    int y0 = 0, y1 = -1;
+
+    InnerRows operator&(const InnerRows& o) const {
+        return {std::max(y0, o.y0), std::min(y1, o.y1)};
+    }
+};
+
 // A sector of the cached rows ready to walk: its rays and the rows it reaches.
 struct CachedSector {
     FixedRay lo[2], hi[2];
     int nlo = 0, nhi = 0;
     int y0 = 0, y1 = -1;  // empty when no row is drawn
+    // For a sector of one ray a side, once find_inner_rows has run: the rows on which ceil(lo)
+    // lies within first..last + 1 and floor(hi) within first - 1..last. Any span a band or a
+    // band pair cuts with these rays then lies within the ellipse's columns.
+    InnerRows lo_inner, hi_inner;
 };
 
 // Sets up the sector of the ellipse (a, b > 0 about cx, cy) inside `wedge` on the cached rows;
@@ -261,6 +278,33 @@ inline bool cached_sector_setup(EllipseRows& rows, double cx, double cy, double 
     return true;
 }
 
+// The longest run of rows of `s` on which each of its rays keeps within the ellipse's columns
+// (see CachedSector). A pie's band walks those rows without clamping.
+inline void find_inner_rows(const EllipseRows& rows, CachedSector* s) {
+    s->lo_inner = s->hi_inner = InnerRows{};
+    if (!(s->nlo == 1 && s->nhi == 1))
+        return;
+    const int* first_of = rows.first();
+    const int* last_of = rows.last();
+    const auto longest = [&](const FixedRay& ray, int lo_slack, bool ceiling) {
+        InnerRows best, run{s->y0, s->y0 - 1};
+        std::int64_t x = ray.at(s->y0) + (ceiling ? kToCeiling : 0);
+        for (int y = s->y0; y <= s->y1; ++y, x -= ray.step) {
+            const int c = FixedRay::floor_of(x);
+            if (c >= first_of[y] - lo_slack && c <= last_of[y] + 1 - lo_slack) {
+                run.y1 = y;
+                if (run.y1 - run.y0 > best.y1 - best.y0)
+                    best = run;
+            } else {
+                run = {y + 1, y};
+            }
+        }
+        return best;
+    };
+    s->lo_inner = longest(s->lo[0], 0, true);   // first <= ceil(lo) <= last + 1
+    s->hi_inner = longest(s->hi[0], 1, false);  // first - 1 <= floor(hi) <= last
+}
+
 // The spans of a set-up sector.
 template <typename Sink>
 void cached_sector_walk(const EllipseRows& rows, const CachedSector& s, Sink&& sink) {
@@ -274,19 +318,16 @@ void cached_sector_walk(const EllipseRows& rows, const CachedSector& s, Sink&& s
         cached_sector_rows<0, 0>(rows, s.lo, s.hi, s.y0, s.y1, sink);
 }
 
-// Fixed-point biases that turn floor_of into the columns a span needs.
-inline constexpr std::int64_t kOneColumn = std::int64_t{1} << FixedRay::kFraction;
-inline constexpr std::int64_t kToCeiling = kOneColumn - 1;  // floor(x + 1 - ulp) = ceil(x)
-
 // Rows y0..y1 between two rays, clipped to the ellipse, in one colour: on each row the columns
-// from floor(from + from_bias) to floor(to + to_bias). `fill(p, n)` writes n pixels; it is
+// from floor(from + from_bias) to floor(to + to_bias). On the rows of `inner` both lie within
+// the ellipse's columns, so those rows are not clamped. `fill(p, n)` writes n pixels; it is
 // taken by value so that what it captures (the colour) stays in a register through the loop.
 template <typename Fill>
 [[gnu::always_inline]] inline void fill_between(const EllipseRows& rows, const FixedRay& from,
                                                 std::int64_t from_bias, const FixedRay& to,
                                                 std::int64_t to_bias, int y0, int y1,
-                                                std::uint32_t* pixels, std::ptrdiff_t stride,
-                                                Fill fill) {
+                                                InnerRows inner, std::uint32_t* pixels,
+                                                std::ptrdiff_t stride, Fill fill) {
     if (y0 > y1)
         return;
     const int* first_of = rows.first();
@@ -294,12 +335,26 @@ template <typename Fill>
     std::int64_t f = from.at(y0) + from_bias, t = to.at(y0) + to_bias;
     const std::int64_t f_step = from.step, t_step = to.step;
     std::uint32_t* row = pixels + y0 * stride;
-    for (int y = y0; y <= y1; ++y, row += stride, f -= f_step, t -= t_step) {
-        const int first = std::max(first_of[y], FixedRay::floor_of(f));
-        const int last = std::min(last_of[y], FixedRay::floor_of(t));
-        if (first <= last)
-            fill(row + first, last - first + 1);
+    const auto clamped = [&](int end) {
+        for (int y = y0; y <= end; ++y, row += stride, f -= f_step, t -= t_step) {
+            const int first = std::max(first_of[y], FixedRay::floor_of(f));
+            const int last = std::min(last_of[y], FixedRay::floor_of(t));
+            if (first <= last)
+                fill(row + first, last - first + 1);
+        }
+        y0 = std::max(y0, end + 1);
+    };
+    inner = inner & InnerRows{y0, y1};
+    if (inner.y0 <= inner.y1) {
+        clamped(inner.y0 - 1);
+        for (int y = inner.y0; y <= inner.y1; ++y, row += stride, f -= f_step, t -= t_step) {
+            const int first = FixedRay::floor_of(f), last = FixedRay::floor_of(t);
+            if (first <= last)
+                fill(row + first, last - first + 1);
+        }
+        y0 = inner.y1 + 1;
     }
+    clamped(y1);
 }
 
 // A set-up sector in one colour. A pie's band (one ray either side) is walked by fill_between:
@@ -313,8 +368,8 @@ inline void cached_sector_fill(const EllipseRows& rows, const CachedSector& s,
         });
         return;
     }
-    fill_between(rows, s.lo[0], kToCeiling, s.hi[0], 0, s.y0, s.y1, pixels, stride,
-                 [pixel](std::uint32_t* p, int n) { fill_pixels(p, n, pixel); });
+    fill_between(rows, s.lo[0], kToCeiling, s.hi[0], 0, s.y0, s.y1, s.lo_inner & s.hi_inner, pixels,
+                 stride, [pixel](std::uint32_t* p, int n) { fill_pixels(p, n, pixel); });
 }
 
 // The sector of the ellipse (a, b > 0 about cx, cy) inside `wedge` through the cached rows;

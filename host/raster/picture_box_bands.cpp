@@ -13,7 +13,7 @@ namespace qd::host {
 namespace {
 
 BandRays rays_of(const CachedSector& s) {
-    return {s.lo[0], s.hi[0], s.y0, s.y1};
+    return {s.lo[0], s.hi[0], s.y0, s.y1, s.lo_inner, s.hi_inner};
 }
 
 }  // namespace

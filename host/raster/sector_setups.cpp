@@ -15,17 +15,20 @@ struct Key {
     friend bool operator==(const Key&, const Key&) = default;
 };
 
-// Two ways of 256 sets: a full pass of a pie (101 bands) fits with hardly a collision.
+// Four ways of 256 sets: a full pass of a pie (101 bands) fits. With two ways, some three of
+// the hundred bands shared a set in most pies and pushed each other out at every pass.
 struct SetupTable {
     static constexpr int kSetBits = 8;
     struct Way {
         bool used = false;
         bool ok = false;
+        bool inner_found = false;  // the sector's inner rows (worked out at the second use)
         Key key{};
         CachedSector sector;
     };
     struct Set {
-        Way way[2];
+        static constexpr unsigned kWays = 4;
+        Way way[kWays];
         unsigned next = 0;  // the way the next miss replaces
     };
     Set sets[1 << kSetBits];
@@ -49,20 +52,28 @@ const CachedSector* remembered_sector_setup(EllipseRows& rows, EllipseFigure& f,
         f.cx,       f.cy,        f.a,    f.b, f.whole ? 0.0 : f.start, f.whole ? 0.0 : f.end,
         clip.width, clip.height, f.whole};
     SetupTable::Set& set = table.sets[SetupTable::index_of(key)];
-    for (const SetupTable::Way& way : set.way) {
+    for (SetupTable::Way& way : set.way) {
         if (way.used && way.key == key) {
             if (!way.ok || !rows.fits(clip))
                 return nullptr;
             rows.prepare(f.cx, f.cy, f.a, f.b, clip);  // the rows the sector's spans are cut from
+            if (!way.inner_found) {
+                // Worth a walk of its rays only for a sector that comes back: a full pass's
+                // bands do at every pass, an update's new band seldom.
+                find_inner_rows(rows, &way.sector);
+                way.inner_found = true;
+            }
             return &way.sector;
         }
     }
     f.aim();
     SetupTable::Way& way = set.way[set.next];
-    set.next ^= 1u;
+    set.next = (set.next + 1) % SetupTable::Set::kWays;
     way.used = true;
     way.key = key;
     way.ok = cached_sector_setup(rows, f.cx, f.cy, f.a, f.b, f.wedge(), clip, &way.sector);
+    way.sector.lo_inner = way.sector.hi_inner = InnerRows{};  // every row clamped
+    way.inner_found = false;
     return way.ok ? &way.sector : nullptr;
 }
 
