@@ -46,29 +46,20 @@ bool DeferredRun::takes_ellipse(double cx, double cy, double a, double b) const 
     return !has_sectors_ || (cx == ecx_ && cy == ecy_ && a == ea_ && b == eb_);
 }
 
-bool DeferredRun::add_sector(const EllipseRows& rows, double cx, double cy, double a, double b,
-                             const Wedge& wedge, const Clip& clip, std::uint32_t pixel) {
+bool DeferredRun::add_sector(const CachedSector& s, double cx, double cy, double a, double b,
+                             std::uint32_t pixel) {
     if (!room() || !takes_ellipse(cx, cy, a, b))
         return false;
+    if (s.y0 > s.y1)
+        return true;  // nothing to draw
     Op op;
     op.kind = Kind::Sector;
     op.pixel = pixel;
-    double lo_k[2], hi_k[2];
-    if (!wedge.linear_bounds(lo_k, &op.nlo, hi_k, &op.nhi))
-        return false;
-    for (int i = 0; i < op.nlo; ++i)
-        if (!FixedRay::make(cx, cy, lo_k[i], clip.height, &op.lo[i]))
-            return false;
-    for (int i = 0; i < op.nhi; ++i)
-        if (!FixedRay::make(cx, cy, hi_k[i], clip.height, &op.hi[i]))
-            return false;
-    // The rows the sector reaches, as the cached path takes them.
-    if (!sector_rows(cy, a, b, wedge, clip, &op.y0, &op.y1))
-        return true;  // nothing to draw
-    op.y0 = std::max(op.y0, rows.y0());
-    op.y1 = std::min(op.y1, rows.y1());
-    if (op.y0 > op.y1)
-        return true;
+    op.nlo = s.nlo, op.nhi = s.nhi;
+    std::copy(s.lo, s.lo + 2, op.lo);
+    std::copy(s.hi, s.hi + 2, op.hi);
+    op.lo_inner = s.lo_inner, op.hi_inner = s.hi_inner;
+    op.y0 = s.y0, op.y1 = s.y1;
     has_sectors_ = true;
     rects_only_ = false;
     ecx_ = cx, ecy_ = cy, ea_ = a, eb_ = b;
@@ -214,8 +205,9 @@ void DeferredRun::paint_band_pair(Image& image, const Op& op, const Op& next, in
     const int* last_of = rows.last();
     if (op.nlo == 1 && op.nhi == 1 && next.nlo == 1 && next.nhi == 1) {
         // A pie's bands: what stays of this one lies between the two start rays.
-        const BandRays band{op.lo[0], op.hi[0], op.y0, op.y1};
-        const BandRays after{next.lo[0], next.hi[0], next.y0, next.y1};
+        const BandRays band{op.lo[0], op.hi[0], op.y0, op.y1, op.lo_inner, op.hi_inner};
+        const BandRays after{next.lo[0], next.hi[0],    next.y0,
+                             next.y1,    next.lo_inner, next.hi_inner};
         if (fill_band_less_next(rows, band, after, y0, y1, pixels, stride,
                                 [pixel](std::uint32_t* p, int n) { fill_long(p, n, pixel); }))
             return;

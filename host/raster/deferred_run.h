@@ -43,11 +43,11 @@ class DeferredRun {
 
     // A clear of the whole picture to `pixel`: everything queued before it is hidden.
     void clear(std::uint32_t pixel);
-    // The part of the ellipse cached in `rows` (already prepared) between the rays of `wedge`,
-    // as the cached sector path would fill it. False (nothing queued) when the run is full, the
-    // wedge does not suit the cached path, or queued sectors use another ellipse.
-    bool add_sector(const EllipseRows& rows, double cx, double cy, double a, double b,
-                    const Wedge& wedge, const Clip& clip, std::uint32_t pixel);
+    // A sector of the ellipse (a, b about cx, cy) set up on the cached rows, as the cached
+    // sector path fills it. False (nothing queued) when the run is full or queued sectors use
+    // another ellipse.
+    bool add_sector(const CachedSector& s, double cx, double cy, double a, double b,
+                    std::uint32_t pixel);
     // The sector as the general span loop (sector_spans) fills it.
     bool add_wedge(double cx, double cy, double a, double b, const Wedge& wedge, const Clip& clip,
                    std::uint32_t pixel);
@@ -96,6 +96,7 @@ class DeferredRun {
         int y0, y1;  // rows touched, clipped
         int nlo = 0, nhi = 0;
         FixedRay lo[2], hi[2];          // a cached sector's rays
+        InnerRows lo_inner, hi_inner;   // and the rows they need no clamping on
         double cx, cy, ao, bo, ai, bi;  // a ring; a general sector's ellipse is (ao, bo)
         int x0, x1;                     // a rect
         int wedge;                      // a general sector's, in wedges_

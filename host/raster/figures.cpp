@@ -8,6 +8,7 @@
 #include "host/raster/coverage.h"
 #include "host/raster/deferred_run.h"
 #include "host/raster/ellipse_rows.h"
+#include "host/raster/sector_setups.h"
 
 namespace qd::host {
 
@@ -353,7 +354,7 @@ bool defer_box(DeferredRun& run, const Image& image, double x1, double y1, doubl
     return !pen.draws() && !brush.visible;  // nothing to draw
 }
 
-bool defer_ellipse(DeferredRun& run, EllipseRows& rows, const Image& image, const EllipseFigure& f,
+bool defer_ellipse(DeferredRun& run, EllipseRows& rows, const Image& image, EllipseFigure& f,
                    const Pen& pen, const Brush& brush) {
     if (image.empty() || !(f.a >= 0 && f.b >= 0))
         return true;  // draws nothing
@@ -376,10 +377,12 @@ bool defer_ellipse(DeferredRun& run, EllipseRows& rows, const Image& image, cons
         if (!cached_path_suits(f.cx, f.cy, f.a, f.b, wedge, clip)) {
             if (!run.add_wedge(f.cx, f.cy, f.a, f.b, wedge, clip, brush.paint.a))
                 return false;
-        } else if (!run.takes_ellipse(f.cx, f.cy, f.a, f.b) ||
-                   (rows.prepare(f.cx, f.cy, f.a, f.b, clip) &&
-                    !run.add_sector(rows, f.cx, f.cy, f.a, f.b, wedge, clip, brush.paint.a))) {
-            return false;
+        } else {
+            if (!run.takes_ellipse(f.cx, f.cy, f.a, f.b))
+                return false;
+            const CachedSector* s = remembered_sector_setup(rows, f, clip);
+            if (!s || !run.add_sector(*s, f.cx, f.cy, f.a, f.b, brush.paint.a))
+                return false;
         }
     }
     if (outlines) {

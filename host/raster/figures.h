@@ -83,7 +83,7 @@ void draw_box(Image& image, double x1, double y1, double x2, double y2, const Pe
 // Queues the figure on `run` when it is a plain copy the run can hold (a filled sector or
 // ellipse of one colour through the cached rows, a solid outline of a whole ellipse, a box of
 // plain colours); false, having queued nothing, when it must be drawn now (after a flush).
-bool defer_ellipse(DeferredRun& run, EllipseRows& rows, const Image& image, const EllipseFigure& f,
+bool defer_ellipse(DeferredRun& run, EllipseRows& rows, const Image& image, EllipseFigure& f,
                    const Pen& pen, const Brush& brush);
 bool defer_box(DeferredRun& run, const Image& image, double x1, double y1, double x2, double y2,
                const Pen& pen, const Brush& brush);
