@@ -347,7 +347,8 @@ template <typename Fill>
     inner = inner & InnerRows{y0, y1};
     if (inner.y0 <= inner.y1) {
         clamped(inner.y0 - 1);
-        for (int y = inner.y0; y <= inner.y1; ++y, row += stride, f -= f_step, t -= t_step) {
+        for (std::uint32_t* const end = row + (inner.y1 - inner.y0 + 1) * stride; row != end;
+             row += stride, f -= f_step, t -= t_step) {
             const int first = FixedRay::floor_of(f), last = FixedRay::floor_of(t);
             if (first <= last)
                 fill(row + first, last - first + 1);
