@@ -286,23 +286,33 @@ inline void find_inner_rows(const EllipseRows& rows, CachedSector* s) {
         return;
     const int* first_of = rows.first();
     const int* last_of = rows.last();
-    const auto longest = [&](const FixedRay& ray, int lo_slack, bool ceiling) {
-        InnerRows best, run{s->y0, s->y0 - 1};
-        std::int64_t x = ray.at(s->y0) + (ceiling ? kToCeiling : 0);
-        for (int y = s->y0; y <= s->y1; ++y, x -= ray.step) {
-            const int c = FixedRay::floor_of(x);
-            if (c >= first_of[y] - lo_slack && c <= last_of[y] + 1 - lo_slack) {
-                run.y1 = y;
-                if (run.y1 - run.y0 > best.y1 - best.y0)
-                    best = run;
-            } else {
-                run = {y + 1, y};
-            }
+    // Both rays in one walk. A column c is inside when c - lo lies within 0..last + 1 - first
+    // (never negative: an empty row has last = first - 1), one unsigned compare.
+    // A run is closed when a row breaks it, seldom: the loop itself only tests.
+    struct Run {
+        int start, best0 = 0, best1 = -1;
+        void close(int y) {  // the run ends before row y
+            if (y - 1 - start > best1 - best0)
+                best0 = start, best1 = y - 1;
+            start = y + 1;
         }
-        return best;
     };
-    s->lo_inner = longest(s->lo[0], 0, true);   // first <= ceil(lo) <= last + 1
-    s->hi_inner = longest(s->hi[0], 1, false);  // first - 1 <= floor(hi) <= last
+    Run lo{s->y0}, hi{s->y0};
+    std::int64_t l = s->lo[0].at(s->y0) + kToCeiling, h = s->hi[0].at(s->y0);
+    const std::int64_t l_step = s->lo[0].step, h_step = s->hi[0].step;
+    for (int y = s->y0; y <= s->y1; ++y, l -= l_step, h -= h_step) {
+        const int first = first_of[y];
+        const unsigned room = static_cast<unsigned>(last_of[y] + 1 - first);
+        // first <= ceil(lo) <= last + 1; first - 1 <= floor(hi) <= last
+        if (static_cast<unsigned>(FixedRay::floor_of(l) - first) > room) [[unlikely]]
+            lo.close(y);
+        if (static_cast<unsigned>(FixedRay::floor_of(h) - first + 1) > room) [[unlikely]]
+            hi.close(y);
+    }
+    lo.close(s->y1 + 1);
+    hi.close(s->y1 + 1);
+    s->lo_inner = {lo.best0, lo.best1};
+    s->hi_inner = {hi.best0, hi.best1};
 }
 
 // The spans of a set-up sector.

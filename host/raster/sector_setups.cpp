@@ -22,7 +22,8 @@ struct SetupTable {
     struct Way {
         bool used = false;
         bool ok = false;
-        bool inner_found = false;  // the sector's inner rows (worked out at the second use)
+        // Uses since the set-up, up to the third, which works out the sector's inner rows.
+        unsigned char uses = 0;
         Key key{};
         CachedSector sector;
     };
@@ -57,11 +58,10 @@ const CachedSector* remembered_sector_setup(EllipseRows& rows, EllipseFigure& f,
             if (!way.ok || !rows.fits(clip))
                 return nullptr;
             rows.prepare(f.cx, f.cy, f.a, f.b, clip);  // the rows the sector's spans are cut from
-            if (!way.inner_found) {
-                // Worth a walk of its rays only for a sector that comes back: a full pass's
-                // bands do at every pass, an update's new band seldom.
+            if (way.uses < 3 && ++way.uses == 3) {
+                // Worth a walk of its rays only for a sector that keeps coming back: a full
+                // pass's bands do at every pass, the bands of a sweep of updates once a sweep.
                 find_inner_rows(rows, &way.sector);
-                way.inner_found = true;
             }
             return &way.sector;
         }
@@ -73,7 +73,7 @@ const CachedSector* remembered_sector_setup(EllipseRows& rows, EllipseFigure& f,
     way.key = key;
     way.ok = cached_sector_setup(rows, f.cx, f.cy, f.a, f.b, f.wedge(), clip, &way.sector);
     way.sector.lo_inner = way.sector.hi_inner = InnerRows{};  // every row clamped
-    way.inner_found = false;
+    way.uses = 1;
     return way.ok ? &way.sector : nullptr;
 }
 

@@ -118,9 +118,10 @@ TEST(HeldBack, BandsKeptOrHeldAsPairsEqualBandsWrittenOneByOne) {
         auto one_by_one = pixel_box(w, h);
         for (int run = 0; run < 16; ++run) {
             // One by one first: its bands are new to the thread's remembered set-ups and clamped
-            // on every row. The paired pass meets them again and skips the clamps where the
-            // rays keep inside the ellipse.
+            // on every row. The paired passes meet them again; the second of them (their third
+            // use) skips the clamps where the rays keep inside the ellipse.
             draw_run(one_by_one.get(), w, h, run, true);
+            draw_run(paired.get(), w, h, run, false);
             draw_run(paired.get(), w, h, run, false);
             ASSERT_EQ(paired->picture().pixels, one_by_one->picture().pixels)
                 << w << "x" << h << ", run " << run;
