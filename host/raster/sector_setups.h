@@ -5,8 +5,8 @@
 // numbers instead of being worked out again. A hit gives what cached_sector_setup gave.
 #pragma once
 
+#include "host/raster/ellipse_figure.h"
 #include "host/raster/ellipse_rows.h"
-#include "host/raster/figures.h"
 
 namespace qd::host {
 
