@@ -368,20 +368,24 @@ bool defer_ellipse(DeferredRun& run, EllipseRows& rows, const Image& image, Elli
     if (!run.has_room(2))
         return false;
     const Clip clip = clip_of(image);
-    const Wedge wedge = f.wedge();
     if (fills) {
         // The path draw_ellipse would take: the cached rows (of one ellipse for the whole run)
-        // or the general span loop.
+        // or the general span loop. The remembered set-up is there exactly when the cached path
+        // suits the sector; it is looked up only when the run takes the ellipse, as it prepares
+        // the rows for it.
         if (!rows.fits(clip))
             return false;
-        if (!cached_path_suits(f.cx, f.cy, f.a, f.b, wedge, clip)) {
-            if (!run.add_wedge(f.cx, f.cy, f.a, f.b, wedge, clip, brush.paint.a))
+        const bool same_ellipse = run.takes_ellipse(f.cx, f.cy, f.a, f.b);
+        const CachedSector* s = same_ellipse ? remembered_sector_setup(rows, f, clip) : nullptr;
+        if (s) {
+            if (!run.add_sector(*s, f.cx, f.cy, f.a, f.b, brush.paint.a))
                 return false;
         } else {
-            if (!run.takes_ellipse(f.cx, f.cy, f.a, f.b))
-                return false;
-            const CachedSector* s = remembered_sector_setup(rows, f, clip);
-            if (!s || !run.add_sector(*s, f.cx, f.cy, f.a, f.b, brush.paint.a))
+            f.aim();
+            const Wedge wedge = f.wedge();
+            if (!same_ellipse && cached_path_suits(f.cx, f.cy, f.a, f.b, wedge, clip))
+                return false;  // a sector of another ellipse than the queued ones
+            if (!run.add_wedge(f.cx, f.cy, f.a, f.b, wedge, clip, brush.paint.a))
                 return false;
         }
     }

@@ -237,12 +237,14 @@ HRESULT RasterPictureBox::Circle(float x, float y, float radius, OptionalColor c
     Pen pen{Paint::make(line_pixel, draw_mode_), draw_width_, draw_style_};
     Brush brush{Paint::make(fill_color_, draw_mode_, fill_style_), fill_style_ != 1};
     make_room();
-    // A kept band is looked up whole; every other path works out the figure's directions.
+    // A kept or held band is looked up whole; every other path works out the figure's
+    // directions.
     bool held = false;
-    if (smooth_ || holds_back()) {
+    if (smooth_) {
         f.aim();
-        held = smooth_ ? smooth_->add_ellipse(f, pen, brush)
-                       : defer_ellipse(run(), ellipse_rows_, picture_, f, pen, brush);
+        held = smooth_->add_ellipse(f, pen, brush);
+    } else if (holds_back()) {
+        held = defer_ellipse(run(), ellipse_rows_, picture_, f, pen, brush);
     } else {
         held = keep_band(f, pen, brush);
     }
